@@ -1,0 +1,103 @@
+// Margherita without its window: the 4 x 10 table, the deal, turning cards along the suits' directions, the end and the record.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Random;
+
+// The state of one cell of the table; the numbers are the ones the window's pointer rule is written in.
+enum class CellState { Reachable = 0, Blocked = 1, Turned = 2 };
+
+struct MargheritaCard {
+    int rank = 1; // 1 (ace) to 10
+    int suit = 1; // 1 hearts, 2 spades, 3 diamonds, 4 clubs
+    bool operator==(const MargheritaCard&) const = default;
+};
+
+// What the end banners show once no card can be turned.
+struct MargheritaEnd {
+    bool over = false;      // "MOSSE TERMINATE", and the game-over flag is 1
+    bool success = false;   // "GIOCO RIUSCITO"
+    bool newRecord = false; // "NUOVO RECORD" and the name entry
+};
+
+class MargheritaRules {
+public:
+    static constexpr int rows = 4;
+    static constexpr int columns = 10;
+    static constexpr int cellCount = rows * columns;
+    static constexpr int shuffleSwaps = 10000;
+    static constexpr int successCount = 20;
+    static constexpr int recordWidth = 2;
+    static constexpr std::string_view defaultRecordName = "CPU";
+    static constexpr std::string_view noMovesText = "MOSSE TERMINATE";
+    static constexpr std::string_view successText = "GIOCO RIUSCITO";
+    static constexpr std::string_view newRecordText = "NUOVO RECORD";
+
+    enum Suit { hearts = 1, spades = 2, diamonds = 3, clubs = 4 };
+    using Deck = std::array<MargheritaCard, cellCount>;
+
+    explicit MargheritaRules(Random& random);
+
+    // Ace to ten of hearts, then of spades, diamonds and clubs.
+    static Deck orderedDeck();
+    // The ordered deck after shuffleSwaps swaps of two positions drawn with Random::pick.
+    static Deck metticarte(Random& random);
+
+    // A fresh game on a newly shuffled table: nothing turned, every cell reachable.
+    void newGame();
+    // The same on a table laid out by the caller, cell i taking deck[i].
+    void newGame(const Deck& deck);
+
+    // The cells next to cell i in the directions a card of this suit leads to, in the order they are
+    // examined; a row never wraps to the next one.
+    static std::vector<int> neighboursFor(int suit, int i);
+
+    bool isReachable(int i) const;
+    // Turns cell i when it is reachable, then offers the face-down neighbours of that card; false
+    // (and nothing changes) for a blocked or turned cell or an index off the table.
+    bool turn(int i);
+
+    const MargheritaCard& card(int i) const { return cards_[i]; }
+    CellState state(int i) const { return states_[i]; }
+    // The face when turned, the back otherwise.
+    int picture(int i) const;
+    // The frame marks the cards the last turned card leads to; before the first card none is shown.
+    bool isFramed(int i) const;
+    // The card turned last, which decides what is reachable; -1 before the first move.
+    int lastTurned() const { return lastTurned_; }
+
+    int turnedCount() const { return turnedCount_; }
+    std::string turnedText() const { return twoDigits(turnedCount_); }
+    // "05" below 10, the plain number from 10 on.
+    static std::string twoDigits(int n);
+
+    bool isOver() const;
+    bool isSuccess() const;
+    bool isNewRecord() const;
+    MargheritaEnd end() const;
+
+    // The record as read at the start of a game: the holder's name and the value text that follows
+    // it in the record file. A value that is not a positive number gives the default record.
+    void takeRecord(std::string_view name, std::string_view valueText);
+    const std::string& recordName() const { return recordName_; }
+    int recordCount() const { return recordCount_; }
+    std::string recordText() const { return twoDigits(recordCount_); }
+
+    // The value written after the name: the count right-aligned in recordWidth characters (" 7", "15").
+    static std::string recordValueText(int count);
+    // The record count a value text stands for; 0 when it is not a positive number.
+    static int recordCountFrom(std::string_view valueText);
+
+private:
+    Random& random_;
+    Deck cards_{};
+    std::array<CellState, cellCount> states_{};
+    int turnedCount_ = 0;
+    int lastTurned_ = -1;
+    std::string recordName_{defaultRecordName};
+    int recordCount_ = 0;
+};
