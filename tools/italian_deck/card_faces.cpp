@@ -1,0 +1,385 @@
+// Faces and backs of the Neapolitan and Piacentine cards, drawn in card pixels.
+#include "card_faces.h"
+
+#include "ornaments.h"
+#include "suit_signs.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+namespace italian_deck {
+
+namespace {
+
+struct Box {
+    double x0, y0, x1, y1;
+    double x(double f) const { return x0 + (x1 - x0) * f; }
+    double y(double f) const { return y0 + (y1 - y0) * f; }
+    double cx() const { return (x0 + x1) / 2; }
+    double cy() const { return (y0 + y1) / 2; }
+};
+
+// Where the pips may go: Piacenza keeps the corners free for its numerals.
+Box pipBox(Deck deck)
+{
+    CardSize s = cardSize(deck);
+    return deck == Deck::Napoletane ? Box{4, 5, s.width - 4, s.height - 5} : Box{5, 10, s.width - 5, s.height - 10};
+}
+
+void paintPaper(Canvas& canvas, const Palette& p)
+{
+    CardSize s = cardSize(p.deck);
+    canvas.rect(0, 0, s.width, s.height, 0, fillOnly(p.paper));
+    if (p.deck == Deck::Piacentine) {
+        // A black rule inside the edge, broken at the numeral corners.
+        canvas.rect(2.2, 2.2, s.width - 4.4, s.height - 4.4, 1.5, stroked(p.ink, 0.45));
+    }
+    canvas.rect(0.4, 0.4, s.width - 0.8, s.height - 0.8, 0, stroked(p.ink, 0.8));
+}
+
+void paintIndices(Canvas& canvas, const Palette& p, int rank)
+{
+    if (p.deck != Deck::Piacentine)
+        return;
+    CardSize s = cardSize(p.deck);
+    const double h = 6.4;
+    const double w = numeralWidth(rank, h);
+    // Paper behind the numeral cuts the inner rule, as on the printed cards.
+    canvas.rect(1.2, 1.2, w + 3.6, h + 3.2, 0, fillOnly(p.paper));
+    drawNumeral(canvas, rank, 3.0, 2.8, h, p.ink, 0.95);
+    Group turned(canvas, translate(s.width, s.height) + " " + rotate(180));
+    canvas.rect(1.2, 1.2, w + 3.6, h + 3.2, 0, fillOnly(p.paper));
+    drawNumeral(canvas, rank, 3.0, 2.8, h, p.ink, 0.95);
+}
+
+struct Spot {
+    double fx, fy;
+};
+
+std::vector<Spot> spots(Suit suit, int rank)
+{
+    const double l = 0.25, r = 0.75;
+    switch (rank) {
+    case 2:
+        return {{0.5, 0.22}, {0.5, 0.78}};
+    case 3:
+        if (suit == Suit::Denari)
+            return {{0.24, 0.17}, {0.5, 0.5}, {0.76, 0.83}};
+        return {{0.5, 0.2}, {0.27, 0.76}, {0.73, 0.76}};
+    case 4:
+        return {{l, 0.24}, {r, 0.24}, {l, 0.76}, {r, 0.76}};
+    case 5:
+        return {{l, 0.18}, {r, 0.18}, {0.5, 0.5}, {l, 0.82}, {r, 0.82}};
+    case 6:
+        return {{l, 0.15}, {r, 0.15}, {l, 0.5}, {r, 0.5}, {l, 0.85}, {r, 0.85}};
+    default:
+        return {{l, 0.11}, {r, 0.11}, {0.5, 0.37}, {l, 0.63}, {r, 0.63}, {l, 0.89}, {r, 0.89}};
+    }
+}
+
+void paintRoundPips(Canvas& canvas, const Palette& p, Suit suit, int rank)
+{
+    Box b = pipBox(p.deck);
+    static const double coinSize[] = {0, 0, 27, 22, 21, 19.5, 18.5, 17};
+    static const double cupSize[] = {0, 0, 35, 27, 31, 25.5, 25, 19.5};
+    for (Spot s : spots(suit, rank)) {
+        Group g(canvas, translate(b.x(s.fx), b.y(s.fy)));
+        if (suit == Suit::Denari)
+            drawCoin(canvas, p, coinSize[rank]);
+        else
+            drawCup(canvas, p, cupSize[rank]);
+    }
+}
+
+// Curved blades bowing out in pairs, crossing near their ends; an odd count
+// adds a straight sword down the middle.
+void paintSwordPips(Canvas& canvas, const Palette& p, int rank)
+{
+    Box b = pipBox(p.deck);
+    const double cx = b.cx();
+    const double top = b.y0 + 3, bottom = b.y1 - 5;
+    const double mid = (top + bottom) / 2;
+    struct Pair {
+        double end, bulge;
+    };
+    std::vector<Pair> pairs;
+    if (rank <= 3)
+        pairs = {{10, 28}};
+    else if (rank <= 5)
+        pairs = {{12, 31}, {5, 15}};
+    else
+        pairs = {{13, 32}, {8, 21.5}, {3, 11}};
+    const double blade = rank <= 3 ? 3.2 : rank <= 5 ? 2.8 : 2.4;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const Pair& pr = pairs[i];
+        // Inner pairs are turned the other way up so hilts stand at both ends.
+        bool hiltDown = i % 2 == 0;
+        for (double side : {-1.0, 1.0}) {
+            Pt a{cx - side * pr.end, bottom};
+            Pt c{cx - side * pr.end + side * 2.0 * pr.bulge, mid};
+            Pt t{cx - side * pr.end, top};
+            if (hiltDown)
+                drawSword(canvas, p, a, c, t, blade);
+            else
+                drawSword(canvas, p, Pt{t.x, t.y + 3}, c, Pt{a.x, a.y + 3}, blade);
+        }
+    }
+    if (rank % 2 == 1)
+        drawSword(canvas, p, {cx, bottom}, {cx, mid}, {cx, top - 1}, blade);
+}
+
+// Batons cross in a lattice, half leaning each way; an odd count adds one upright.
+void paintBatonPips(Canvas& canvas, const Palette& p, int rank)
+{
+    Box b = pipBox(p.deck);
+    const double cx = b.cx();
+    const double top = b.y0 + 4, bottom = b.y1 - 4;
+    const int perSide = rank / 2;
+    const double spacing = perSide == 3 ? 12.0 : 16.0;
+    const double lean = perSide == 1 ? 15.0 : perSide == 2 ? 13.0 : 11.5;
+    const double width = rank <= 3 ? 6.2 : rank <= 5 ? 5.4 : 4.6;
+    if (rank % 2 == 1)
+        drawBaton(canvas, p, {cx, bottom}, {cx, top}, width);
+    for (double side : {-1.0, 1.0}) {
+        for (int i = 0; i < perSide; ++i) {
+            double o = (i - (perSide - 1) / 2.0) * spacing;
+            drawBaton(canvas, p, {cx - side * lean + o, bottom}, {cx + side * lean + o, top}, width);
+        }
+    }
+}
+
+// The aces are each deck's show pieces.
+void paintAce(Canvas& canvas, const Palette& p, Suit suit)
+{
+    const bool naples = p.deck == Deck::Napoletane;
+    CardSize s = cardSize(p.deck);
+    const double cx = s.width / 2, cy = s.height / 2;
+    switch (suit) {
+    case Suit::Denari: {
+        Group g(canvas, translate(cx, cy));
+        if (naples) {
+            // The great coin inside a laurel wreath tied with a red bow.
+            for (double side : {-1.0, 1.0}) {
+                std::vector<Pt> stem;
+                for (int i = 0; i <= 12; ++i) {
+                    double a = (90 + side * (20 + 13.5 * i)) * 3.14159265 / 180;
+                    stem.push_back({24.5 * std::cos(a), 24.5 * std::sin(a)});
+                }
+                drawLaurel(canvas, p, stem, 7.0);
+            }
+            drawCoin(canvas, p, 38);
+            Path bow;
+            bow.move(0, 25).cubic(-7, 20, -9, 29, -3, 30).line(0, 25).cubic(7, 20, 9, 29, 3, 30).close();
+            canvas.path(bow, filled(p.red, p.ink, p.line));
+            canvas.path(polygon({{-1, 26}, {-5, 36}, {-2, 35}, {0, 27}, {2, 35}, {5, 36}, {1, 26}}),
+                        filled(p.red, p.ink, p.line));
+        } else {
+            // A blazing sun behind the coin.
+            drawRays(canvas, 20, 17, 26, p.red, p.yellow, p.ink, p.line * 0.7);
+            drawCoin(canvas, p, 34);
+        }
+        break;
+    }
+    case Suit::Coppe: {
+        if (naples) {
+            // A covered cup: the lid's dome and finial stand above the lip.
+            Group g(canvas, translate(cx, cy + 8));
+            drawCup(canvas, p, 62);
+            Path lid;
+            lid.move(-19, -27.5).cubic(-19, -44, 19, -44, 19, -27.5).close();
+            canvas.path(lid, filled(p.yellow, p.ink, p.line));
+            canvas.path(profile(-35, -30, [](double) { return 13.0; }, 1), filled(p.red, p.ink, p.line * 0.8));
+            for (int i = -2; i <= 2; ++i)
+                canvas.circle(i * 5.0, -32.5, 1.1, fillOnly(p.yellow));
+            canvas.ellipse(0, -27.5, 20, 2.5, filled(p.darkYellow, p.ink, p.line));
+            canvas.circle(0, -41.5, 3, filled(p.blue, p.ink, p.line));
+            Path finial;
+            finial.move(0, -44.5).cubic(-3, -48, -1, -51, 0, -53).cubic(1, -51, 3, -48, 0, -44.5).close();
+            canvas.path(finial, filled(p.red, p.ink, p.line));
+        } else {
+            // The Piacenza ace is a fountain: jets spill from the cup on both sides.
+            Group g(canvas, translate(cx, cy + 12));
+            for (double side : {-1.0, 1.0}) {
+                for (int k = 0; k < 3; ++k) {
+                    double spread = 5 + k * 5;
+                    Path jet;
+                    jet.move(side * 4, -32).cubic(side * 2, -50 - k * 3, side * (spread + 4), -48 + k * 2,
+                                                  side * (spread + 6), -30 + k * 6);
+                    canvas.path(jet, stroked(p.ink, 2.6));
+                    canvas.path(jet, stroked(p.blue, 1.5));
+                }
+            }
+            Path spout;
+            spout.move(0, -31).cubic(-3, -42, 3, -42, 0, -53);
+            canvas.path(spout, stroked(p.ink, 3));
+            canvas.path(spout, stroked(p.steel, 1.8));
+            drawCup(canvas, p, 58);
+        }
+        break;
+    }
+    case Suit::Spade: {
+        if (naples) {
+            // A broad sword upright between crossed laurel branches.
+            for (double side : {-1.0, 1.0}) {
+                std::vector<Pt> stem = sampleQuad({cx + side * 4, cy + 38}, {cx + side * 22, cy + 4},
+                                                  {cx - side * 3, cy - 36}, 12);
+                drawLaurel(canvas, p, stem, 6.5);
+            }
+            drawSword(canvas, p, {cx, cy + 21}, {cx, cy}, {cx, cy - 45}, 6.0);
+        } else {
+            // The sword thrust through a crown.
+            drawSword(canvas, p, {cx, cy + 18}, {cx, cy}, {cx, cy - 42}, 5.6);
+            Group g(canvas, translate(cx, cy - 16));
+            drawCrown(canvas, p, 24, 17);
+        }
+        break;
+    }
+    case Suit::Bastoni: {
+        if (naples) {
+            // A great knotty club with fresh leaves sprouting from its knots.
+            for (int i = 0; i < 3; ++i) {
+                double side = i % 2 ? -1.0 : 1.0;
+                double y = cy + 18 - i * 18;
+                std::vector<Pt> stem = sampleQuad({cx + side * 4, y}, {cx + side * 14, y - 4}, {cx + side * 20, y - 14}, 4);
+                drawLaurel(canvas, p, stem, 6);
+            }
+            drawBaton(canvas, p, {cx - 2, cy + 44}, {cx + 2, cy - 42}, 12);
+        } else {
+            drawBaton(canvas, p, {cx - 3, cy + 38}, {cx + 3, cy - 36}, 11);
+            // A red ribbon winding round it.
+            for (int i = 0; i < 4; ++i) {
+                double y = cy + 18 - i * 14;
+                Path band;
+                band.move(cx - 9, y + 3).cubic(cx - 3, y - 4, cx + 3, y - 4, cx + 9, y - 9);
+                canvas.path(band, stroked(p.ink, 3.8));
+                canvas.path(band, stroked(p.red, 2.6));
+            }
+            std::vector<Pt> stem = sampleQuad({cx + 2, cy - 30}, {cx + 12, cy - 40}, {cx + 19, cy - 36}, 5);
+            drawLaurel(canvas, p, stem, 6);
+        }
+        break;
+    }
+    }
+}
+
+// Naples: a red ground under a gold lattice with a medallion; Piacenza: blue
+// and white checks crossed by red lines.
+void paintNaplesBack(Canvas& canvas, const Palette& p)
+{
+    CardSize s = cardSize(p.deck);
+    canvas.rect(0, 0, s.width, s.height, 0, fillOnly(p.paper));
+    canvas.rect(3, 3, s.width - 6, s.height - 6, 0, filled(p.darkRed, p.ink, 0.5));
+    {
+        const double step = 7.0;
+        Path lattice;
+        for (double k = -s.height; k < s.width + s.height; k += step) {
+            lattice.move(k, 3).line(k - (s.height - 6), s.height - 3);
+            lattice.move(k - s.height, 3).line(k - s.height + (s.height - 6), s.height - 3);
+        }
+        canvas.path(lattice, stroked(p.red, 1.4));
+    }
+    // Clip the lattice to the field by redrawing the margin over it.
+    canvas.path(Path()
+                    .move(0, 0).line(s.width, 0).line(s.width, s.height).line(0, s.height).close()
+                    .move(3, 3).line(3, s.height - 3).line(s.width - 3, s.height - 3).line(s.width - 3, 3).close(),
+                fillOnly(p.paper));
+    canvas.rect(3, 3, s.width - 6, s.height - 6, 0, stroked(p.darkYellow, 1.0));
+    canvas.rect(5, 5, s.width - 10, s.height - 10, 0, stroked(p.yellow, 0.6));
+    const double cx = s.width / 2, cy = s.height / 2;
+    canvas.ellipse(cx, cy, 16, 22, filled(p.paper, p.darkYellow, 1.4));
+    canvas.ellipse(cx, cy, 13, 19, filled(p.blue, p.ink, 0.5));
+    {
+        Group g(canvas, translate(cx, cy));
+        for (int i = 0; i < 8; ++i) {
+            Group petal(canvas, rotate(45.0 * i));
+            Path leaf;
+            leaf.move(0, -3).cubic(5, -7, 4, -13, 0, -16).cubic(-4, -13, -5, -7, 0, -3).close();
+            canvas.path(leaf, filled(p.yellow, p.ink, 0.4));
+        }
+        canvas.circle(0, 0, 4, filled(p.red, p.ink, 0.4));
+    }
+    for (double fy : {0.1, 0.9})
+        for (double fx : {0.2, 0.8}) {
+            Group g(canvas, translate(s.width * fx, s.height * fy));
+            canvas.path(polygon({{0, -4}, {3, 0}, {0, 4}, {-3, 0}}), filled(p.yellow, p.ink, 0.4));
+        }
+    canvas.rect(0.4, 0.4, s.width - 0.8, s.height - 0.8, 0, stroked(p.ink, 0.8));
+}
+
+void paintPiacenzaBack(Canvas& canvas, const Palette& p)
+{
+    CardSize s = cardSize(p.deck);
+    canvas.rect(0, 0, s.width, s.height, 0, fillOnly(p.white));
+    const double x0 = 3, y0 = 3, x1 = s.width - 3, y1 = s.height - 3;
+    const double step = 4.9;
+    canvas.rect(x0, y0, x1 - x0, y1 - y0, 0, fillOnly(p.blue));
+    // White checks on alternate squares of a grid turned by 45 degrees.
+    Path checks;
+    for (int i = -30; i < 30; ++i)
+        for (int j = -30; j < 30; ++j) {
+            if ((i + j) % 2 != 0)
+                continue;
+            double cxp = s.width / 2 + (i - j) * step / 2;
+            double cyp = s.height / 2 + (i + j) * step / 2;
+            if (cxp < x0 - step || cxp > x1 + step || cyp < y0 - step || cyp > y1 + step)
+                continue;
+            checks.move(cxp, cyp - step / 2).line(cxp + step / 2, cyp).line(cxp, cyp + step / 2)
+                .line(cxp - step / 2, cyp).close();
+        }
+    canvas.path(checks, fillOnly(p.white));
+    Path reds;
+    for (double y = y0 + 12; y < y1; y += 12)
+        reds.move(x0, y).line(x1, y);
+    for (double x = x0 + 9.8; x < x1 - 1; x += 9.8)
+        reds.move(x, y0).line(x, y1);
+    canvas.path(reds, Paint{"none", p.red, 0.9, 0.85, false});
+    canvas.path(Path()
+                    .move(0, 0).line(s.width, 0).line(s.width, s.height).line(0, s.height).close()
+                    .move(x0, y0).line(x0, y1).line(x1, y1).line(x1, y0).close(),
+                fillOnly(p.white));
+    canvas.rect(x0, y0, x1 - x0, y1 - y0, 0, stroked(p.ink, 0.7));
+    const double cx = s.width / 2, cy = s.height / 2;
+    canvas.ellipse(cx, cy, 14, 18, filled(p.white, p.ink, 0.7));
+    canvas.ellipse(cx, cy, 11.5, 15.5, filled(p.red, p.ink, 0.5));
+    {
+        Group g(canvas, translate(cx, cy));
+        drawRays(canvas, 16, 4.5, 11, p.yellow, p.yellow, p.ink, 0.35);
+        canvas.circle(0, 0, 4.5, filled(p.yellow, p.ink, 0.5));
+    }
+    canvas.rect(0.4, 0.4, s.width - 0.8, s.height - 0.8, 0, stroked(p.ink, 0.8));
+}
+
+} // namespace
+
+CardSize cardSize(Deck deck) { return deck == Deck::Napoletane ? CardSize{55, 101} : CardSize{55, 102}; }
+
+void paintFace(Canvas& canvas, Deck deck, Suit suit, int rank)
+{
+    const Palette& p = palette(deck);
+    paintPaper(canvas, p);
+    if (rank == 1)
+        paintAce(canvas, p, suit);
+    else if (rank <= 7) {
+        if (suit == Suit::Coppe || suit == Suit::Denari)
+            paintRoundPips(canvas, p, suit, rank);
+        else if (suit == Suit::Spade)
+            paintSwordPips(canvas, p, rank);
+        else
+            paintBatonPips(canvas, p, rank);
+    } else {
+        throw std::invalid_argument("figures are not drawn yet");
+    }
+    paintIndices(canvas, p, rank);
+}
+
+void paintBack(Canvas& canvas, Deck deck)
+{
+    const Palette& p = palette(deck);
+    if (deck == Deck::Napoletane)
+        paintNaplesBack(canvas, p);
+    else
+        paintPiacenzaBack(canvas, p);
+}
+
+} // namespace italian_deck
