@@ -1,0 +1,117 @@
+// The accordion's rules: dealing into the row, joining cards up to three places apart, counting piles.
+#include "games/fisarmonica/fisarmonica_rules.h"
+
+#include "shell/card_pictures.h"
+#include "shell/random.h"
+#include "shell/record_file.h"
+
+#include <algorithm>
+#include <utility>
+
+FisarmonicaRules::FisarmonicaRules(Random& random) : random_(random) {}
+
+FisarmonicaRules::Deck FisarmonicaRules::daicarte(Random& random)
+{
+    Deck deck;
+    for (int i = 0; i < deckSize; ++i)
+        deck[static_cast<std::size_t>(i)] = {i % 13 + 1, i / 13 + 1};
+    for (int swap = 0; swap < shuffleSwaps; ++swap) {
+        const int a = random.pick(deckSize);
+        const int b = random.pick(deckSize);
+        std::swap(deck[static_cast<std::size_t>(a)], deck[static_cast<std::size_t>(b)]);
+    }
+    return deck;
+}
+
+void FisarmonicaRules::Nuova() { Nuova(daicarte(random_)); }
+
+void FisarmonicaRules::Nuova(const Deck& deck)
+{
+    deck_ = deck;
+    row_.fill({});
+    dealt_ = 0;
+    selected_ = -1;
+    pileCount_ = 0;
+}
+
+bool FisarmonicaRules::deal()
+{
+    if (deckEmpty())
+        return false;
+    const auto gap = std::find_if(row_.begin(), row_.end(), [](const FisarmonicaCard& c) { return c.isEmpty(); });
+    if (gap == row_.end())
+        return false;
+    *gap = deck_[static_cast<std::size_t>(dealt_++)];
+    return true;
+}
+
+bool FisarmonicaRules::canJoin(int left, int right) const
+{
+    if (left < 0 || right >= places || right <= left || right - left > reach)
+        return false;
+    const FisarmonicaCard& a = place(left);
+    const FisarmonicaCard& b = place(right);
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    return a.value == b.value || a.suit == b.suit;
+}
+
+void FisarmonicaRules::join(int left, int right)
+{
+    row_[static_cast<std::size_t>(left)] = row_[static_cast<std::size_t>(right)];
+    row_[static_cast<std::size_t>(right)] = {};
+    closeUp();
+}
+
+// Every card right of the emptied place moves one place to the left; the row never has two gaps.
+void FisarmonicaRules::closeUp()
+{
+    auto gap = std::find_if(row_.begin(), row_.end(), [](const FisarmonicaCard& c) { return c.isEmpty(); });
+    std::stable_partition(gap, row_.end(), [](const FisarmonicaCard& c) { return !c.isEmpty(); });
+}
+
+void FisarmonicaRules::click(int i)
+{
+    if (i < 0 || i >= places)
+        return;
+    if (selected_ >= 0 && selected_ != i) {
+        const int left = std::min(selected_, i);
+        const int right = std::max(selected_, i);
+        // A move that is not allowed leaves the selection where it was.
+        if (canJoin(left, right)) {
+            join(left, right);
+            selected_ = -1;
+        }
+        return;
+    }
+    if (selected_ == i)
+        selected_ = -1;
+    else if (!place(i).isEmpty())
+        selected_ = i;
+}
+
+int FisarmonicaRules::picture(int i) const
+{
+    const FisarmonicaCard& card = place(i);
+    return card.isEmpty() ? pictures::emptyPlace : frenchCardPicture(card.value, card.suit);
+}
+
+int FisarmonicaRules::cardsInRow() const
+{
+    return static_cast<int>(std::count_if(row_.begin(), row_.end(), [](const FisarmonicaCard& c) { return !c.isEmpty(); }));
+}
+
+int FisarmonicaRules::finish()
+{
+    if (!finished())
+        pileCount_ = cardsInRow();
+    return pileCount_;
+}
+
+std::string FisarmonicaRules::recordValueText(int piles) { return rightAligned(piles, recordWidth); }
+
+int FisarmonicaRules::storedRecord(std::string_view valueText)
+{
+    const long long piles = numericValue(valueText.substr(0, recordWidth));
+    return piles > 0 ? static_cast<int>(piles) : 0;
+}

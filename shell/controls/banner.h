@@ -1,0 +1,36 @@
+// A message banner: a caption laid on a filled rectangle with a second rectangle as its shadow.
+#pragma once
+
+#include "shell/controls/label.h"
+#include "shell/controls/shape.h"
+
+#include <QColor>
+
+struct BannerLook {
+    QColor face;
+    QColor text;
+    QColor shadow = QColor(0, 0, 0);
+    qreal pointSize = 14;
+    bool bold = true;
+};
+
+// The three controls keep their own names (label on face on shadow), and show and hide together.
+class Banner {
+public:
+    Banner(QWidget* parent, const QString& labelName, const QString& faceName, const QString& shadowName,
+           const QRect& twips, const QString& caption, const BannerLook& look);
+
+    void setVisible(bool visible);
+    bool isVisible() const { return label_->isVisible(); }
+    void setCaption(const QString& caption) { label_->setCaption(caption); }
+    void setFaceColour(QColor colour) { face_->setFill(colour); }
+
+    Label* label() const { return label_; }
+    Shape* face() const { return face_; }
+    Shape* shadow() const { return shadow_; }
+
+private:
+    Shape* shadow_;
+    Shape* face_;
+    Label* label_;
+};

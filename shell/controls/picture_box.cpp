@@ -1,0 +1,51 @@
+// Picture controls draw their bitmap smoothly scaled; a click is a press and release on the control.
+#include "shell/controls/picture_box.h"
+
+#include "shell/controls/twips.h"
+#include "shell/resource_catalogue.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, const QRect& twips) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void PictureBox::setPicture(int number)
+{
+    if (number == picture_)
+        return;
+    picture_ = number;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    if (picture_ == 0)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), ResourceCatalogue::bitmap(picture_));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+// A quick second click arrives as a double click; it still counts as a click of its own.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }

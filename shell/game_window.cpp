@@ -1,0 +1,81 @@
+// The shared frame of the game windows: fixed client area, "File" menu, and the question asked on leaving.
+#include "shell/game_window.h"
+
+#include "shell/controls/twips.h"
+#include "shell/dialogs.h"
+#include "shell/resource_catalogue.h"
+#include "shell/shell.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenuBar>
+
+const LeavingQuestion abandonQuestion{QStringLiteral("ABBANDONA"),
+                                      QStringLiteral("Sei sicuro di voler abbandonare la partita?")};
+const LeavingQuestion backToMenuQuestion{QStringLiteral("TORNA AL MENU"),
+                                         QStringLiteral("Sei sicuro di voler uscire dal gioco?")};
+
+GameWindow::GameWindow(const QString& objectName, const QString& caption, int clientWidthTwips,
+                       int clientHeightTwips, QColor background)
+    : client_(new QWidget(this)), appDir_(QDir::currentPath())
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    client_->setAutoFillBackground(true);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, background);
+    client_->setPalette(palette);
+    setCentralWidget(client_);
+    menuBar()->setNativeMenuBar(false);
+    Shell::placeCentred(this);
+}
+
+QMenu* GameWindow::addFileMenu(const QString& newGameName, const QString& newGameCaption,
+                               const QKeySequence& newGameShortcut, const QKeySequence& esciShortcut,
+                               bool separator)
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    newGame_ = file->addAction(newGameCaption, this, [this] { newGame(); });
+    newGame_->setObjectName(newGameName);
+    newGame_->setShortcut(newGameShortcut);
+    if (separator)
+        file->addSeparator()->setObjectName(QStringLiteral("linea"));
+    esci_ = file->addAction(QStringLiteral("Esci"), this, [this] { esci_Click(); });
+    esci_->setObjectName(QStringLiteral("esci"));
+    esci_->setShortcut(esciShortcut);
+    Shell::fixSize(this);
+    return file;
+}
+
+void GameWindow::esci_Click() { close(); }
+
+LeavingQuestion GameWindow::leavingQuestion() const { return abandonQuestion; }
+
+void GameWindow::setIconGroup(int number) { setWindowIcon(ResourceCatalogue::icon(number)); }
+
+bool GameWindow::Form_Unload()
+{
+    const LeavingQuestion question = leavingQuestion();
+    return askYesNo(this, question.title, question.text);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    // A second close while the question is open or after Yes must not ask again.
+    if (leaving_) {
+        event->accept();
+        return;
+    }
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    leaving_ = true;
+    emit leaving();
+    event->accept();
+    Shell::instance().showMenu();
+}

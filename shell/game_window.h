@@ -1,0 +1,64 @@
+// What every game window shares: the client area of a fixed size, the "File" menu, and leaving with a question.
+#pragma once
+
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QMenu;
+
+struct LeavingQuestion {
+    QString title;
+    QString text;
+};
+
+class GameWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The client area is given in twips, as every position in the games.
+    GameWindow(const QString& objectName, const QString& caption, int clientWidthTwips,
+               int clientHeightTwips, QColor background);
+
+    // The area the game's controls are laid on, below the menu bar.
+    QWidget* client() const { return client_; }
+
+    // True from the moment the player has agreed to leave: a handler coming back from a wait stops there.
+    bool isLeaving() const { return leaving_; }
+
+    // The directory of the record file, taken when the window was made.
+    const QString& appDir() const { return appDir_; }
+
+    // The usual "File" menu: the new-game command, a separator unless told otherwise, and "Esci".
+    QMenu* addFileMenu(const QString& newGameName, const QString& newGameCaption,
+                       const QKeySequence& newGameShortcut, const QKeySequence& esciShortcut,
+                       bool separator = true);
+    QAction* newGameAction() const { return newGame_; }
+    QAction* esciAction() const { return esci_; }
+
+    void esci_Click();
+
+signals:
+    void leaving();
+
+protected:
+    // The question asked before the window closes; games with a game-over wording override it.
+    virtual LeavingQuestion leavingQuestion() const;
+    virtual void newGame() = 0;
+    // Set the window icon from the catalogue.
+    void setIconGroup(int number);
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool Form_Unload();
+
+    QWidget* client_;
+    QString appDir_;
+    QAction* newGame_ = nullptr;
+    QAction* esci_ = nullptr;
+    bool leaving_ = false;
+};
+
+extern const LeavingQuestion abandonQuestion; // "Sei sicuro di voler abbandonare la partita?"
+extern const LeavingQuestion backToMenuQuestion; // "Sei sicuro di voler uscire dal gioco?"
