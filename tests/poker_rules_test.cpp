@@ -1,0 +1,250 @@
+// Tests of the Poker rules: the draw, the value of a hand, credits, score, bonus credits and the record.
+#include "games/poker/poker_game.h"
+#include "shell/card_pictures.h"
+#include "shell/random.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace {
+
+// "Th Jh Qh Kh Ah": rank (T for ten) then suit, h s d c in the deck's order.
+std::vector<Card> cards(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<Card> result;
+    for (std::string w; in >> w;)
+        result.push_back({int(std::string("A23456789TJQK").find(w[0])) + 1, int(std::string("hsdc").find(w[1])) + 1});
+    return result;
+}
+
+// Draws exactly the cards queued, so a test chooses every hand dealt; at() throws once the script runs out.
+struct ScriptedRandom final : Random {
+    void queue(const std::string& hand)
+    {
+        for (const Card& c : cards(hand))
+            numbers.insert(numbers.end(), {(c.rank - 0.5) / 13, (c.suit - 0.5) / 4});
+    }
+    double next() override { return numbers.at(used++); }
+    bool allUsed() const { return used == numbers.size(); }
+    std::vector<double> numbers;
+    std::size_t used = 0;
+};
+
+// What the window is told apart from card pictures, one step after the other: "Credits 09|Banner HAI PERSO!|...".
+std::string script(const std::vector<PokerStep>& steps)
+{
+    static const char* names[] = {"", "Hide", "Highlight", "Banner", "Credits", "Score", "Ripulisci", "NewRecord", "Disabled"};
+    std::string out;
+    for (const PokerStep& s : steps)
+        if (s.kind != PokerStep::Kind::Card)
+            out += (out.empty() ? "" : "|") + std::string(names[int(s.kind)]) + (s.text.empty() ? "" : " " + s.text)
+                 + (s.kind == PokerStep::Kind::Highlight ? " " + std::to_string(s.index) : "");
+    return out;
+}
+
+} // namespace
+
+struct EvaluationCase {
+    const char* hand;
+    HandCode expected;
+    friend void PrintTo(const EvaluationCase& c, std::ostream* os) { *os << c.hand; }
+};
+
+class PokerEvaluation : public testing::TestWithParam<EvaluationCase> {};
+
+TEST_P(PokerEvaluation, ValuesTheHand)
+{
+    FiveInts ranks{}, suits{};
+    const auto hand = cards(GetParam().hand);
+    for (int i = 0; i < 5; ++i)
+        ranks[i] = hand[i].rank, suits[i] = hand[i].suit;
+    EXPECT_EQ(evaluateHand(ranks, suits), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hands, PokerEvaluation, testing::Values(
+    EvaluationCase{"2h 5s 7d 9c Kh", HandCode::None}, EvaluationCase{"Th Ts 2d 5c 8h", HandCode::None},
+    EvaluationCase{"Jh 3s Jd 5c 8h", HandCode::CoppiaVestita}, EvaluationCase{"Ah 3s 9d Ac 8h", HandCode::CoppiaVestita},
+    EvaluationCase{"2h 2s 3d 3c 8h", HandCode::DoppiaCoppia}, EvaluationCase{"Kh 4s Kd 4c 8h", HandCode::DoppiaCoppia},
+    EvaluationCase{"2h 2s 2d 9c 8h", HandCode::Tris}, EvaluationCase{"3h As 4d 2c 5h", HandCode::Scala},
+    EvaluationCase{"Th Js Qd Kc Ah", HandCode::Scala}, EvaluationCase{"Jh Qs Kd Ac 2h", HandCode::Scala},
+    EvaluationCase{"Qh Ks Ad 2c 3h", HandCode::Scala}, EvaluationCase{"Kh As 2d 3c 4h", HandCode::Scala},
+    EvaluationCase{"9h Ts Jd Qc Kh", HandCode::Scala}, EvaluationCase{"Ah 2s 3d 4c 6h", HandCode::None},
+    EvaluationCase{"Qh Ks Ad 2c 4h", HandCode::None}, EvaluationCase{"2h 2s 2d Kc Kh", HandCode::Full},
+    EvaluationCase{"Kh Ks Kd 2c 2h", HandCode::Full}, EvaluationCase{"2d 9d Jd 4d Kd", HandCode::Colore},
+    EvaluationCase{"7h 7s 7d 7c 2h", HandCode::Poker}, EvaluationCase{"Kh Ah As Ad Ac", HandCode::Poker},
+    EvaluationCase{"5s 6s 7s 8s 9s", HandCode::ScalaReale}, EvaluationCase{"Ac Kc Qc Jc Tc", HandCode::ScalaReale},
+    EvaluationCase{"Kh Ah 2h 3h 4h", HandCode::ScalaReale}));
+
+TEST(PokerPayTable, EachHighlightLiesOnTheRowOfItsHandAndPoints)
+{
+    const auto& rows = payTableCaptions();
+    EXPECT_EQ(rows[0], "Scala Reale" + std::string(44, ' ') + "2000 Punti");
+    EXPECT_EQ(rows[7], "Coppia Vestita" + std::string(42, ' ') + "50 Punti");
+    const std::string names[]{"Coppia Vestita", "Doppia Coppia", "Tris", "Scala", "Full", "Colore", "Poker", "Scala Reale"};
+    for (int c = 1; c <= 8; ++c) {
+        const auto code = static_cast<HandCode>(c);
+        const std::string& row = rows[7 - highlightIndex(code)];
+        const std::string points = std::to_string(handPoints(code)) + " Punti";
+        EXPECT_EQ(row.rfind(names[c - 1] + "  ", 0), 0u) << row;
+        EXPECT_TRUE(row.ends_with(" " + points)) << row;
+        EXPECT_EQ(handMessage(code), "Vinci " + points);
+    }
+    EXPECT_EQ(highlightIndex(HandCode::None), -1);
+}
+
+TEST(PokerDraw, NoRepeatsNoDiscardBackAndAFreshDealSharesNothing)
+{
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        SeededRandom random(seed), choice(seed + 1000);
+        PokerHand hand(random);
+        hand.carica();
+        for (int round = 0; round < 20; ++round) {
+            std::vector<Card> before, thrown;
+            for (int i = 0; i < 5; ++i) {
+                before.push_back(hand.card(i));
+                if (choice.next() < 0.5 && hand.toggleMark(i))
+                    thrown.push_back(hand.card(i));
+            }
+            const bool fresh = round % 5 == 4;
+            if (fresh)
+                hand.ripulisci();
+            hand.carica();
+            std::set<std::pair<int, int>> seen;
+            for (int i = 0; i < 5; ++i) {
+                const Card& c = hand.card(i);
+                const auto& gone = fresh ? before : thrown;
+                ASSERT_TRUE(seen.insert({c.rank, c.suit}).second) << "seed " << seed;
+                ASSERT_EQ(std::count(gone.begin(), gone.end(), c), 0) << "seed " << seed;
+                ASSERT_TRUE(fresh || hand.isMarked(i) || c == before[i]) << "seed " << seed;
+            }
+        }
+    }
+}
+
+TEST(PokerDraw, BacksLeftToRightThenNewFacesAndADiscardDrawnAgainIsRedrawn)
+{
+    ScriptedRandom random;
+    PokerHand hand(random);
+    random.queue("2h 5s 7d 9c Kh");
+    hand.carica();
+    hand.toggleMark(1);
+    hand.toggleMark(3);
+    random.queue("5s 2h 9c 3d 4d"); // the discarded 5s, a card held, the other discard, then 3d; then 4d
+    const auto steps = hand.carica();
+    ASSERT_TRUE(random.allUsed());
+    const std::vector<int> shown{frenchCardPicture(2, 1), pictures::redBack, frenchCardPicture(7, 3), pictures::redBack,
+                                 frenchCardPicture(13, 1), frenchCardPicture(3, 3), frenchCardPicture(4, 3)};
+    ASSERT_EQ(steps.size(), shown.size());
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(steps[i].picture, shown[i]) << i;
+        EXPECT_EQ(steps[i].index, i < 5 ? i : 2 * i - 9) << i;
+        EXPECT_EQ(steps[i].hold, i < 5 ? backHoldSeconds : 0.0) << i;
+    }
+    EXPECT_EQ(hand.rankListText(), (std::array<std::string, 5>{"02", "03", "04", "07", "13"}));
+}
+
+class PokerCredits : public testing::Test {
+protected:
+    std::vector<PokerStep> start(const std::string& firstHand)
+    {
+        random.queue(last = firstHand);
+        return game.nuovaPartita();
+    }
+    // "Gioca" on the hand dealt with nothing marked; nextHand is dealt after it.
+    std::vector<PokerStep> play(const std::string& nextHand)
+    {
+        random.queue(last = nextHand);
+        auto steps = game.gioca();
+        EXPECT_TRUE(random.allUsed()) << "the draw strayed from the script";
+        return steps;
+    }
+    // Hands that pay nothing, each sharing no card with the one before.
+    void playLosing(int hands)
+    {
+        for (int i = 0; i < hands; ++i)
+            play(last == loseA ? loseB : loseA);
+    }
+
+    const std::string loseA = "2h 5s 7d 9c Kh", loseB = "3h 6s 8d Tc Qh";
+    const std::string pairA = "Jh Js 2d 5c 8h", pairB = "Qd Qc 3h 6s 9d";
+    std::string last;
+    ScriptedRandom random;
+    PokerGame game{random};
+};
+
+TEST_F(PokerCredits, ALossCostsOneCreditAndTheLastShowsHaiPersoThenGameOver)
+{
+    start(loseA);
+    EXPECT_EQ(script(play(loseB)), "Hide|Credits 09|Banner HAI PERSO!|Ripulisci");
+    playLosing(8);
+    EXPECT_EQ(game.score(), 0);
+    const auto steps = game.gioca();
+    EXPECT_EQ(script(steps), "Hide|Credits 00|Banner HAI PERSO!|Banner GAME OVER|Disabled");
+    EXPECT_EQ(steps[steps.size() - 8].colour, lossColour);
+    EXPECT_EQ(steps[steps.size() - 7].colour, gameOverColour);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(steps[steps.size() - 6 + i].picture, pictures::redBack);
+    EXPECT_TRUE(game.isOver());
+    EXPECT_FALSE(game.isNewRecord());
+    EXPECT_FALSE(game.toggleMark(0));
+    EXPECT_TRUE(game.gioca().empty());
+}
+
+TEST_F(PokerCredits, AWinPaysPointsAndReachingAThousandGivesFiveCredits)
+{
+    start(pairA);
+    for (int i = 0; i < 19; ++i)
+        play(i % 2 ? pairA : pairB);
+    EXPECT_EQ(game.credits(), 10);
+    EXPECT_EQ(script(play(pairA)), "Hide|Highlight 0|Credits 10|Banner Vinci 50 Punti|Score 001000"
+                                   "|Banner Hai Vinto 5 Crediti|Credits 15|Ripulisci");
+    EXPECT_EQ(game.bonusThreshold(), 2000);
+}
+
+TEST_F(PokerCredits, TopHandsMoveTheThresholdOnSoLaterBonusesStillCome)
+{
+    start("Kh Ks Kd Kc 2h");
+    play("4h 4s 4d 4c 9s");
+    play("Kh Ks Kd Kc 2h");
+    play("5d 6d 7d 8d 9d");
+    ASSERT_EQ(game.bonusThreshold(), 4000);
+    EXPECT_EQ(script(play("Jh Js Jd 3c 3h")), "Hide|Highlight 7|Credits 25|Banner Vinci 2000 Punti|Score 005000"
+                                              "|Banner Hai Vinto 10 Crediti|Credits 35|Ripulisci");
+    EXPECT_EQ(game.bonusThreshold(), 6000);
+    play("Qh Qs Qd 5c 5h");
+    EXPECT_EQ(script(play(loseA)), "Hide|Highlight 4|Credits 35|Banner Vinci 500 Punti|Score 006000"
+                                   "|Banner Hai Vinto 5 Crediti|Credits 40|Ripulisci");
+}
+
+TEST_F(PokerCredits, OnlyAScoreAboveTheRecordIsANewRecord)
+{
+    for (int record : {50, 0}) {
+        game.setRecord({"ANNA", record});
+        start(pairA);
+        play(loseA);
+        playLosing(9);
+        const std::string end = record ? "GAME OVER|Disabled" : "GAME OVER|NewRecord|Disabled";
+        EXPECT_TRUE(script(game.gioca()).ends_with(end));
+        EXPECT_EQ(game.isNewRecord(), record == 0);
+    }
+    EXPECT_EQ(game.recordValueText(), "000050");
+}
+
+TEST(PokerRecordRead, HolderValueDefaultsAndTexts)
+{
+    const PokerRecord r = readPokerRecord("ANNA    001250XYZ", "CPU");
+    EXPECT_EQ(r.holder + " " + r.valueCaption(), "ANNA 001250");
+    EXPECT_EQ(readPokerRecord("", "CPU").holder + " " + readPokerRecord("", "CPU").valueCaption(), "CPU 000000");
+    EXPECT_EQ(readPokerRecord("BOB ", "LUCA").holder, "LUCA");
+    EXPECT_EQ(readPokerRecord("        000000", "CPU").holder, "");
+    EXPECT_EQ(readPokerRecord("BOB     12", "CPU").value, 12);
+    EXPECT_EQ(readPokerRecord("BOB     -00050", "CPU").value, 0);
+    EXPECT_EQ(recordHolderCaption("AB CDEFGHIJ"), "AB");
+    EXPECT_EQ(pokerCreditsText(9) + pokerCreditsText(0) + pokerCreditsText(15), "090015");
+    EXPECT_EQ(pokerScoreText(1250) + " " + pokerScoreText(1234567), "001250 1234567");
+    EXPECT_EQ(pokerRecordValueText(999999) + pokerRecordValueText(1000000), "999999999999");
+}
