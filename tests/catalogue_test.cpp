@@ -1,0 +1,100 @@
+// The picture catalogue: every number at its size, the numbering rules, the pointers' hot spots.
+#include "shell/card_pictures.h"
+#include "shell/resource_catalogue.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+QSize sizeOf(int number)
+{
+    if (number >= 103 && number <= 112)
+        return {40, 44};
+    switch (number) {
+    case 113: return {640, 439};
+    case 167: return {118, 94};
+    case 169: return {450, 418};
+    case 172: return {77, 139};
+    case 211: case 213: case 214: case 215: return {250, 250};
+    case 212: return {177, 188};
+    default: break;
+    }
+    if (number >= 170 && number <= 210)
+        return {55, 101};
+    if (number >= 216)
+        return {55, 102};
+    return {71, 96};
+}
+
+TEST(Catalogue, EveryBitmapIsPresentAtItsSize)
+{
+    std::vector<int> expected;
+    for (int n = 101; n <= 256; ++n)
+        if (n != 114)
+            expected.push_back(n);
+    EXPECT_EQ(ResourceCatalogue::bitmapNumbers(), expected);
+    for (int n : expected) {
+        const QPixmap picture = ResourceCatalogue::bitmap(n);
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), sizeOf(n)) << "bitmap " << n;
+    }
+    EXPECT_FALSE(ResourceCatalogue::hasBitmap(114));
+}
+
+TEST(Catalogue, NumberingRulesOfTheThreeDecks)
+{
+    EXPECT_EQ(frenchCardPicture(1, 1), 115);   // ace of hearts
+    EXPECT_EQ(frenchCardPicture(11, 2), 138);  // jack of spades
+    EXPECT_EQ(frenchCardPicture(12, 3), 152);  // queen of diamonds
+    EXPECT_EQ(frenchCardPicture(13, 4), 166);  // king of clubs
+    EXPECT_EQ(neapolitanCardPicture(8, 1), 187); // fante of coins
+    EXPECT_EQ(piacentineCardPicture(10, 2), 245); // re of swords
+    std::set<int> all;
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 13; ++rank)
+            all.insert(frenchCardPicture(rank, suit));
+    for (int suit = 0; suit <= 3; ++suit)
+        for (int rank = 1; rank <= 10; ++rank) {
+            all.insert(neapolitanCardPicture(rank, suit));
+            all.insert(piacentineCardPicture(rank, suit));
+        }
+    EXPECT_EQ(all.size(), 52u + 40u + 40u);
+    EXPECT_EQ(all.count(114), 0u);
+    for (int n : all)
+        EXPECT_TRUE(ResourceCatalogue::hasBitmap(n)) << n;
+}
+
+TEST(Catalogue, IconsAndPointers)
+{
+    EXPECT_EQ(ResourceCatalogue::iconNumbers(), (std::vector<int>{1, 101, 102, 103, 104, 105, 106}));
+    for (int group : ResourceCatalogue::iconNumbers()) {
+        const QIcon icon = ResourceCatalogue::icon(group);
+        EXPECT_EQ(icon.pixmap(QSize(16, 16), 1.0).size(), QSize(16, 16)) << group;
+        EXPECT_EQ(icon.pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32)) << group;
+    }
+    for (int group : {101, 102}) {
+        const QImage picture = ResourceCatalogue::cursorPicture(group).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(picture.size(), QSize(32, 32));
+        // Two colours: every pixel that shows is black or white.
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                if (c.alpha() > 128) {
+                    EXPECT_TRUE(c.lightness() < 40 || c.lightness() > 215) << group << " at " << x << "," << y;
+                }
+            }
+    }
+    EXPECT_EQ(ResourceCatalogue::cursor(101).hotSpot(), QPoint(12, 1));
+    EXPECT_EQ(ResourceCatalogue::cursor(102).hotSpot(), QPoint(15, 16));
+    // The hot spot of the hand is the finger tip: a drawn pixel.
+    const QImage hand = ResourceCatalogue::cursorPicture(101).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_GT(hand.pixelColor(12, 1).alpha(), 128);
+}
+
+TEST(Catalogue, AnUnknownNumberIsVisiblyWrongNotACrash)
+{
+    const QImage wrong = ResourceCatalogue::bitmap(114).toImage();
+    EXPECT_EQ(wrong.pixelColor(0, 0), QColor(Qt::magenta));
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// The accordion's rules: the deck, the moves up to three places, the row closing up and the pile count.
+#include "games/fisarmonica/fisarmonica_rules.h"
+#include "shell/random.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using Card = FisarmonicaCard;
+
+// A deck whose first cards are the given ones, the rest in order behind them.
+FisarmonicaRules::Deck deckStartingWith(std::vector<Card> first)
+{
+    FisarmonicaRules::Deck deck{};
+    std::set<std::pair<int, int>> used;
+    std::size_t i = 0;
+    for (const Card& c : first) {
+        deck[i++] = c;
+        used.insert({c.value, c.suit});
+    }
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int value = 1; value <= 13; ++value)
+            if (!used.count({value, suit}))
+                deck[i++] = {value, suit};
+    return deck;
+}
+
+class Accordion : public ::testing::Test {
+protected:
+    SeededRandom random{7};
+    FisarmonicaRules rules{random};
+    void dealInto(std::vector<Card> first, int count)
+    {
+        rules.Nuova(deckStartingWith(std::move(first)));
+        for (int i = 0; i < count; ++i)
+            ASSERT_TRUE(rules.deal());
+    }
+};
+
+TEST(AccordionDeck, ShuffleIsAPermutationOfTheFiftyTwoCards)
+{
+    for (std::uint64_t seed : {1u, 2u, 99u}) {
+        SeededRandom random(seed);
+        const auto deck = FisarmonicaRules::daicarte(random);
+        std::set<std::pair<int, int>> seen;
+        for (const Card& c : deck) {
+            EXPECT_TRUE(c.value >= 1 && c.value <= 13 && c.suit >= 1 && c.suit <= 4);
+            seen.insert({c.value, c.suit});
+        }
+        EXPECT_EQ(seen.size(), 52u) << "seed " << seed;
+    }
+    SeededRandom a(5), b(5);
+    EXPECT_EQ(FisarmonicaRules::daicarte(a), FisarmonicaRules::daicarte(b));
+}
+
+TEST_F(Accordion, DealFillsTheFirstEmptyPlaceAndStopsWhenTheRowIsFull)
+{
+    dealInto({}, 12);
+    EXPECT_EQ(rules.cardsLeft(), 40);
+    EXPECT_FALSE(rules.deal());
+    EXPECT_EQ(rules.cardsLeft(), 40);
+    EXPECT_EQ(rules.picture(0), 115);
+}
+
+TEST_F(Accordion, MovesJoinCardsOfOneValueOrSuitUpToThreePlacesApart)
+{
+    // Places: 0 A♥, 1 2♠, 2 3♦, 3 A♣, 4 5♠, 5 2♥
+    dealInto({{1, 1}, {2, 2}, {3, 3}, {1, 4}, {5, 2}, {2, 1}}, 6);
+    EXPECT_TRUE(rules.canJoin(0, 3));  // same value, three apart
+    EXPECT_TRUE(rules.canJoin(1, 4));  // same suit
+    EXPECT_FALSE(rules.canJoin(0, 2)); // neither
+    EXPECT_FALSE(rules.canJoin(0, 5)); // same suit but five apart
+    EXPECT_FALSE(rules.canJoin(6, 7)); // empty places never match
+
+    // Selecting the right card first and clicking the left one moves the right card all the same.
+    rules.click(3);
+    EXPECT_EQ(rules.selected(), 3);
+    rules.click(0);
+    EXPECT_EQ(rules.selected(), -1);
+    EXPECT_EQ(rules.place(0), (Card{1, 4}));
+    // The row closed up behind the moved card.
+    EXPECT_EQ(rules.place(3), (Card{5, 2}));
+    EXPECT_EQ(rules.place(4), (Card{2, 1}));
+    EXPECT_TRUE(rules.place(5).isEmpty());
+    ASSERT_TRUE(rules.deal());
+    EXPECT_FALSE(rules.place(5).isEmpty());
+}
+
+TEST_F(Accordion, AForbiddenMoveOrAFarClickKeepsTheSelection)
+{
+    // Places 1 and 5 match but lie four apart.
+    dealInto({{4, 3}, {9, 1}, {2, 2}, {3, 4}, {6, 2}, {9, 2}}, 6);
+    rules.click(5);
+    rules.click(1);
+    EXPECT_EQ(rules.selected(), 5);
+    EXPECT_EQ(rules.place(1), (Card{9, 1}));
+    rules.click(3); // two apart, nothing in common
+    EXPECT_EQ(rules.selected(), 5);
+    rules.click(5); // the selected card again clears the selection
+    EXPECT_EQ(rules.selected(), -1);
+    rules.click(8); // an empty place selects nothing
+    EXPECT_EQ(rules.selected(), -1);
+}
+
+TEST_F(Accordion, FinishCountsThePilesOnceAndJudgesWinAndRecord)
+{
+    dealInto({{1, 1}, {1, 2}}, 2);
+    EXPECT_EQ(rules.finish(), 2);
+    rules.click(1);
+    rules.click(0);
+    EXPECT_EQ(rules.cardsInRow(), 1);
+    EXPECT_EQ(rules.pileCount(), 2); // moves after "Finito" do not change the result
+    EXPECT_FALSE(rules.isWin());
+    EXPECT_TRUE(rules.isNewRecord(12));
+    EXPECT_FALSE(rules.isNewRecord(2)); // equal is no record
+}
+
+TEST(AccordionRecord, ValueTextBothWays)
+{
+    EXPECT_EQ(FisarmonicaRules::recordValueText(7), " 7");
+    EXPECT_EQ(FisarmonicaRules::recordValueText(11), "11");
+    EXPECT_EQ(FisarmonicaRules::storedRecord(" 7"), 7);
+    EXPECT_EQ(FisarmonicaRules::storedRecord("11"), 11);
+    EXPECT_EQ(FisarmonicaRules::storedRecord("11x"), 11);
+    EXPECT_EQ(FisarmonicaRules::storedRecord(""), 0);
+    EXPECT_EQ(FisarmonicaRules::storedRecord("00"), 0);
+}
+
+// Plays many seeded games with random clicks: no card is ever lost or duplicated.
+TEST(AccordionPlay, RandomClicksNeverLoseOrDuplicateACard)
+{
+    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+        SeededRandom random(seed);
+        FisarmonicaRules rules(random);
+        rules.Nuova();
+        int joined = 0;
+        for (int step = 0; step < 600; ++step) {
+            const int before = rules.cardsInRow();
+            if (random.next() < 0.3)
+                rules.deal();
+            else
+                rules.click(random.pick(FisarmonicaRules::places));
+            if (rules.cardsInRow() == before - 1)
+                ++joined;
+            std::set<std::pair<int, int>> seen;
+            bool gap = false;
+            for (int i = 0; i < FisarmonicaRules::places; ++i) {
+                const Card& c = rules.place(i);
+                if (c.isEmpty()) {
+                    gap = true;
+                    continue;
+                }
+                ASSERT_FALSE(gap) << "a card after a gap, seed " << seed;
+                ASSERT_TRUE(seen.insert({c.value, c.suit}).second) << "duplicate card, seed " << seed;
+            }
+            const int dealt = FisarmonicaRules::deckSize - rules.cardsLeft();
+            ASSERT_EQ(rules.cardsInRow() + joined, dealt) << "lost card, seed " << seed;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,159 @@
+// The accordion's window, driven by clicks on its real controls.
+#include "games/fisarmonica/fisarmonica_window.h"
+#include "shell/controls/label.h"
+#include "shell/controls/picture_box.h"
+#include "shell/controls/pointer.h"
+#include "shell/random.h"
+#include "tests/support/window_driver.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <fstream>
+
+namespace {
+
+class FisarmonicaWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        open();
+    }
+    void TearDown() override
+    {
+        ScriptedAnswers yes(true);
+        if (window)
+            window->close();
+        flushClosedWindows();
+        QDir::setCurrent(previous);
+    }
+    void open()
+    {
+        window = new Fisarmonica(std::make_unique<SeededRandom>(42));
+        window->show();
+    }
+    QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
+    bool shown(const QString& name) { return control(window, name)->isVisible(); }
+    int picture(const QString& name) { return control<PictureBox>(window, name)->picture(); }
+    void dealAll()
+    {
+        for (int i = 0; i < 52; ++i) {
+            // Keep the row from filling up: join wherever a join is possible.
+            if (window->rules().cardsInRow() == 12)
+                joinAny();
+            click(window, "MazzoI");
+        }
+    }
+    bool joinAny()
+    {
+        const FisarmonicaRules& rules = window->rules();
+        for (int right = 1; right < 12; ++right)
+            for (int left = std::max(0, right - 3); left < right; ++left)
+                if (rules.canJoin(left, right)) {
+                    click(window, QStringLiteral("carteF(%1)").arg(right));
+                    click(window, QStringLiteral("carteF(%1)").arg(left));
+                    return true;
+                }
+        return false;
+    }
+    std::string fileBytes()
+    {
+        std::ifstream in(QDir(dir.path()).filePath("rcfis.dat").toStdString(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    QTemporaryDir dir;
+    QString previous;
+    QPointer<Fisarmonica> window;
+};
+
+TEST_F(FisarmonicaWindow, OpensWithAFreshGameAndAnEmptyRecordFile)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("La Fisarmonica - TOA-TOA Games"));
+    EXPECT_EQ(window->client()->size(), QSize(504, 400));
+    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("rcfis.dat")));
+    EXPECT_EQ(fileBytes(), "");
+    EXPECT_EQ(caption("Label1"), "52");
+    EXPECT_EQ(caption("nome"), "CPU");
+    EXPECT_EQ(caption("record"), "12");
+    EXPECT_EQ(picture("MazzoI"), 102);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(picture(QStringLiteral("carteF(%1)").arg(i)), 168);
+    EXPECT_FALSE(shown("term2"));
+    EXPECT_FALSE(shown("rci"));
+    EXPECT_EQ(control(window, "carteF(6)")->geometry(), QRect(16, 120, 71, 96));
+}
+
+TEST_F(FisarmonicaWindow, ClickingSelectsMovesAndShowsTheHighlight)
+{
+    click(window, "MazzoI");
+    click(window, "MazzoI");
+    EXPECT_EQ(caption("Label1"), "50");
+    const int first = window->rules().place(0).value ? picture("carteF(0)") : 0;
+    EXPECT_EQ(first, window->rules().picture(0));
+    click(window, "carteF(1)");
+    EXPECT_TRUE(shown("maschera(1)"));
+    click(window, "carteF(1)");
+    EXPECT_FALSE(shown("maschera(1)"));
+
+    moveOver(window, "carteF(0)");
+    EXPECT_EQ(pointerOf(control(window, "carteF(0)")), Pointer::Hand);
+    moveOver(window, "carteF(5)");
+    EXPECT_EQ(pointerOf(control(window, "carteF(5)")), Pointer::Arrow);
+    moveOver(window, "MazzoI");
+    EXPECT_EQ(pointerOf(control(window, "MazzoI")), Pointer::Hand);
+}
+
+TEST_F(FisarmonicaWindow, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
+{
+    dealAll();
+    EXPECT_EQ(caption("Label1"), "0");
+    EXPECT_EQ(picture("MazzoI"), 168);
+    ASSERT_TRUE(shown("term2"));
+    while (joinAny()) {
+    }
+    const int piles = window->rules().cardsInRow();
+    ASSERT_LT(piles, 12);
+    click(window, "term2");
+    EXPECT_FALSE(shown("term2"));
+    EXPECT_TRUE(shown("gover3"));
+    EXPECT_EQ(caption("gover3"), "Game Over");
+    EXPECT_EQ(shown("vinto3"), piles == 1);
+    ASSERT_TRUE(shown("record3"));
+    EXPECT_EQ(caption("record3"), "Nuovo RECORD");
+
+    auto* box = control<QLineEdit>(window, "rci");
+    ASSERT_TRUE(box->isVisible() && box->isEnabled());
+    QTest::keyClicks(box, "lucia");
+    EXPECT_EQ(fileBytes(), ""); // letters alone write nothing
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_EQ(box->text(), "LUCIA");
+    EXPECT_EQ(caption("nome"), "LUCIA   ");
+
+    std::string expected = "LUCIA   " + FisarmonicaRules::recordValueText(piles);
+    for (char& c : expected)
+        c = static_cast<char>(c ^ 0x5C);
+    EXPECT_EQ(fileBytes(), expected);
+
+    window->newGameAction()->trigger();
+    EXPECT_EQ(caption("record"), QString::number(piles));
+    EXPECT_EQ(caption("nome"), "LUCIA   ");
+    EXPECT_FALSE(shown("gover3"));
+    EXPECT_FALSE(shown("rci"));
+}
+
+TEST_F(FisarmonicaWindow, NoRecordForTwelvePilesAndNothingWrittenWithoutEnter)
+{
+    dealAll();
+    // Leave twelve piles if the row is full; otherwise the count is whatever the deal left.
+    click(window, "term2");
+    const int piles = window->rules().pileCount();
+    EXPECT_EQ(shown("record3"), piles < 12);
+    window->newGameAction()->trigger();
+    EXPECT_EQ(fileBytes(), "");
+}
+
+} // namespace

@@ -1,0 +1,155 @@
+// The record files: exact bytes, creation on reading, and no crash or loss whatever is on the disk.
+#include "shell/codepage.h"
+#include "shell/record_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class RecordFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("toatoa-record-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override
+    {
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
+    std::string bytesOf(const std::string& name) const
+    {
+        std::ifstream in(dir / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    void putBytes(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    }
+    static std::string scrambled(std::string text, unsigned char key)
+    {
+        for (char& c : text)
+            c = static_cast<char>(static_cast<unsigned char>(c) ^ key);
+        return text;
+    }
+    fs::path dir;
+};
+
+TEST_F(RecordFiles, MissingFileIsCreatedEmptyAndReadsAsNoRecord)
+{
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    const RecordText text = file.read();
+    EXPECT_EQ(text.name, "");
+    EXPECT_EQ(text.value, "");
+    ASSERT_TRUE(fs::exists(dir / "rcfis.dat"));
+    EXPECT_EQ(fs::file_size(dir / "rcfis.dat"), 0u);
+}
+
+TEST_F(RecordFiles, NameIsPaddedAndEveryByteScrambledWithTheKey)
+{
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    ASSERT_TRUE(file.write(codepage::toWestern(codepage::upperWestern(QStringLiteral("paolo"))), rightAligned(7, 2)));
+    EXPECT_EQ(bytesOf("rcfis.dat"), scrambled("PAOLO   " " 7", 0x5C));
+    const RecordText back = file.read();
+    EXPECT_EQ(back.name, "PAOLO   ");
+    EXPECT_EQ(back.value, " 7");
+    EXPECT_EQ(numericValue(back.value), 7);
+}
+
+TEST_F(RecordFiles, AnEmptyNameIsEightBlanks)
+{
+    RecordFile file(dir, "rcmgh.dat", 0xB7, 2);
+    ASSERT_TRUE(file.write("", "11"));
+    EXPECT_EQ(bytesOf("rcmgh.dat"), scrambled("        11", 0xB7));
+}
+
+TEST_F(RecordFiles, BytesBeyondTheRecordSurviveAWriteAndAreIgnoredOnReading)
+{
+    putBytes("rcpkr.dat", scrambled("OLDNAME 999999tail", 0xB7));
+    RecordFile file(dir, "rcpkr.dat", 0xB7, 6);
+    EXPECT_EQ(file.read().value, "999999");
+    ASSERT_TRUE(file.write("NEW", "000123"));
+    EXPECT_EQ(bytesOf("rcpkr.dat"), scrambled("NEW     000123tail", 0xB7));
+    EXPECT_FALSE(fs::exists(dir / "rcpkr.dat.new"));
+}
+
+TEST_F(RecordFiles, ShortHugeOrGarbageFilesReadWithoutHarm)
+{
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    putBytes("rcfis.dat", scrambled("AB", 0x5C));
+    EXPECT_EQ(file.read().name, "AB");
+    EXPECT_EQ(file.read().value, "");
+
+    std::string garbage(8 << 20, '\0');
+    for (std::size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<char>(i * 131 + 7);
+    putBytes("rcfis.dat", garbage);
+    const RecordText text = file.read();
+    EXPECT_EQ(text.name.size(), 8u);
+    EXPECT_EQ(text.value.size(), 2u);
+    EXPECT_NO_THROW(numericValue(text.value));
+}
+
+TEST_F(RecordFiles, ADirectoryInPlaceOfTheFileGivesNoRecordAndRefusesTheWrite)
+{
+    fs::create_directories(dir / "rcfis.dat");
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    EXPECT_EQ(file.read().value, "");
+    EXPECT_FALSE(file.write("X", " 3"));
+    EXPECT_TRUE(fs::is_directory(dir / "rcfis.dat"));
+}
+
+TEST_F(RecordFiles, AnUnusableDirectoryCostsTheRecordButNothingElse)
+{
+    // A plain file where the directory should be: nothing can be created in it, even by root.
+    putBytes("notadir", "x");
+    RecordFile file(dir / "notadir", "rcfis.dat", 0x5C, 2);
+    EXPECT_EQ(file.read().value, "");
+    EXPECT_FALSE(file.write("X", " 3"));
+    EXPECT_EQ(bytesOf("notadir"), "x");
+}
+
+TEST_F(RecordFiles, AFailedWriteLeavesTheOldRecordWhole)
+{
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    ASSERT_TRUE(file.write("FIRST", " 9"));
+    // A directory squatting on the temporary name makes the new file impossible to write.
+    fs::create_directories(dir / "rcfis.dat.new");
+    EXPECT_FALSE(file.write("SECOND", " 2"));
+    EXPECT_EQ(file.read().name, "FIRST   ");
+    EXPECT_EQ(file.read().value, " 9");
+}
+
+TEST(RecordValues, NumbersAndTheirText)
+{
+    EXPECT_EQ(rightAligned(7, 2), " 7");
+    EXPECT_EQ(rightAligned(11, 2), "11");
+    EXPECT_EQ(rightAligned(50, 6), "    50");
+    EXPECT_EQ(numericValue(" 7"), 7);
+    EXPECT_EQ(numericValue("12"), 12);
+    EXPECT_EQ(numericValue("  "), 0);
+    EXPECT_EQ(numericValue("x5"), 0);
+    EXPECT_EQ(numericValue("99999999999999999999"), numericValue("999999999999"));
+}
+
+TEST(RecordNames, OnlyWhatTheCodePageHoldsAndCasedWithinIt)
+{
+    EXPECT_TRUE(codepage::isWestern(QChar(u'è')));
+    EXPECT_TRUE(codepage::isWestern(QChar(u'€')));
+    EXPECT_FALSE(codepage::isWestern(QChar(u'ł')));
+    EXPECT_EQ(codepage::upperWestern(QStringLiteral("niccolò")), QStringLiteral("NICCOLÒ"));
+    EXPECT_EQ(codepage::upperWestern(QStringLiteral("straße")).size(), 6);
+    const QString name = QStringLiteral("ÀÉ€œ");
+    EXPECT_EQ(codepage::fromWestern(codepage::toWestern(name)), name);
+    EXPECT_EQ(codepage::toWestern(QStringLiteral("€")), std::string("\x80"));
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+// The shell: the menu window, switching to a game and back, the leaving question and the two waits.
+#include "shell/game_window.h"
+#include "shell/menu_window.h"
+#include "shell/resource_catalogue.h"
+#include "shell/shell.h"
+#include "shell/waits.h"
+#include "app/game_list.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/window_driver.h"
+
+#include <QMenuBar>
+#include <QTimer>
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Shell::instance().setGames(toatoaGames());
+        Shell::instance().setProgramEnd([this] { ++programEnds; });
+        QDir::setCurrent(QDir::tempPath());
+    }
+    void TearDown() override
+    {
+        setQuestionAnswerer([](const QString&, const QString&) { return true; });
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->close();
+        setQuestionAnswerer({});
+        flushClosedWindows();
+        Shell::instance().setProgramEnd({});
+    }
+    int programEnds = 0;
+};
+
+TEST_F(ShellTest, MenuWindowHasItsCaptionSizePictureAndEntries)
+{
+    Form1* menu = Shell::instance().showMenu();
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("TOA-TOA Games - The Vozoredu Dora - Beta Version 2003"));
+    EXPECT_EQ(menu->centralWidget()->size(), QSize(451, 401));
+    EXPECT_FALSE(menu->windowIcon().isNull());
+
+    QMenu* solitari = menu->findChild<QMenu*>(QStringLiteral("solitari"));
+    ASSERT_NE(solitari, nullptr);
+    QStringList captions, shortcuts;
+    for (QAction* entry : solitari->actions()) {
+        captions << entry->text();
+        shortcuts << entry->shortcut().toString();
+    }
+    EXPECT_EQ(captions, QStringList({"Bowling", "Zidu Dori", "La Fisarmonica", "La Tavola Rotonda", "Margerita",
+                                     "Napoleone", "Poker", "Yahtzee"}));
+    EXPECT_EQ(shortcuts, QStringList({"Ctrl+B", "Ctrl+G", "Ctrl+F", "Ctrl+R", "Ctrl+M", "Ctrl+N", "Ctrl+P", "Ctrl+Y"}));
+    const QList<QAction*> bar = menu->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 2);
+    EXPECT_EQ(bar[1]->objectName(), QStringLiteral("esci"));
+    // Only the menu's own picture is decoded for the menu.
+    EXPECT_LE(ResourceCatalogue::cachedBitmapCount(), 60);
+}
+
+TEST_F(ShellTest, ChoosingAGameLeavesExactlyTheGameWindowOpen)
+{
+    Form1* menu = Shell::instance().showMenu();
+    menu->findChild<QAction*>(QStringLiteral("Fisa"))->trigger();
+    flushClosedWindows();
+    const QWidgetList open = openWindows();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open.front()->objectName(), QStringLiteral("Fisarmonica"));
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(ShellTest, LeavingAsksAndYesBringsTheMenuBackWhileNoChangesNothing)
+{
+    GameWindow* game = Shell::instance().openGame(QStringLiteral("Fisa"));
+    ASSERT_NE(game, nullptr);
+    {
+        ScriptedAnswers no(false);
+        game->esci_Click();
+        game->close(); // the close box asks the same question
+        ASSERT_EQ(no.asked.size(), 2u);
+        for (const auto& [title, text] : no.asked) {
+            EXPECT_EQ(title, QStringLiteral("ABBANDONA"));
+            EXPECT_EQ(text, QStringLiteral("Sei sicuro di voler abbandonare la partita?"));
+        }
+        EXPECT_TRUE(game->isVisible());
+    }
+    ScriptedAnswers yes(true);
+    game->esci_Click();
+    flushClosedWindows();
+    const QWidgetList open = openWindows();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open.front()->objectName(), QStringLiteral("Form1"));
+}
+
+TEST_F(ShellTest, EsciInTheMenuEndsTheProgramWithoutAQuestion)
+{
+    ScriptedAnswers yes(true);
+    Form1* menu = Shell::instance().showMenu();
+    menu->findChild<QAction*>(QStringLiteral("esci"))->trigger();
+    flushClosedWindows();
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_TRUE(yes.asked.empty());
+    EXPECT_TRUE(openWindows().isEmpty());
+}
+
+TEST_F(ShellTest, GamesNotYetBuiltAreGreyed)
+{
+    Form1* menu = Shell::instance().showMenu();
+    for (const GameEntry& game : Shell::instance().games())
+        EXPECT_EQ(menu->findChild<QAction*>(game.name)->isEnabled(), static_cast<bool>(game.open))
+            << game.name.toStdString();
+    EXPECT_EQ(Shell::instance().openGame(QStringLiteral("golfm")), nullptr);
+}
+
+// A bare game window for the waits.
+class WaitingWindow final : public GameWindow {
+public:
+    WaitingWindow() : GameWindow(QStringLiteral("waiting"), QStringLiteral("waiting"), 3000, 3000, Qt::green)
+    {
+        addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova"), {}, {});
+    }
+    int clicks = 0;
+
+protected:
+    void newGame() override {}
+    void mousePressEvent(QMouseEvent*) override { ++clicks; }
+};
+
+TEST_F(ShellTest, TempoPKeepsEventsFlowingAndEndsOnTheClock)
+{
+    FakeClock clock;
+    auto* window = new WaitingWindow;
+    window->show();
+    bool ranDuring = false;
+    QTimer::singleShot(0, window, [&] {
+        ranDuring = true;
+        clock.advance(0.5);
+        QTimer::singleShot(0, window, [&] { clock.advance(0.6); });
+    });
+    const double start = clock.now();
+    EXPECT_TRUE(TempoP(*window, 1.0));
+    EXPECT_TRUE(ranDuring);
+    EXPECT_GE(clock.now() - start, 1.0);
+    EXPECT_TRUE(TempoP(*window, 0)); // returns at once
+}
+
+TEST_F(ShellTest, ClosingTheWindowDuringTempoPEndsTheWaitWithoutHarm)
+{
+    FakeClock clock;
+    ScriptedAnswers yes(true);
+    QPointer<WaitingWindow> window = new WaitingWindow;
+    window->show();
+    QTimer::singleShot(0, window, [&] { window->close(); });
+    EXPECT_FALSE(TempoP(*window, 5.0));
+    ASSERT_TRUE(window); // still there for the handler that called the wait
+    EXPECT_TRUE(window->isLeaving());
+    flushClosedWindows();
+    EXPECT_FALSE(window);
+}
+
+TEST_F(ShellTest, AHoldTakesNoInputAndHonoursACloseAfterwards)
+{
+    FakeClock clock;
+    ScriptedAnswers yes(true);
+    QPointer<WaitingWindow> window = new WaitingWindow;
+    window->show();
+    QTimer::singleShot(0, window, [&] {
+        QTest::mouseClick(window->centralWidget(), Qt::LeftButton);
+        window->close();
+        EXPECT_TRUE(yes.asked.empty()); // the close waits for the hold to end
+        clock.advance(3.0);
+    });
+    EXPECT_TRUE(hold(*window, 3.0));
+    EXPECT_EQ(window->clicks, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(yes.asked.size(), 1u);
+    flushClosedWindows();
+    EXPECT_FALSE(window);
+}
+
+} // namespace

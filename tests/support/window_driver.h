@@ -1,0 +1,61 @@
+// Helpers for window tests: find controls by name, click them, and answer the leaving question.
+#pragma once
+
+#include "shell/dialogs.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+template <typename T = QWidget>
+T* control(QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+    return found;
+}
+
+inline void click(QWidget* window, const QString& name)
+{
+    QWidget* target = control(window, name);
+    if (target)
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+inline void moveOver(QWidget* window, const QString& name)
+{
+    QWidget* target = control(window, name);
+    if (target)
+        QTest::mouseMove(target, target->rect().center());
+}
+
+// The top-level windows that are open (shown and not closing).
+inline QWidgetList openWindows()
+{
+    QWidgetList open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            open.push_back(w);
+    return open;
+}
+
+// Answers every Yes/No question with `yes`, keeping what was asked.
+struct ScriptedAnswers {
+    explicit ScriptedAnswers(bool yes)
+    {
+        setQuestionAnswerer([this, yes](const QString& title, const QString& text) {
+            asked.push_back({title, text});
+            return yes;
+        });
+    }
+    ~ScriptedAnswers() { setQuestionAnswerer({}); }
+    std::vector<std::pair<QString, QString>> asked;
+};
+
+// Deletes what closed windows left for later, so each test starts with none.
+inline void flushClosedWindows()
+{
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
