@@ -1,11 +1,11 @@
 // Faces and backs of the Neapolitan and Piacentine cards, drawn in card pixels.
 #include "card_faces.h"
 
+#include "figures.h"
 #include "ornaments.h"
 #include "suit_signs.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <vector>
 
 namespace italian_deck {
@@ -368,7 +368,8 @@ void paintFace(Canvas& canvas, Deck deck, Suit suit, int rank)
         else
             paintBatonPips(canvas, p, rank);
     } else {
-        throw std::invalid_argument("figures are not drawn yet");
+        CardSize s = cardSize(deck);
+        paintFigure(canvas, p, suit, rank, s.width, s.height);
     }
     paintIndices(canvas, p, rank);
 }

@@ -35,15 +35,9 @@ Picture card(int number, Deck deck, int width, int height, bool back, Suit suit,
 std::vector<int> pictureNumbers()
 {
     std::vector<int> numbers;
-    for (int n = naplesFirst; n <= piacenzaBack; ++n) {
-        int rank = (n >= piacenzaFirst ? n - piacenzaFirst : n - naplesFirst) % 10 + 1;
-        bool face = (n < naplesBack) || (n >= piacenzaFirst && n < piacenzaBack);
-        if (face && rank > 7)
-            continue;
-        if (n > naplesBack && n < piacenzaFirst)
-            continue;
-        numbers.push_back(n);
-    }
+    for (int n = naplesFirst; n <= piacenzaBack; ++n)
+        if (n <= naplesBack || n >= piacenzaFirst)
+            numbers.push_back(n);
     return numbers;
 }
 

@@ -194,7 +194,7 @@ void drawHeldSign(Canvas& canvas, const Palette& p, Suit suit, double size)
         drawCoin(canvas, p, size * 0.62);
         break;
     case Suit::Spade:
-        drawSword(canvas, p, {0, size * 0.3}, {0, 0}, {0, -size * 0.5}, size * 0.09);
+        drawSword(canvas, p, {0, size * 0.3}, {0, 0}, {0, -size * 0.5}, size * 0.07);
         break;
     case Suit::Bastoni:
         drawBaton(canvas, p, {0, size * 0.5}, {0, -size * 0.5}, size * 0.13);

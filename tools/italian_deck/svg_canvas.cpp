@@ -126,9 +126,14 @@ void Canvas::text(double x, double y, double size, const std::string& family, bo
              "\">" + content + "</text>\n";
 }
 
-void Canvas::begin(const std::string& transform)
+void Canvas::begin(const std::string& transform, const std::string& clipId)
 {
-    body_ += "<g transform=\"" + transform + "\">\n";
+    body_ += "<g";
+    if (!transform.empty())
+        body_ += " transform=\"" + transform + "\"";
+    if (!clipId.empty())
+        body_ += " clip-path=\"url(#" + clipId + ")\"";
+    body_ += ">\n";
     ++depth_;
 }
 
@@ -138,6 +143,14 @@ void Canvas::end()
         throw std::logic_error("group closed twice");
     body_ += "</g>\n";
     --depth_;
+}
+
+std::string Canvas::clipRect(double x, double y, double w, double h)
+{
+    std::string id = nextId();
+    defs_ += "<clipPath id=\"" + id + "\"><rect x=\"" + num(x) + "\" y=\"" + num(y) + "\" width=\"" + num(w) +
+             "\" height=\"" + num(h) + "\"/></clipPath>\n";
+    return id;
 }
 
 std::string Canvas::nextId() { return "g" + std::to_string(++ids_); }

@@ -58,8 +58,10 @@ public:
     void text(double x, double y, double size, const std::string& family, bool bold,
               const std::string& fill, const std::string& content);
 
-    void begin(const std::string& transform);
+    // A group whose content is clipped to a rectangle given in the group's own coordinates.
+    void begin(const std::string& transform, const std::string& clipId = "");
     void end();
+    std::string clipRect(double x, double y, double w, double h);
 
     // Gradients live in <defs>; the returned string is a paint such as "url(#g3)".
     std::string linearGradient(double x1, double y1, double x2, double y2,
@@ -86,7 +88,10 @@ private:
 // Opens a transformed group for the lifetime of the object.
 class Group {
 public:
-    Group(Canvas& canvas, const std::string& transform) : canvas_(canvas) { canvas_.begin(transform); }
+    Group(Canvas& canvas, const std::string& transform, const std::string& clipId = "") : canvas_(canvas)
+    {
+        canvas_.begin(transform, clipId);
+    }
     ~Group() { canvas_.end(); }
     Group(const Group&) = delete;
     Group& operator=(const Group&) = delete;
