@@ -2,6 +2,7 @@
 #include "italian_deck.h"
 
 #include "card_faces.h"
+#include "round_table_pictures.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -36,8 +37,7 @@ std::vector<int> pictureNumbers()
 {
     std::vector<int> numbers;
     for (int n = naplesFirst; n <= piacenzaBack; ++n)
-        if (n <= naplesBack || n >= piacenzaFirst)
-            numbers.push_back(n);
+        numbers.push_back(n);
     return numbers;
 }
 
@@ -52,6 +52,17 @@ Picture drawPicture(int number)
     }
     if (number == naplesBack)
         return card(number, Deck::Napoletane, 55, 101, true, Suit::Coppe, 0);
+    if (number > naplesBack && number < piacenzaFirst) {
+        // Composed for the tall board they lie under and stretched to their size.
+        int w = number == 212 ? 177 : 250;
+        int h = number == 212 ? 188 : 250;
+        Canvas canvas(w, h);
+        {
+            Group g(canvas, scale(w / pictureSheetWidth, h / pictureSheetHeight));
+            paintRoundTablePicture(canvas, number - naplesBack - 1);
+        }
+        return {number, w, h, canvas.svg()};
+    }
     if (number >= piacenzaFirst && number < piacenzaBack) {
         int i = number - piacenzaFirst;
         return card(number, Deck::Piacentine, 55, 102, false, Suit(i / 10), i % 10 + 1);
