@@ -40,8 +40,11 @@ void paintPaper(Canvas& canvas, const Palette& p)
 
 void paintIndices(Canvas& canvas, const Palette& p, int rank)
 {
-    if (p.deck != Deck::Piacentine)
+    if (p.deck == Deck::Napoletane) {
+        // A small red number in the top corner only: the figures stand one way up.
+        drawNumeral(canvas, rank, 2.4, 2.2, 4.8, p.darkRed, 0.75);
         return;
+    }
     CardSize s = cardSize(p.deck);
     const double h = 6.4;
     const double w = numeralWidth(rank, h);
