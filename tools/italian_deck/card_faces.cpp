@@ -112,7 +112,7 @@ void paintSwordPips(Canvas& canvas, const Palette& p, int rank)
     else if (rank <= 5)
         pairs = {{12, 31}, {5, 15}};
     else
-        pairs = {{13, 32}, {8, 21.5}, {3, 11}};
+        pairs = {{14, 33}, {8.5, 22}, {4, 11.5}};
     const double blade = rank <= 3 ? 3.2 : rank <= 5 ? 2.8 : 2.4;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const Pair& pr = pairs[i];
@@ -128,7 +128,10 @@ void paintSwordPips(Canvas& canvas, const Palette& p, int rank)
                 drawSword(canvas, p, Pt{t.x, t.y + 3}, c, Pt{a.x, a.y + 3}, blade);
         }
     }
-    if (rank % 2 == 1)
+    // The upright sword turns its hilt to whichever end has fewer.
+    if (rank == 3 || rank == 7)
+        drawSword(canvas, p, {cx, top + 4.6 * blade}, {cx, mid}, {cx, bottom + 1}, blade);
+    else if (rank == 5)
         drawSword(canvas, p, {cx, bottom}, {cx, mid}, {cx, top - 1}, blade);
 }
 

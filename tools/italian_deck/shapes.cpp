@@ -26,17 +26,6 @@ std::vector<Pt> sampleQuad(Pt p0, Pt c, Pt p1, int steps)
     return out;
 }
 
-std::vector<Pt> sampleCubic(Pt p0, Pt c0, Pt c1, Pt p1, int steps)
-{
-    std::vector<Pt> out;
-    for (int i = 0; i <= steps; ++i) {
-        double t = double(i) / steps;
-        Pt a = lerp(p0, c0, t), b = lerp(c0, c1, t), c = lerp(c1, p1, t);
-        out.push_back(lerp(lerp(a, b, t), lerp(b, c, t), t));
-    }
-    return out;
-}
-
 Path ribbon(const std::vector<Pt>& centre, const std::function<double(double)>& widthAt)
 {
     std::vector<Pt> left, right;

@@ -22,7 +22,6 @@ Pt lerp(Pt a, Pt b, double t);
 double angleOf(Pt v); // degrees, for rotate()
 
 std::vector<Pt> sampleQuad(Pt p0, Pt c, Pt p1, int steps);
-std::vector<Pt> sampleCubic(Pt p0, Pt c0, Pt c1, Pt p1, int steps);
 
 // A closed outline around a centre line, widthAt(t) being the full width at t in [0, 1].
 Path ribbon(const std::vector<Pt>& centre, const std::function<double(double)>& widthAt);

@@ -102,30 +102,6 @@ void Canvas::line(double x1, double y1, double x2, double y2, const std::string&
     path(p, stroked(colour, width));
 }
 
-void Canvas::polyline(std::initializer_list<double> xy, const Paint& paint, bool closed)
-{
-    Path p;
-    bool first = true;
-    for (auto it = xy.begin(); it != xy.end() && it + 1 != xy.end(); it += 2) {
-        if (first)
-            p.move(*it, *(it + 1));
-        else
-            p.line(*it, *(it + 1));
-        first = false;
-    }
-    if (closed)
-        p.close();
-    path(p, paint);
-}
-
-void Canvas::text(double x, double y, double size, const std::string& family, bool bold,
-                  const std::string& fill, const std::string& content)
-{
-    body_ += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" font-family=\"" + family + "\" font-size=\"" +
-             num(size) + "\"" + (bold ? " font-weight=\"bold\"" : "") + " text-anchor=\"middle\" fill=\"" + fill +
-             "\">" + content + "</text>\n";
-}
-
 void Canvas::begin(const std::string& transform, const std::string& clipId)
 {
     body_ += "<g";

@@ -53,10 +53,6 @@ public:
     void ellipse(double cx, double cy, double rx, double ry, const Paint& paint);
     void rect(double x, double y, double w, double h, double radius, const Paint& paint);
     void line(double x1, double y1, double x2, double y2, const std::string& colour, double width);
-    void polyline(std::initializer_list<double> xy, const Paint& paint, bool closed);
-    // Text is kept to the Liberation faces, which every build machine has.
-    void text(double x, double y, double size, const std::string& family, bool bold,
-              const std::string& fill, const std::string& content);
 
     // A group whose content is clipped to a rectangle given in the group's own coordinates.
     void begin(const std::string& transform, const std::string& clipId = "");
@@ -69,8 +65,6 @@ public:
     std::string radialGradient(double cx, double cy, double r,
                                std::initializer_list<std::pair<double, std::string>> stops);
 
-    int width() const { return width_; }
-    int height() const { return height_; }
     std::string svg() const;
 
 private:
