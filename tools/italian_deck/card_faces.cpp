@@ -277,6 +277,8 @@ void paintNaplesBack(Canvas& canvas, const Palette& p)
     canvas.rect(0, 0, s.width, s.height, 0, fillOnly(p.paper));
     canvas.rect(3, 3, s.width - 6, s.height - 6, 0, filled(p.darkRed, p.ink, 0.5));
     {
+        // A lattice of lighter red, kept inside the field.
+        Group field(canvas, "", canvas.clipRect(3, 3, s.width - 6, s.height - 6));
         const double step = 7.0;
         Path lattice;
         for (double k = -s.height; k < s.width + s.height; k += step) {
@@ -285,11 +287,6 @@ void paintNaplesBack(Canvas& canvas, const Palette& p)
         }
         canvas.path(lattice, stroked(p.red, 1.4));
     }
-    // Clip the lattice to the field by redrawing the margin over it.
-    canvas.path(Path()
-                    .move(0, 0).line(s.width, 0).line(s.width, s.height).line(0, s.height).close()
-                    .move(3, 3).line(3, s.height - 3).line(s.width - 3, s.height - 3).line(s.width - 3, 3).close(),
-                fillOnly(p.paper));
     canvas.rect(3, 3, s.width - 6, s.height - 6, 0, stroked(p.darkYellow, 1.0));
     canvas.rect(5, 5, s.width - 10, s.height - 10, 0, stroked(p.yellow, 0.6));
     const double cx = s.width / 2, cy = s.height / 2;
@@ -319,31 +316,30 @@ void paintPiacenzaBack(Canvas& canvas, const Palette& p)
     canvas.rect(0, 0, s.width, s.height, 0, fillOnly(p.white));
     const double x0 = 3, y0 = 3, x1 = s.width - 3, y1 = s.height - 3;
     const double step = 4.9;
-    canvas.rect(x0, y0, x1 - x0, y1 - y0, 0, fillOnly(p.blue));
-    // White checks on alternate squares of a grid turned by 45 degrees.
-    Path checks;
-    for (int i = -30; i < 30; ++i)
-        for (int j = -30; j < 30; ++j) {
-            if ((i + j) % 2 != 0)
-                continue;
-            double cxp = s.width / 2 + (i - j) * step / 2;
-            double cyp = s.height / 2 + (i + j) * step / 2;
-            if (cxp < x0 - step || cxp > x1 + step || cyp < y0 - step || cyp > y1 + step)
-                continue;
-            checks.move(cxp, cyp - step / 2).line(cxp + step / 2, cyp).line(cxp, cyp + step / 2)
-                .line(cxp - step / 2, cyp).close();
-        }
-    canvas.path(checks, fillOnly(p.white));
-    Path reds;
-    for (double y = y0 + 12; y < y1; y += 12)
-        reds.move(x0, y).line(x1, y);
-    for (double x = x0 + 9.8; x < x1 - 1; x += 9.8)
-        reds.move(x, y0).line(x, y1);
-    canvas.path(reds, Paint{"none", p.red, 0.9, 0.85, false});
-    canvas.path(Path()
-                    .move(0, 0).line(s.width, 0).line(s.width, s.height).line(0, s.height).close()
-                    .move(x0, y0).line(x0, y1).line(x1, y1).line(x1, y0).close(),
-                fillOnly(p.white));
+    {
+        Group field(canvas, "", canvas.clipRect(x0, y0, x1 - x0, y1 - y0));
+        canvas.rect(x0, y0, x1 - x0, y1 - y0, 0, fillOnly(p.blue));
+        // White checks on alternate squares of a grid turned by 45 degrees.
+        Path checks;
+        for (int i = -12; i <= 12; ++i)
+            for (int j = -12; j <= 12; ++j) {
+                if ((i + j) % 2 != 0)
+                    continue;
+                double cxp = s.width / 2 + (i - j) * step / 2;
+                double cyp = s.height / 2 + (i + j) * step / 2;
+                if (cxp < x0 - step || cxp > x1 + step || cyp < y0 - step || cyp > y1 + step)
+                    continue;
+                checks.move(cxp, cyp - step / 2).line(cxp + step / 2, cyp).line(cxp, cyp + step / 2)
+                    .line(cxp - step / 2, cyp).close();
+            }
+        canvas.path(checks, fillOnly(p.white));
+        Path reds;
+        for (double y = y0 + 12; y < y1; y += 12)
+            reds.move(x0, y).line(x1, y);
+        for (double x = x0 + 9.8; x < x1 - 1; x += 9.8)
+            reds.move(x, y0).line(x, y1);
+        canvas.path(reds, Paint{"none", p.red, 0.9, 0.85, false});
+    }
     canvas.rect(x0, y0, x1 - x0, y1 - y0, 0, stroked(p.ink, 0.7));
     const double cx = s.width / 2, cy = s.height / 2;
     canvas.ellipse(cx, cy, 14, 18, filled(p.white, p.ink, 0.7));

@@ -48,7 +48,6 @@ void drawCup(Canvas& canvas, const Palette& p, double height)
         for (int i = -2; i <= 2; ++i)
             canvas.circle(i * 9.5, -30 + std::abs(i) * 0.4, 2.0, fillOnly(p.yellow));
     }
-    canvas.path(profile(-22, -9, [](double y) { return 3.0 + (y + 22.0) * 0.0; }, 2), fillOnly(p.darkYellow));
     // Lip, with the dark inside of the cup.
     canvas.ellipse(0, -44, 31, 5.5, filled(p.yellow, p.ink, w));
     canvas.ellipse(0, -44, 26, 3.3, fillOnly(naples ? p.darkRed : p.darkBlue));
@@ -122,7 +121,7 @@ void drawSword(Canvas& canvas, const Palette& p, Pt hilt, Pt control, Pt tip, do
         .quad(b.x, b.y, b.x + along.x * bw * 0.9, b.y + along.y * bw * 0.9);
     canvas.path(guard, stroked(p.ink, bw * 0.9 + 2 * lw));
     canvas.path(guard, stroked(p.yellow, bw * 0.9));
-    canvas.circle(hilt.x, hilt.y, bw * 0.55, filled(naples ? p.red : p.red, p.ink, lw * 0.8));
+    canvas.circle(hilt.x, hilt.y, bw * 0.55, filled(p.red, p.ink, lw * 0.8));
 }
 
 void drawBaton(Canvas& canvas, const Palette& p, Pt grip, Pt head, double width)
@@ -172,14 +171,11 @@ void drawBaton(Canvas& canvas, const Palette& p, Pt grip, Pt head, double width)
         canvas.ellipse((i % 2 ? 1 : -1) * width * 0.12, y, width * 0.13, width * 0.2, fillOnly(p.darkWood));
     }
     // Band where the hand holds it.
-    if (naples) {
-        canvas.rect(-width * 0.42, half - length * 0.1, width * 0.84, width * 0.45, 0, filled(p.red, p.ink, lw * 0.8));
-    } else {
-        canvas.rect(-width * 0.42, half - length * 0.1, width * 0.84, width * 0.45, 0, filled(p.blue, p.ink, lw * 0.8));
-    }
+    canvas.rect(-width * 0.42, half - length * 0.1, width * 0.84, width * 0.45, 0,
+                filled(naples ? p.red : p.blue, p.ink, lw * 0.8));
     // Sawn head showing the pale wood inside.
     double headW = width * (0.78 + 0.28 + 0.06 * std::sin(23.0)) / 2.0;
-    canvas.ellipse(0, -half, headW, width * 0.28, filled(naples ? p.yellow : p.yellow, p.ink, lw));
+    canvas.ellipse(0, -half, headW, width * 0.28, filled(p.yellow, p.ink, lw));
     canvas.ellipse(0, -half, headW * 0.4, width * 0.1, fillOnly(p.darkWood));
     canvas.ellipse(0, half, width * 0.4, width * 0.2, filled(p.darkWood, p.ink, lw));
 }
