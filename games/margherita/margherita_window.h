@@ -1,0 +1,64 @@
+// The window `margerita`: the 4 x 10 table, the frames on the reachable cards, the count, the end banners and the record.
+#pragma once
+
+#include "games/margherita/margherita_rules.h"
+#include "shell/game_window.h"
+
+#include <memory>
+#include <vector>
+
+class Banner;
+class Label;
+class PictureBox;
+class Random;
+class Shape;
+class TextBox;
+
+class MargheritaWindow : public GameWindow {
+    Q_OBJECT
+public:
+    // The window deals from `random`; it keeps it for as long as it lives.
+    explicit MargheritaWindow(std::unique_ptr<Random> random);
+    ~MargheritaWindow() override;
+
+    const MargheritaRules& rules() const { return rules_; }
+    // 1 once no card can be turned, 0 while a game is played.
+    int gameOver() const { return gameOver_; }
+
+    void inizia_Click();
+    void carte_Click(int index);
+    void rci_KeyPress(int keyAscii);
+
+protected:
+    void newGame() override { inizia_Click(); }
+    LeavingQuestion leavingQuestion() const override;
+
+private:
+    void Form_Load();
+    void LeggiRecord();
+    void metticarte();
+    void carte_MouseMove(int index);
+    void showEnd();
+    void ctrlrec();
+    void showRecordEntry(bool visible);
+
+    std::unique_ptr<Random> random_;
+    MargheritaRules rules_;
+    int gameOver_ = 0;
+
+    std::vector<PictureBox*> carte_;
+    std::vector<Shape*> mascher_;
+    Label* Label1_;
+    Label* punti_;
+    Label* nome_;
+    // Each banner has an inner outline as well as its face and shadow.
+    std::unique_ptr<Banner> vt_;
+    Shape* vtFrame_;
+    std::unique_ptr<Banner> Pt_;
+    Shape* p3_;
+    std::unique_ptr<Banner> rct_;
+    Shape* rc2_;
+    Label* ast1_;
+    Label* ast2_;
+    TextBox* rci_;
+};

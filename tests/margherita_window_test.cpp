@@ -1,0 +1,177 @@
+// Margherita's window, driven by clicks on its real cards and keys in its name box.
+#include "games/margherita/margherita_window.h"
+#include "shell/card_pictures.h"
+#include "shell/controls/picture_box.h"
+#include "shell/controls/pointer.h"
+#include "shell/random.h"
+#include "tests/support/window_driver.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <fstream>
+
+namespace {
+
+// Every swap draws 0 and 0, so the deck stays in order: hearts in row 0, spades, diamonds, clubs below.
+class UnshuffledRandom final : public Random {
+public:
+    double next() override { return 0.0; }
+};
+
+// Right along the clubs, back left along the diamonds, then up a spade to its heart, which ends it.
+std::vector<int> pathOf(std::size_t length)
+{
+    std::vector<int> path = {30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 29, 28, 27, 26, 25, 24, 23, 22};
+    path.resize(length - 2);
+    const int column = path.back() % 10;
+    path.insert(path.end(), {10 + column, column});
+    return path;
+}
+
+QString card(int i) { return QStringLiteral("carte(%1)").arg(i); }
+using Question = std::pair<QString, QString>;
+const Question abandon{"ABBANDONA", "Sei sicuro di voler abbandonare la partita?"};
+const Question backToMenu{"TORNA AL MENU", "Sei sicuro di voler uscire dal gioco?"};
+
+class MargheritaWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        window = new MargheritaWindow(std::make_unique<UnshuffledRandom>());
+        window->show();
+    }
+    void TearDown() override
+    {
+        ScriptedAnswers yes(true);
+        if (window)
+            window->close();
+        flushClosedWindows();
+        QDir::setCurrent(previous);
+    }
+    QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
+    bool shown(const QString& name) { return control(window, name)->isVisible(); }
+    std::vector<int> framed()
+    {
+        std::vector<int> out;
+        for (int i = 0; i < 40; ++i)
+            if (shown(QStringLiteral("mascher(%1)").arg(i)))
+                out.push_back(i);
+        return out;
+    }
+    void play(const std::vector<int>& path)
+    {
+        for (int i : path)
+            click(window, card(i));
+    }
+    // Asks to leave, answers No, and gives back what was asked.
+    Question askedOnLeaving()
+    {
+        ScriptedAnswers no(false);
+        window->esciAction()->trigger();
+        EXPECT_TRUE(window && window->isVisible());
+        return no.asked.size() == 1 ? no.asked[0] : Question{};
+    }
+    std::string fileBytes()
+    {
+        std::ifstream in(QDir(dir.path()).filePath("rcmgh.dat").toStdString(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    QTemporaryDir dir;
+    QString previous;
+    QPointer<MargheritaWindow> window;
+};
+
+TEST_F(MargheritaWindowTest, OpensOnAFaceDownTableWithTheDefaultRecord)
+{
+    EXPECT_EQ(window->client()->size(), QSize(854, 492));
+    EXPECT_EQ(control(window, card(37))->geometry(), QRect(520, 336, 65, 97));
+    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("rcmgh.dat")));
+    EXPECT_EQ(caption("Label1"), "Carte Scoperte: 00");
+    EXPECT_EQ(caption("Label2") + caption("punti") + "|" + caption("nome"), "RECORD: 00|CPU");
+    EXPECT_TRUE(caption("Label3").contains(QStringLiteral("sopra;                 QUADRI: ci si potrà")));
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(control<PictureBox>(window, card(i))->picture(), pictures::redBack) << i;
+    EXPECT_TRUE(framed().empty());
+    for (const char* hidden : {"vt", "Pt", "ombra", "rct", "rci", "ast1"})
+        EXPECT_FALSE(shown(hidden)) << hidden;
+}
+
+TEST_F(MargheritaWindowTest, TurnedCardsFrameTheirSuitsNeighboursAndSetThePointers)
+{
+    click(window, card(24)); // the five of diamonds: all four ways
+    EXPECT_EQ(control<PictureBox>(window, card(24))->picture(), frenchCardPicture(5, 3));
+    EXPECT_EQ(caption("Label1"), "Carte Scoperte: 01");
+    EXPECT_EQ(framed(), (std::vector<int>{14, 23, 25, 34}));
+    const std::pair<int, Pointer> pointers[] = {{14, Pointer::Hand}, {0, Pointer::NoEntry}, {24, Pointer::Arrow}};
+    for (auto [i, pointer] : pointers) {
+        moveOver(window, card(i));
+        EXPECT_EQ(pointerOf(control(window, card(i))), pointer) << i;
+    }
+    play({0, 24}); // blocked, then already turned
+    EXPECT_EQ(caption("Label1"), "Carte Scoperte: 01");
+    EXPECT_EQ(framed(), (std::vector<int>{14, 23, 25, 34}));
+
+    click(window, card(34)); // the five of clubs: up is turned, so right and left only
+    EXPECT_EQ(framed(), (std::vector<int>{33, 35}));
+    play({35, 36, 37, 38, 39, 29, 28, 27});
+    EXPECT_EQ(caption("Label1"), "Carte Scoperte: 10");
+}
+
+class MargheritaWindowEnd : public MargheritaWindowTest, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(MargheritaWindowEnd, ShowsTheBannersAndTheLeavingQuestionFollowsTheEnd)
+{
+    const std::vector<int> path = pathOf(GetParam());
+    play(std::vector<int>(path.begin(), path.end() - 1));
+    EXPECT_EQ(askedOnLeaving(), abandon);
+    EXPECT_FALSE(shown("Pt"));
+    click(window, card(path.back()));
+
+    EXPECT_EQ(caption("Label1"), QStringLiteral("Carte Scoperte: %1").arg(GetParam()));
+    EXPECT_TRUE(framed().empty());
+    EXPECT_TRUE(shown("Pt") && shown("p2") && shown("p3") && shown("ombra"));
+    EXPECT_EQ(caption("Pt"), "MOSSE TERMINATE");
+    EXPECT_EQ(shown("vt") && shown("vt1") && shown("vt2") && shown("vt3"), GetParam() >= 20);
+    EXPECT_EQ(caption("vt"), "GIOCO RIUSCITO");
+    EXPECT_TRUE(shown("rct") && shown("rci") && shown("ast2"));
+    EXPECT_EQ(caption("rct"), "NUOVO RECORD");
+    EXPECT_EQ(askedOnLeaving(), backToMenu);
+
+    window->newGameAction()->trigger();
+    EXPECT_FALSE(shown("Pt") || shown("vt") || shown("rct"));
+    EXPECT_EQ(askedOnLeaving(), abandon);
+    EXPECT_EQ(fileBytes(), ""); // no Enter, no record
+}
+
+INSTANTIATE_TEST_SUITE_P(NineteenAndTwenty, MargheritaWindowEnd, ::testing::Values(19u, 20u));
+
+TEST_F(MargheritaWindowTest, ARecordIsWrittenOnEnterAndShownAtTheNextGame)
+{
+    play({10, 0}); // two cards
+    auto* box = control<QLineEdit>(window, "rci");
+    ASSERT_TRUE(box->isVisible() && box->isEnabled());
+    QTest::keyClicks(box, "lucia");
+    EXPECT_EQ(fileBytes(), "");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_EQ(box->text() + "|" + caption("nome") + "|" + caption("punti"), "LUCIA|LUCIA   |02");
+    std::string expected = "LUCIA    2";
+    for (char& c : expected)
+        c = static_cast<char>(c ^ 0xB7);
+    EXPECT_EQ(fileBytes(), expected);
+
+    window->newGameAction()->trigger();
+    EXPECT_EQ(caption("punti") + caption("nome"), "02LUCIA   ");
+    EXPECT_TRUE(box->isEnabled() && !box->isVisible() && box->text() == "LUCIA");
+    window->rci_KeyPress(13); // no record is pending
+    play({10, 0});            // equalling the record is no record
+    EXPECT_TRUE(shown("Pt") && !shown("rct") && !shown("rci"));
+    EXPECT_EQ(fileBytes(), expected);
+}
+
+} // namespace
