@@ -433,7 +433,7 @@ void paintFigure(Canvas& canvas, const Palette& p, Suit suit, int rank, double w
     for (int half = 0; half < 2; ++half) {
         Group turned(canvas, half == 0 ? "" : "rotate(180 " + num(cx) + " " + num(mid) + ")", clipId);
         if (rank == 9)
-            drawRole(canvas, p, suit, rank, {cx + 6.0, 12.5}, 0.9);
+            drawRole(canvas, p, suit, rank, {cx + 6.0, 15.0}, 0.9);
         else
             drawRole(canvas, p, suit, rank, {cx + 1.5, rank == 10 ? 16.0 : 14.5}, 1.15);
     }
