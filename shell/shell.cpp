@@ -27,8 +27,10 @@ GameWindow* Shell::openGame(const QString& name)
     for (const GameEntry& game : games_) {
         if (game.name != name || !game.open)
             continue;
+        // The closed menu window is gone for good; leaving the game loads a new one.
         if (menu_)
             menu_->closeForGame();
+        menu_.clear();
         GameWindow* window = game.open();
         window->show();
         return window;

@@ -4,32 +4,17 @@
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/random.h"
+#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
-#include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <fstream>
 
 namespace {
 
 class FisarmonicaWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        open();
-    }
-    void TearDown() override
-    {
-        ScriptedAnswers yes(true);
-        if (window)
-            window->close();
-        flushClosedWindows();
-        QDir::setCurrent(previous);
-    }
+    void SetUp() override { open(); }
+    void TearDown() override { closeAllWindows(); }
     void open()
     {
         window = new Fisarmonica(std::make_unique<SeededRandom>(42));
@@ -59,13 +44,8 @@ protected:
                 }
         return false;
     }
-    std::string fileBytes()
-    {
-        std::ifstream in(QDir(dir.path()).filePath("rcfis.dat").toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    QTemporaryDir dir;
-    QString previous;
+    std::string fileBytes() { return dir.bytes("rcfis.dat"); }
+    TempWorkingDir dir;
     QPointer<Fisarmonica> window;
 };
 
@@ -73,7 +53,7 @@ TEST_F(FisarmonicaWindow, OpensWithAFreshGameAndAnEmptyRecordFile)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("La Fisarmonica - TOA-TOA Games"));
     EXPECT_EQ(window->client()->size(), QSize(504, 400));
-    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("rcfis.dat")));
+    EXPECT_TRUE(dir.exists("rcfis.dat"));
     EXPECT_EQ(fileBytes(), "");
     EXPECT_EQ(caption("Label1"), "52");
     EXPECT_EQ(caption("nome"), "CPU");
@@ -133,10 +113,7 @@ TEST_F(FisarmonicaWindow, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
     EXPECT_EQ(box->text(), "LUCIA");
     EXPECT_EQ(caption("nome"), "LUCIA   ");
 
-    std::string expected = "LUCIA   " + FisarmonicaRules::recordValueText(piles);
-    for (char& c : expected)
-        c = static_cast<char>(c ^ 0x5C);
-    EXPECT_EQ(fileBytes(), expected);
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("LUCIA   " + FisarmonicaRules::recordValueText(piles), 0x5C));
 
     window->newGameAction()->trigger();
     EXPECT_EQ(caption("record"), QString::number(piles));

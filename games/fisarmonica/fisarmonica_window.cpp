@@ -4,6 +4,7 @@
 #include "shell/card_pictures.h"
 #include "shell/codepage.h"
 #include "shell/controls/banner.h"
+#include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
@@ -26,8 +27,6 @@ RecordFile recordFile(const QString& directory)
     return RecordFile(directory.toStdString(), "rcfis.dat", 0x5C, FisarmonicaRules::recordWidth);
 }
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
 } // namespace
 
 Fisarmonica::Fisarmonica(std::unique_ptr<Random> random)
@@ -37,14 +36,14 @@ Fisarmonica::Fisarmonica(std::unique_ptr<Random> random)
     QWidget* area = client();
     for (int i = 0; i < FisarmonicaRules::places; ++i) {
         const QRect place(columnLeft[i % 6], i < 6 ? 240 : 1800, cardWidth, cardHeight);
-        auto* card = new PictureBox(area, indexed("carteF", i), place);
+        auto* card = new PictureBox(area, arrayName("carteF", i), place);
         connect(card, &PictureBox::clicked, this, [this, i] { carteF_Click(i); });
         connect(card, &PictureBox::mouseMoved, this, [this, i] { carteF_MouseMove(i); });
         carteF_.push_back(card);
     }
     for (int i = 0; i < FisarmonicaRules::places; ++i) {
         const QRect place(columnLeft[i % 6], i < 6 ? 240 : 1800, 1095, 1455);
-        auto* frame = new Shape(area, indexed("maschera", i), place);
+        auto* frame = new Shape(area, arrayName("maschera", i), place);
         frame->setBorder(QColor(255, 255, 0), 3);
         frame->hide();
         maschera_.push_back(frame);

@@ -1,5 +1,6 @@
 // Runs the whole suite inside one application on the offscreen platform.
 #include "shell/controls/fonts.h"
+#include "shell/shell.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,5 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     loadBundledFonts();
+    // Closing a menu window in a test must not end the suite's application.
+    Shell::instance().setProgramEnd([] {});
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QMouseEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -23,11 +24,15 @@ inline void click(QWidget* window, const QString& name)
         QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
 }
 
+// A mouse movement over the control, delivered even when the pointer already rests there.
 inline void moveOver(QWidget* window, const QString& name)
 {
     QWidget* target = control(window, name);
-    if (target)
-        QTest::mouseMove(target, target->rect().center());
+    if (!target)
+        return;
+    const QPointF at = target->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
 }
 
 // The top-level windows that are open (shown and not closing).
@@ -58,4 +63,15 @@ inline void flushClosedWindows()
 {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
+}
+
+// Closes every window, saying Yes to every question, including the menu windows that leaving opens.
+inline void closeAllWindows()
+{
+    ScriptedAnswers yes(true);
+    for (int round = 0; round < 4 && !openWindows().isEmpty(); ++round) {
+        for (QWidget* w : openWindows())
+            w->close();
+        flushClosedWindows();
+    }
 }
