@@ -2,6 +2,7 @@
 #include "app/game_list.h"
 
 #include "games/fisarmonica/fisarmonica_window.h"
+#include "games/margherita/margherita_window.h"
 #include "shell/random.h"
 
 #include <memory>
@@ -21,7 +22,7 @@ std::vector<GameEntry> toatoaGames()
         {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), {}},
         {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")), opener<Fisarmonica>()},
         {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), {}},
-        {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")), {}},
+        {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")), opener<MargheritaWindow>()},
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
         {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), {}},
         {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), {}},
