@@ -53,15 +53,13 @@ void Label::setPointSize(qreal pointSize, bool bold)
         adjustSize();
 }
 
-void Label::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+void Label::mousePressEvent(QMouseEvent* event) { clicks_.press(event); }
 
-void Label::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void Label::mouseDoubleClickEvent(QMouseEvent* event) { clicks_.press(event); }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (clicks_.release(event, rect()))
         emit clicked();
 }
 

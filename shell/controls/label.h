@@ -1,6 +1,8 @@
 // A label control in Arial: a caption, its colours, and clicks when it serves as a button.
 #pragma once
 
+#include "shell/controls/click_tracker.h"
+
 #include <QLabel>
 #include <optional>
 
@@ -29,5 +31,5 @@ protected:
 
 private:
     bool autoSize_;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };

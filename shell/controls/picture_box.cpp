@@ -32,19 +32,13 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(), ResourceCatalogue::bitmap(picture_));
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void PictureBox::mousePressEvent(QMouseEvent* event) { clicks_.press(event); }
 
-// A quick second click arrives as a double click; it still counts as a click of its own.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { clicks_.press(event); }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (clicks_.release(event, rect()))
         emit clicked();
 }
 

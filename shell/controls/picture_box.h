@@ -1,6 +1,8 @@
 // A picture control: shows a catalogue bitmap stretched to its rectangle and reports clicks and movements.
 #pragma once
 
+#include "shell/controls/click_tracker.h"
+
 #include <QWidget>
 
 class PictureBox : public QWidget {
@@ -25,5 +27,5 @@ protected:
 
 private:
     int picture_ = 0;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
