@@ -1,0 +1,66 @@
+// The window `Pokerfrm`: the five cards, "Gioca", the pay table, the message panel, credits, score and record.
+#pragma once
+
+#include "games/poker/poker_game.h"
+#include "shell/game_window.h"
+
+#include <memory>
+#include <vector>
+
+class Banner;
+class Label;
+class PictureBox;
+class Random;
+class Shape;
+class TextBox;
+
+class Pokerfrm : public GameWindow {
+    Q_OBJECT
+public:
+    // The window draws its cards from `random`; it keeps it for as long as it lives.
+    explicit Pokerfrm(std::unique_ptr<Random> random);
+    ~Pokerfrm() override;
+
+    const PokerGame& game() const { return game_; }
+
+    void Nuova_Click();
+    void CarteP_Click(int index);
+    void Label1_Click();
+    void rci_KeyPress(int keyAscii);
+
+protected:
+    void newGame() override { Nuova_Click(); }
+    LeavingQuestion leavingQuestion() const override;
+
+private:
+    void Form_Load();
+    void LeggiRecord();
+    // Shows the rules' steps in order. False when the window began closing during a hold: the
+    // caller returns at once and touches nothing more.
+    bool play(const std::vector<PokerStep>& steps);
+    bool pause(double seconds);
+    bool showMessage(const PokerStep& step);
+    void ripulisci();
+    void newrecord();
+    void disableCards();
+    void CarteP_MouseMove(int index);
+
+    std::unique_ptr<Random> random_;
+    PokerGame game_;
+
+    std::vector<PictureBox*> CarteP_;
+    std::vector<Shape*> mascherp_;
+    std::vector<Label*> tieni_;
+    std::vector<Shape*> maspo_;
+    Label* Label1_;
+    Shape* gioca_;
+    std::unique_ptr<Banner> vincita_;
+    Label* crd_;
+    Label* xxx_;
+    Label* recpk_;
+    Label* nome_;
+    Shape* rc1_;
+    Shape* rc2_;
+    Label* rct_;
+    TextBox* rci_;
+};
