@@ -3,6 +3,7 @@
 
 #include "games/fisarmonica/fisarmonica_window.h"
 #include "games/margherita/margherita_window.h"
+#include "games/poker/poker_window.h"
 #include "shell/random.h"
 
 #include <memory>
@@ -24,7 +25,7 @@ std::vector<GameEntry> toatoaGames()
         {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), {}},
         {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")), opener<MargheritaWindow>()},
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
-        {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), {}},
+        {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<Pokerfrm>()},
         {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), {}},
     };
 }
