@@ -1,6 +1,8 @@
 // The shared frame of the game windows: fixed client area, "File" menu, and the question asked on leaving.
 #include "shell/game_window.h"
 
+#include "shell/codepage.h"
+#include "shell/controls/text_box.h"
 #include "shell/controls/twips.h"
 #include "shell/dialogs.h"
 #include "shell/resource_catalogue.h"
@@ -52,6 +54,18 @@ QMenu* GameWindow::addFileMenu(const QString& newGameName, const QString& newGam
 }
 
 void GameWindow::esci_Click() { close(); }
+
+RecordFile GameWindow::recordFile(const RecordScheme& scheme) const
+{
+    return RecordFile(appDir_.toStdString(), scheme.fileName, scheme.key, scheme.width);
+}
+
+std::string takeRecordName(TextBox& box)
+{
+    box.setEnabled(false);
+    box.setText(codepage::upperWestern(box.text()));
+    return padName(codepage::toWestern(box.text()));
+}
 
 LeavingQuestion GameWindow::leavingQuestion() const { return abandonQuestion; }
 

@@ -5,8 +5,11 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "shell/record_file.h"
+
 class QAction;
 class QMenu;
+class TextBox;
 
 struct LeavingQuestion {
     QString title;
@@ -28,6 +31,8 @@ public:
 
     // The directory of the record file, taken when the window was made.
     const QString& appDir() const { return appDir_; }
+    // The game's record file in that directory.
+    RecordFile recordFile(const RecordScheme& scheme) const;
 
     // The usual "File" menu: the new-game command, a separator unless told otherwise, and "Esci".
     QMenu* addFileMenu(const QString& newGameName, const QString& newGameCaption,
@@ -59,6 +64,10 @@ private:
     QAction* esci_ = nullptr;
     bool leaving_ = false;
 };
+
+// The name entry every game shares, on Enter: the box is disabled so that one record takes one name,
+// its text turns to upper case, and the name comes back as stored, eight bytes of the code page.
+std::string takeRecordName(TextBox& box);
 
 extern const LeavingQuestion abandonQuestion; // "Sei sicuro di voler abbandonare la partita?"
 extern const LeavingQuestion backToMenuQuestion; // "Sei sicuro di voler uscire dal gioco?"

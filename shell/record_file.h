@@ -6,6 +6,13 @@
 #include <string>
 #include <string_view>
 
+// Which file a game keeps its record in, the key its bytes are scrambled with, and the value's width.
+struct RecordScheme {
+    const char* fileName;
+    std::uint8_t key;
+    int width;
+};
+
 // The text read back from a record file: the first eight characters are the name, the next ones the value.
 struct RecordText {
     std::string name;  // up to 8 characters; fewer when the file is short

@@ -4,13 +4,11 @@
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/random.h"
+#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <fstream>
 
 namespace {
 
@@ -39,20 +37,10 @@ class MargheritaWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
         window = new MargheritaWindow(std::make_unique<UnshuffledRandom>());
         window->show();
     }
-    void TearDown() override
-    {
-        ScriptedAnswers yes(true);
-        if (window)
-            window->close();
-        flushClosedWindows();
-        QDir::setCurrent(previous);
-    }
+    void TearDown() override { closeAllWindows(); }
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }
     std::vector<int> framed()
@@ -76,13 +64,8 @@ protected:
         EXPECT_TRUE(window && window->isVisible());
         return no.asked.size() == 1 ? no.asked[0] : Question{};
     }
-    std::string fileBytes()
-    {
-        std::ifstream in(QDir(dir.path()).filePath("rcmgh.dat").toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    QTemporaryDir dir;
-    QString previous;
+    std::string fileBytes() { return dir.bytes("rcmgh.dat"); }
+    TempWorkingDir dir;
     QPointer<MargheritaWindow> window;
 };
 
@@ -90,7 +73,7 @@ TEST_F(MargheritaWindowTest, OpensOnAFaceDownTableWithTheDefaultRecord)
 {
     EXPECT_EQ(window->client()->size(), QSize(854, 492));
     EXPECT_EQ(control(window, card(37))->geometry(), QRect(520, 336, 65, 97));
-    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("rcmgh.dat")));
+    EXPECT_TRUE(dir.exists("rcmgh.dat"));
     EXPECT_EQ(caption("Label1"), "Carte Scoperte: 00");
     EXPECT_EQ(caption("Label2") + caption("punti") + "|" + caption("nome"), "RECORD: 00|CPU");
     EXPECT_TRUE(caption("Label3").contains(QStringLiteral("sopra;                 QUADRI: ci si potrà")));
@@ -160,9 +143,7 @@ TEST_F(MargheritaWindowTest, ARecordIsWrittenOnEnterAndShownAtTheNextGame)
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text() + "|" + caption("nome") + "|" + caption("punti"), "LUCIA|LUCIA   |02");
-    std::string expected = "LUCIA    2";
-    for (char& c : expected)
-        c = static_cast<char>(c ^ 0xB7);
+    const std::string expected = TempWorkingDir::scrambled("LUCIA    2", 0xB7);
     EXPECT_EQ(fileBytes(), expected);
 
     window->newGameAction()->trigger();

@@ -7,14 +7,12 @@
 #include "shell/controls/shape.h"
 #include "shell/random.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
-#include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -53,22 +51,7 @@ const std::string loseA = "2h 5s 7d 9c Kh", loseB = "3h 6s 8d Tc Qh";
 
 class PokerWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-    }
-    void TearDown() override
-    {
-        {
-            ScriptedAnswers yes(true);
-            if (window)
-                window->close();
-            flushClosedWindows();
-        }
-        QDir::setCurrent(previous);
-    }
+    void TearDown() override { closeAllWindows(); }
     void open(const std::string& firstHand)
     {
         auto owned = std::make_unique<ScriptedRandom>();
@@ -147,15 +130,10 @@ protected:
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }
     int picture(int i) { return control<PictureBox>(window, QStringLiteral("CarteP(%1)").arg(i))->picture(); }
-    std::string fileBytes()
-    {
-        std::ifstream in(QDir(dir.path()).filePath("rcpkr.dat").toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string fileBytes() { return dir.bytes("rcpkr.dat"); }
 
     FakeClock clock;
-    QTemporaryDir dir;
-    QString previous;
+    TempWorkingDir dir;
     QPointer<Pokerfrm> window;
     ScriptedRandom* random = nullptr;
     std::string last;
@@ -170,7 +148,7 @@ TEST_F(PokerWindow, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
     EXPECT_EQ(window->newGameAction()->text(), "Nuova Partita");
     EXPECT_TRUE(window->newGameAction()->shortcut().isEmpty());
     EXPECT_TRUE(window->esciAction()->shortcut().isEmpty());
-    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("rcpkr.dat")));
+    EXPECT_TRUE(dir.exists("rcpkr.dat"));
     EXPECT_EQ(caption("crd") + caption("xxx") + caption("nome") + caption("recpk"), "10000000CPU000000");
     const int faces[] = {frenchCardPicture(11, 1), frenchCardPicture(5, 2), frenchCardPicture(7, 3),
                          frenchCardPicture(9, 4), frenchCardPicture(13, 1)};
@@ -291,9 +269,7 @@ TEST_F(PokerWindow, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text(), "ANN");
     EXPECT_EQ(caption("nome") + " " + caption("recpk"), "ANN 000050");
-    std::string expected = "ANN     000050";
-    for (char& c : expected)
-        c = static_cast<char>(c ^ 0xB7);
+    const std::string expected = TempWorkingDir::scrambled("ANN     000050", 0xB7);
     EXPECT_EQ(fileBytes(), expected);
     QTest::keyClick(box, Qt::Key_Return); // a second Enter writes no second name
     EXPECT_EQ(fileBytes(), expected);

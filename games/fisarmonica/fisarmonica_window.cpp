@@ -15,17 +15,14 @@
 
 namespace {
 
+constexpr RecordScheme records{"rcfis.dat", 0x5C, FisarmonicaRules::recordWidth};
+
 constexpr int cardWidth = 1065;
 constexpr int cardHeight = 1440;
 constexpr int columnLeft[6] = {240, 1440, 2640, 3840, 5040, 6240};
 const QColor felt(0, 192, 0);
 const QColor ink(0, 0, 0);
 const QColor cream(255, 255, 192);
-
-RecordFile recordFile(const QString& directory)
-{
-    return RecordFile(directory.toStdString(), "rcfis.dat", 0x5C, FisarmonicaRules::recordWidth);
-}
 
 } // namespace
 
@@ -112,7 +109,7 @@ void Fisarmonica::Form_Load() { Nuova_Click(); }
 
 void Fisarmonica::LeggiRecord()
 {
-    const RecordText text = recordFile(appDir()).read();
+    const RecordText text = recordFile(records).read();
     const int stored = FisarmonicaRules::storedRecord(text.value);
     record_ = stored > 0 ? stored : FisarmonicaRules::defaultRecord;
     nome_->setCaption(stored > 0 ? codepage::fromWestern(text.name)
@@ -204,10 +201,8 @@ void Fisarmonica::rci_KeyPress(int keyAscii)
 {
     if (keyAscii != 13 || !rci_->isEnabled())
         return;
-    rci_->setEnabled(false);
-    rci_->setText(codepage::upperWestern(rci_->text()));
-    const std::string name = padName(codepage::toWestern(rci_->text()));
+    const std::string name = takeRecordName(*rci_);
     nome_->setCaption(codepage::fromWestern(name));
     // A directory that cannot be written costs the record, never the game.
-    recordFile(appDir()).write(name, FisarmonicaRules::recordValueText(rules_.pileCount()));
+    recordFile(records).write(name, FisarmonicaRules::recordValueText(rules_.pileCount()));
 }

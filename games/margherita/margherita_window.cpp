@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr RecordScheme records{"rcmgh.dat", 0xB7, MargheritaRules::recordWidth};
+
 constexpr int cardWidth = 975;
 constexpr int cardHeight = 1455;
 constexpr int bannerLeft = 3720;
@@ -26,11 +28,6 @@ const QColor felt(0, 112, 48);
 const QColor chalk(255, 255, 255);
 const QColor straw(255, 236, 139);
 const QColor frameYellow(255, 255, 0);
-
-RecordFile recordFile(const QString& directory)
-{
-    return RecordFile(directory.toStdString(), "rcmgh.dat", 0xB7, MargheritaRules::recordWidth);
-}
 
 QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
@@ -153,7 +150,7 @@ LeavingQuestion MargheritaWindow::leavingQuestion() const
 
 void MargheritaWindow::LeggiRecord()
 {
-    const RecordText record = recordFile(appDir()).read();
+    const RecordText record = recordFile(records).read();
     rules_.takeRecord(record.name, record.value);
     nome_->setCaption(codepage::fromWestern(rules_.recordName()));
     punti_->setCaption(QString::fromStdString(rules_.recordText()));
@@ -237,11 +234,9 @@ void MargheritaWindow::rci_KeyPress(int keyAscii)
     // Only a pending record takes a name, and only once.
     if (keyAscii != 13 || rci_->isHidden() || !rci_->isEnabled())
         return;
-    rci_->setEnabled(false);
-    rci_->setText(codepage::upperWestern(rci_->text()));
-    const std::string name = padName(codepage::toWestern(rci_->text()));
+    const std::string name = takeRecordName(*rci_);
     nome_->setCaption(codepage::fromWestern(name));
     punti_->setCaption(QString::fromStdString(rules_.turnedText()));
     // A directory that cannot be written costs the record, never the game.
-    recordFile(appDir()).write(name, MargheritaRules::recordValueText(rules_.turnedCount()));
+    recordFile(records).write(name, MargheritaRules::recordValueText(rules_.turnedCount()));
 }

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr RecordScheme records{"rcpkr.dat", 0xB7, pokerRecordValueWidth};
+
 constexpr int positions = PokerHand::size;
 constexpr int rows = 8;
 constexpr int cardTop = 3840;
@@ -39,11 +41,6 @@ const QString rulesText = QStringLiteral(
     "coppia di J, Q, K o A), ma con delle aggiunte.Partirete con 10 Crediti che diminuiranno di 1 ogni volta che "
     "perderete.Ogni 1000 Punti raggiunti, vi verranno dati altri e 5 Crediti. Il gioco finisce quando avrete finito i "
     "Crediti.");
-
-RecordFile recordFile(const QString& directory)
-{
-    return RecordFile(directory.toStdString(), "rcpkr.dat", 0xB7, pokerRecordValueWidth);
-}
 
 QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
@@ -180,7 +177,7 @@ void Pokerfrm::Nuova_Click()
 
 void Pokerfrm::LeggiRecord()
 {
-    const RecordText stored = recordFile(appDir()).read();
+    const RecordText stored = recordFile(records).read();
     const PokerRecord record = readPokerRecord(stored.name + stored.value, codepage::toWestern(nome_->caption()));
     game_.setRecord(record);
     nome_->setCaption(codepage::fromWestern(record.holder));
@@ -321,13 +318,11 @@ void Pokerfrm::rci_KeyPress(int keyAscii)
 {
     if (keyAscii != 13 || !rci_->isEnabled() || !game_.isNewRecord())
         return;
-    rci_->setEnabled(false);
+    const std::string name = takeRecordName(*rci_);
     for (PictureBox* card : CarteP_)
         card->setEnabled(false);
-    rci_->setText(codepage::upperWestern(rci_->text()));
-    const std::string name = padName(codepage::toWestern(rci_->text()));
     // A record file that cannot be written costs the record, never the game.
-    recordFile(appDir()).write(name, game_.recordValueText());
+    recordFile(records).write(name, game_.recordValueText());
     nome_->setCaption(codepage::fromWestern(recordHolderCaption(name)));
     recpk_->setCaption(text(game_.recordValueText()));
     nome_->repaint();
