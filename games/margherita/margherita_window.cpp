@@ -8,7 +8,6 @@
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
 #include "shell/controls/text_box.h"
-#include "shell/controls/twips.h"
 #include "shell/random.h"
 #include "shell/record_file.h"
 
@@ -118,7 +117,7 @@ MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
     rct_ = std::make_unique<Banner>(area, QStringLiteral("rct"), QStringLiteral("rc1"), QStringLiteral("rc3"), rcPlace,
                                     fromLatin(MargheritaRules::newRecordText),
                                     BannerLook{QColor(255, 255, 0), recordInk, QColor(0, 0, 0), 13, true});
-    rct_->label()->setGeometry(twipsRect(3840, 4710, 3510, 330));
+    rct_->placeCaption(QRect(3840, 4710, 3510, 330));
     rc2_ = outline(area, QStringLiteral("rc2"), rcPlace, recordInk);
     ast1_ = new Label(area, QStringLiteral("ast1"), QRect(3960, 4680, 0, 0), QStringLiteral("*"), 16, true);
     ast2_ = new Label(area, QStringLiteral("ast2"), QRect(7080, 4680, 0, 0), QStringLiteral("*"), 16, true);

@@ -9,7 +9,6 @@
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
 #include "shell/controls/text_box.h"
-#include "shell/controls/twips.h"
 #include "shell/random.h"
 #include "shell/record_file.h"
 #include "shell/waits.h"
@@ -128,10 +127,8 @@ Pokerfrm::Pokerfrm(std::unique_ptr<Random> random)
 
     vincita_ = std::make_unique<Banner>(area, QStringLiteral("vincita"), QStringLiteral("vin1"), QStringLiteral("vin2"),
                                         QRect(1440, 4200, 2895, 615), QString(),
-                                        BannerLook{colour(winColour), white, black, 14, true});
-    // The shadow falls 120 twips down and right, and the caption sits inside the face's border.
-    vincita_->shadow()->setGeometry(twipsRect(1560, 4320, 2895, 615));
-    vincita_->label()->setGeometry(twipsRect(1560, 4320, 2535, 375));
+                                        BannerLook{colour(winColour), white, black, 14, true, 120});
+    vincita_->placeCaption(QRect(1560, 4320, 2535, 375));
 
     rc2_ = new Shape(area, QStringLiteral("rc2"), QRect(1680, 5160, 2895, 900));
     rc2_->setFill(black);

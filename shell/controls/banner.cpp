@@ -1,13 +1,11 @@
 // Banners: the shadow sits a few pixels down and right of the face; the caption is centred on the face.
 #include "shell/controls/banner.h"
 
-namespace {
-constexpr int shadowOffsetTwips = 90;
-}
+#include "shell/controls/twips.h"
 
 Banner::Banner(QWidget* parent, const QString& labelName, const QString& faceName, const QString& shadowName,
                const QRect& twips, const QString& caption, const BannerLook& look)
-    : shadow_(new Shape(parent, shadowName, twips.translated(shadowOffsetTwips, shadowOffsetTwips))),
+    : shadow_(new Shape(parent, shadowName, twips.translated(look.shadowOffset, look.shadowOffset))),
       face_(new Shape(parent, faceName, twips)),
       label_(new Label(parent, labelName, twips, caption, look.pointSize, look.bold))
 {
@@ -30,4 +28,9 @@ void Banner::setVisible(bool visible)
         face_->raise();
         label_->raise();
     }
+}
+
+void Banner::placeCaption(const QRect& twips)
+{
+    label_->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }

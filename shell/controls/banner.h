@@ -12,6 +12,7 @@ struct BannerLook {
     QColor shadow = QColor(0, 0, 0);
     qreal pointSize = 14;
     bool bold = true;
+    int shadowOffset = 90; // twips down and right of the face
 };
 
 // The three controls keep their own names (label on face on shadow), and show and hide together.
@@ -24,6 +25,8 @@ public:
     bool isVisible() const { return label_->isVisible(); }
     void setCaption(const QString& caption) { label_->setCaption(caption); }
     void setFaceColour(QColor colour) { face_->setFill(colour); }
+    // The caption covers the face unless it is given a place of its own.
+    void placeCaption(const QRect& twips);
 
     Label* label() const { return label_; }
     Shape* face() const { return face_; }
