@@ -1,6 +1,7 @@
 // The program: loads the bundled faces, lists the games and shows the menu window.
 #include "app/game_list.h"
 #include "shell/controls/fonts.h"
+#include "shell/resource_catalogue.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
     // The program ends when the player closes the menu window, not when a window switch leaves none.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("TOA-TOA Games"));
+    // The program's own icon: the windows that set none of their own show it.
+    QApplication::setWindowIcon(ResourceCatalogue::icon(1));
     loadBundledFonts();
     Shell& shell = Shell::instance();
     shell.setGames(toatoaGames());
