@@ -7,6 +7,7 @@
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QDir>
 #include <QLineEdit>
 
 namespace {
@@ -120,6 +121,26 @@ TEST_F(FisarmonicaWindow, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
     EXPECT_EQ(caption("nome"), "LUCIA   ");
     EXPECT_FALSE(shown("gover3"));
     EXPECT_FALSE(shown("rci"));
+}
+
+TEST_F(FisarmonicaWindow, ARecordThatCannotBeWrittenIsNotShownAsKept)
+{
+    dealAll();
+    while (joinAny()) {
+    }
+    click(window, "term2");
+    ASSERT_TRUE(shown("rci"));
+    // Something squats on the file's name: the write fails and the game goes on.
+    ASSERT_TRUE(QFile::remove(dir.filePath("rcfis.dat")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("rcfis.dat"));
+    auto* box = control<QLineEdit>(window, "rci");
+    QTest::keyClicks(box, "ugo");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_EQ(caption("nome"), "CPU");
+    EXPECT_EQ(caption("record"), "12");
+    window->newGameAction()->trigger();
+    EXPECT_EQ(caption("Label1"), "52");
 }
 
 TEST_F(FisarmonicaWindow, NoRecordForTwelvePilesAndNothingWrittenWithoutEnter)

@@ -126,7 +126,10 @@ TEST_P(MargheritaWindowEnd, ShowsTheBannersAndTheLeavingQuestionFollowsTheEnd)
     EXPECT_EQ(askedOnLeaving(), backToMenu);
 
     window->newGameAction()->trigger();
-    EXPECT_FALSE(shown("Pt") || shown("vt") || shown("rct"));
+    // Every part of every end banner goes away, frames included.
+    for (const char* part : {"Pt", "p2", "p3", "ombra", "vt", "vt1", "vt2", "vt3", "rct", "rc1", "rc2", "rc3", "ast1",
+                             "ast2", "rci"})
+        EXPECT_FALSE(shown(part)) << part;
     EXPECT_EQ(askedOnLeaving(), abandon);
     EXPECT_EQ(fileBytes(), ""); // no Enter, no record
 }

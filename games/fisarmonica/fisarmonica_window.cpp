@@ -203,6 +203,8 @@ void Fisarmonica::rci_KeyPress(int keyAscii)
         return;
     const std::string name = takeRecordName(*rci_);
     nome_->setCaption(codepage::fromWestern(name));
-    // A directory that cannot be written costs the record, never the game.
-    recordFile(records).write(name, FisarmonicaRules::recordValueText(rules_.pileCount()));
+    // A record file that cannot be written costs the record, never the game: the record line then
+    // shows what the file still holds.
+    if (!recordFile(records).write(name, FisarmonicaRules::recordValueText(rules_.pileCount())))
+        LeggiRecord();
 }

@@ -39,14 +39,6 @@ QRect cardPlace(int i)
 
 QString fromLatin(std::string_view latin) { return QString::fromLatin1(latin.data(), static_cast<qsizetype>(latin.size())); }
 
-Shape* outline(QWidget* area, const QString& name, const QRect& face, QColor colour)
-{
-    auto* shape = new Shape(area, name, face.adjusted(outlineInset, outlineInset, -outlineInset, -outlineInset));
-    shape->setBorder(colour, 1);
-    shape->hide();
-    return shape;
-}
-
 void showOnTop(std::initializer_list<QWidget*> controls, bool visible)
 {
     for (QWidget* control : controls) {
@@ -103,13 +95,13 @@ MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
     vt_ = std::make_unique<Banner>(area, QStringLiteral("vt"), QStringLiteral("vt1"), QStringLiteral("vt3"), vtPlace,
                                    fromLatin(MargheritaRules::successText),
                                    BannerLook{QColor(0, 0, 128), QColor(255, 215, 0), QColor(0, 0, 0), 16, true});
-    vtFrame_ = outline(area, QStringLiteral("vt2"), vtPlace, QColor(255, 215, 0));
+    vt_->addOutline(QStringLiteral("vt2"), QColor(255, 215, 0), outlineInset);
 
     const QRect PtPlace(bannerLeft, 3500, bannerWidth, 495);
     Pt_ = std::make_unique<Banner>(area, QStringLiteral("Pt"), QStringLiteral("p2"), QStringLiteral("ombra"), PtPlace,
                                    fromLatin(MargheritaRules::noMovesText),
                                    BannerLook{QColor(176, 0, 0), chalk, QColor(0, 0, 0), 16, true});
-    p3_ = outline(area, QStringLiteral("p3"), PtPlace, chalk);
+    Pt_->addOutline(QStringLiteral("p3"), chalk, outlineInset);
 
     // The new-record box holds its title between two stars and, below them, the name box.
     const QRect rcPlace(bannerLeft, 4560, bannerWidth, 900);
@@ -117,8 +109,8 @@ MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
     rct_ = std::make_unique<Banner>(area, QStringLiteral("rct"), QStringLiteral("rc1"), QStringLiteral("rc3"), rcPlace,
                                     fromLatin(MargheritaRules::newRecordText),
                                     BannerLook{QColor(255, 255, 0), recordInk, QColor(0, 0, 0), 13, true});
-    rct_->placeCaption(QRect(3840, 4710, 3510, 330));
-    rc2_ = outline(area, QStringLiteral("rc2"), rcPlace, recordInk);
+    rct_->placeCaption(QRect(3840, 4750, 3510, 285));
+    rct_->addOutline(QStringLiteral("rc2"), recordInk, outlineInset);
     ast1_ = new Label(area, QStringLiteral("ast1"), QRect(3960, 4680, 0, 0), QStringLiteral("*"), 16, true);
     ast2_ = new Label(area, QStringLiteral("ast2"), QRect(7080, 4680, 0, 0), QStringLiteral("*"), 16, true);
     for (Label* star : {ast1_, ast2_}) {
@@ -187,7 +179,6 @@ void MargheritaWindow::carte_Click(int index)
         carte_[static_cast<std::size_t>(i)]->setPicture(rules_.picture(i));
         mascher_[static_cast<std::size_t>(i)]->setVisible(rules_.isFramed(i));
     }
-    setPointer(carte_[static_cast<std::size_t>(index)], Pointer::Arrow);
     Label1_->setCaption(QStringLiteral("Carte Scoperte: ") + QString::fromStdString(rules_.turnedText()));
     if (rules_.isOver())
         showEnd();
@@ -202,14 +193,10 @@ void MargheritaWindow::carte_MouseMove(int index)
 void MargheritaWindow::showEnd()
 {
     Pt_->setVisible(true);
-    p3_->show();
-    p3_->raise();
     gameOver_ = 1;
     ctrlrec();
     if (rules_.isSuccess()) {
         vt_->setVisible(true);
-        vtFrame_->show();
-        vtFrame_->raise();
     }
 }
 
@@ -225,7 +212,7 @@ void MargheritaWindow::ctrlrec()
 void MargheritaWindow::showRecordEntry(bool visible)
 {
     rct_->setVisible(visible);
-    showOnTop({rc2_, ast1_, ast2_, rci_}, visible);
+    showOnTop({ast1_, ast2_, rci_}, visible);
 }
 
 void MargheritaWindow::rci_KeyPress(int keyAscii)
@@ -236,6 +223,8 @@ void MargheritaWindow::rci_KeyPress(int keyAscii)
     const std::string name = takeRecordName(*rci_);
     nome_->setCaption(codepage::fromWestern(name));
     punti_->setCaption(QString::fromStdString(rules_.turnedText()));
-    // A directory that cannot be written costs the record, never the game.
-    recordFile(records).write(name, MargheritaRules::recordValueText(rules_.turnedCount()));
+    // A record file that cannot be written costs the record, never the game: the record line then
+    // shows what the file still holds.
+    if (!recordFile(records).write(name, MargheritaRules::recordValueText(rules_.turnedCount())))
+        LeggiRecord();
 }

@@ -53,11 +53,8 @@ private:
     Label* nome_;
     // Each banner has an inner outline as well as its face and shadow.
     std::unique_ptr<Banner> vt_;
-    Shape* vtFrame_;
     std::unique_ptr<Banner> Pt_;
-    Shape* p3_;
     std::unique_ptr<Banner> rct_;
-    Shape* rc2_;
     Label* ast1_;
     Label* ast2_;
     TextBox* rci_;

@@ -318,10 +318,12 @@ void Pokerfrm::rci_KeyPress(int keyAscii)
     const std::string name = takeRecordName(*rci_);
     for (PictureBox* card : CarteP_)
         card->setEnabled(false);
-    // A record file that cannot be written costs the record, never the game.
-    recordFile(records).write(name, game_.recordValueText());
     nome_->setCaption(codepage::fromWestern(recordHolderCaption(name)));
     recpk_->setCaption(text(game_.recordValueText()));
+    // A record file that cannot be written costs the record, never the game: the record line then
+    // shows what the file still holds.
+    if (!recordFile(records).write(name, game_.recordValueText()))
+        LeggiRecord();
     nome_->repaint();
     recpk_->repaint();
 }

@@ -20,14 +20,25 @@ Banner::Banner(QWidget* parent, const QString& labelName, const QString& faceNam
 
 void Banner::setVisible(bool visible)
 {
-    shadow_->setVisible(visible);
-    face_->setVisible(visible);
-    label_->setVisible(visible);
-    if (visible) {
-        shadow_->raise();
-        face_->raise();
-        label_->raise();
+    for (QWidget* part : {static_cast<QWidget*>(shadow_), static_cast<QWidget*>(face_),
+                          static_cast<QWidget*>(outline_), static_cast<QWidget*>(label_)}) {
+        if (!part)
+            continue;
+        part->setVisible(visible);
+        if (visible)
+            part->raise();
     }
+}
+
+Shape* Banner::addOutline(const QString& name, QColor colour, int insetTwips)
+{
+    const QRect face = face_->geometry();
+    const int inset = twipsToPixels(insetTwips);
+    outline_ = new Shape(face_->parentWidget(), name, QRect());
+    outline_->setGeometry(face.adjusted(inset, inset, -inset, -inset));
+    outline_->setBorder(colour, 1);
+    outline_->setVisible(label_->isVisible());
+    return outline_;
 }
 
 void Banner::placeCaption(const QRect& twips)

@@ -27,13 +27,17 @@ public:
     void setFaceColour(QColor colour) { face_->setFill(colour); }
     // The caption covers the face unless it is given a place of its own.
     void placeCaption(const QRect& twips);
+    // A thin frame just inside the face's border, shown and hidden with the banner.
+    Shape* addOutline(const QString& name, QColor colour, int insetTwips = 60);
 
     Label* label() const { return label_; }
     Shape* face() const { return face_; }
     Shape* shadow() const { return shadow_; }
+    Shape* outline() const { return outline_; }
 
 private:
     Shape* shadow_;
     Shape* face_;
     Label* label_;
+    Shape* outline_ = nullptr;
 };
