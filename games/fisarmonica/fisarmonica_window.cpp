@@ -130,7 +130,6 @@ void Fisarmonica::Nuova_Click()
         win->hide();
     rci_->hide();
     rci_->setEnabled(true);
-    rci_->clear();
     Label1_->setCaption(QStringLiteral("52"));
     MazzoI_->setPicture(pictures::redBack);
     rules_.Nuova();

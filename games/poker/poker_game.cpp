@@ -37,12 +37,18 @@ bool PokerGame::toggleMark(int position)
     return !over_ && hand_.toggleMark(position);
 }
 
-std::vector<PokerStep> PokerGame::gioca()
+std::vector<PokerStep> PokerGame::carica()
 {
     if (over_)
         return {};
-    std::vector<PokerStep> steps = hand_.carica();
-    steps.push_back(PokerStep::plain(PokerStep::Kind::HideControls));
+    return hand_.carica();
+}
+
+std::vector<PokerStep> PokerGame::controlla()
+{
+    if (over_)
+        return {};
+    std::vector<PokerStep> steps{PokerStep::plain(PokerStep::Kind::HideControls)};
 
     lastCode_ = evaluateHand(hand_.sortedRanks(), hand_.suits());
     const bool paid = lastCode_ != HandCode::None;

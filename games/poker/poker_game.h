@@ -38,9 +38,10 @@ public:
     std::vector<PokerStep> nuovaPartita();
     // "Scarta" on or off; once the game is over the cards take no clicks and this returns false.
     bool toggleMark(int position);
-    // "Gioca": the draw, the hand valued and paid, then the next hand or the end of the game.
-    // Nothing happens once the game is over.
-    std::vector<PokerStep> gioca();
+    // "Gioca" is these two: the draw of the marked cards, then the hand valued and paid and the next
+    // hand dealt or the game ended. Neither does anything once the game is over.
+    std::vector<PokerStep> carica();
+    std::vector<PokerStep> controlla();
 
     const PokerHand& hand() const { return hand_; }
     int credits() const { return credits_; }

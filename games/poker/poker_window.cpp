@@ -135,8 +135,9 @@ Pokerfrm::Pokerfrm(std::unique_ptr<Random> random)
     rc1_ = new Shape(area, QStringLiteral("rc1"), QRect(1560, 5040, 2895, 900));
     rc1_->setFill(paper);
     rc1_->setBorder(darkRed, 2);
-    rct_ = new Label(area, QStringLiteral("rct"), QRect(1680, 5100, 2655, 405), QStringLiteral("NUOVO RECORD"), 14, true);
-    rct_->setAlignment(Qt::AlignCenter);
+    // The caption keeps to the top of its place, clear of the name box that overlaps its lower part.
+    rct_ = new Label(area, QStringLiteral("rct"), QRect(1680, 5160, 2655, 495), QStringLiteral("NUOVO RECORD"), 14, true);
+    rct_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     rct_->setForeColour(QColor(255, 0, 0));
     rci_ = new TextBox(area, QStringLiteral("rci"), QRect(2160, 5520, 1695, 285), RecordFile::nameLength);
     connect(rci_, &TextBox::keyPress, this, &Pokerfrm::rci_KeyPress);
@@ -163,7 +164,6 @@ LeavingQuestion Pokerfrm::leavingQuestion() const
 void Pokerfrm::Nuova_Click()
 {
     rci_->setEnabled(true);
-    rci_->clear();
     LeggiRecord();
     const auto steps = game_.nuovaPartita();
     for (int i = 0; i < positions; ++i)
@@ -306,9 +306,12 @@ void Pokerfrm::Label1_Click()
 {
     if (Label1_->isHidden() || game_.isOver())
         return;
-    // The steps are a local copy: if the window goes while a message is held, nothing of it is touched.
-    const std::vector<PokerStep> steps = game_.gioca();
-    play(steps);
+    // The steps are local copies: if the window goes while a message is held, nothing of it is touched.
+    const std::vector<PokerStep> draw = game_.carica();
+    if (!play(draw))
+        return;
+    const std::vector<PokerStep> result = game_.controlla();
+    play(result);
 }
 
 void Pokerfrm::rci_KeyPress(int keyAscii)
