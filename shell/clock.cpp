@@ -45,8 +45,18 @@ void Ticker::setEnabled(bool enabled)
         schedule();
 }
 
+void Ticker::setInterval(int milliseconds)
+{
+    interval_ = milliseconds;
+    ++generation_;
+    if (enabled_)
+        schedule();
+}
+
 void Ticker::schedule()
 {
+    if (interval_ <= 0)
+        return;
     const unsigned generation = generation_;
     Clock& clock = Clock::current();
     clock.wakeAt(clock.now() + interval_ / 1000.0, this, [this, generation] {

@@ -22,7 +22,8 @@ class Ticker : public QObject {
     Q_OBJECT
 public:
     explicit Ticker(QObject* parent = nullptr) : QObject(parent) {}
-    void setInterval(int milliseconds) { interval_ = milliseconds; }
+    // A new interval starts the count afresh; an interval of 0 keeps the tick from firing.
+    void setInterval(int milliseconds);
     int interval() const { return interval_; }
     void setEnabled(bool enabled);
     bool isEnabled() const { return enabled_; }

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QMenuBar>
 
 const LeavingQuestion abandonQuestion{QStringLiteral("ABBANDONA"),
@@ -57,7 +58,9 @@ void GameWindow::esci_Click() { close(); }
 
 RecordFile GameWindow::recordFile(const RecordScheme& scheme) const
 {
-    return RecordFile(appDir_.toStdString(), scheme.fileName, scheme.key, scheme.width);
+    // The directory's own bytes, whatever its name's encoding.
+    return RecordFile(std::filesystem::path(QFile::encodeName(appDir_).toStdString()), scheme.fileName, scheme.key,
+                      scheme.width);
 }
 
 std::string takeRecordName(TextBox& box)

@@ -2,10 +2,11 @@
 #include "shell/record_file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <fstream>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -26,25 +27,40 @@ std::string readBytes(const std::filesystem::path& path, std::streamoff from, st
     return bytes;
 }
 
-// The whole content reaches the disk before the caller renames the file into place.
-bool writeDurably(const std::filesystem::path& path, const std::string& bytes)
+// Writes the bytes to a new file of our own beside `target`, fully on the disk, and returns its path;
+// empty when that fails. The file is made afresh under a unique name, so nothing already lying
+// there (a stale file, a link planted under a guessable name) is ever written through or removed.
+std::string writeBeside(const std::filesystem::path& target, const std::string& bytes, mode_t mode)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::string name = target.string() + ".XXXXXX";
+    const int fd = ::mkstemp(name.data());
     if (fd < 0)
-        return false;
+        return {};
     std::size_t done = 0;
-    while (done < bytes.size()) {
+    bool ok = true;
+    while (ok && done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
+        ok = n > 0;
+        if (ok)
+            done += static_cast<std::size_t>(n);
     }
-    const bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced;
+    ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        ::unlink(name.c_str());
+        return {};
+    }
+    return name;
+}
+
+// The permissions a file made now would get.
+mode_t freshFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 } // namespace
@@ -84,19 +100,21 @@ bool RecordFile::write(std::string_view name, std::string_view value) const
     for (char& byte : record)
         byte = static_cast<char>(static_cast<unsigned char>(byte) ^ key_);
 
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path_, error))
+    // A file the player has made read-only keeps its record; the new one takes the old one's permissions.
+    mode_t mode = freshFileMode();
+    struct stat old {};
+    if (::stat(path_.c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode) || ::access(path_.c_str(), W_OK) != 0)
+            return false;
+        mode = old.st_mode & 07777;
         record += readBytes(path_, static_cast<std::streamoff>(record.size()), keptTail);
-
-    std::filesystem::path temporary = path_;
-    temporary += ".new";
-    if (!writeDurably(temporary, record)) {
-        std::filesystem::remove(temporary, error);
-        return false;
     }
-    std::filesystem::rename(temporary, path_, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+
+    const std::string temporary = writeBeside(path_, record, mode);
+    if (temporary.empty())
+        return false;
+    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;

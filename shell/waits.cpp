@@ -26,6 +26,10 @@ protected:
         if (!widget || !window_ || widget->window() != window_)
             return false;
         switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Taken here, the key never reaches the window's menu shortcuts.
+            event->accept();
+            return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -33,7 +37,6 @@ protected:
         case QEvent::KeyRelease:
         case QEvent::Wheel:
         case QEvent::Shortcut:
-        case QEvent::ShortcutOverride:
         case QEvent::ContextMenu:
             return true;
         case QEvent::Close:

@@ -125,6 +125,11 @@ TEST(AccordionRecord, ValueTextBothWays)
     EXPECT_EQ(FisarmonicaRules::storedRecord("11x"), 11);
     EXPECT_EQ(FisarmonicaRules::storedRecord(""), 0);
     EXPECT_EQ(FisarmonicaRules::storedRecord("00"), 0);
+    // Below 10 only the second character counts.
+    EXPECT_EQ(FisarmonicaRules::storedRecord("7 "), 0);
+    EXPECT_EQ(FisarmonicaRules::storedRecord("7"), 0);
+    EXPECT_EQ(FisarmonicaRules::storedRecord("x7"), 7);
+    EXPECT_EQ(FisarmonicaRules::storedRecord("-7"), 7);
 }
 
 // Plays many seeded games with random clicks: no card is ever lost or duplicated.

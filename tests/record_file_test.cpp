@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -117,15 +120,49 @@ TEST_F(RecordFiles, AnUnusableDirectoryCostsTheRecordButNothingElse)
     EXPECT_EQ(bytesOf("notadir"), "x");
 }
 
-TEST_F(RecordFiles, AFailedWriteLeavesTheOldRecordWhole)
+TEST_F(RecordFiles, AFailedWriteLeavesTheOldRecordWholeAndNoDebris)
 {
     RecordFile file(dir, "rcfis.dat", 0x5C, 2);
     ASSERT_TRUE(file.write("FIRST", " 9"));
-    // A directory squatting on the temporary name makes the new file impossible to write.
-    fs::create_directories(dir / "rcfis.dat.new");
-    EXPECT_FALSE(file.write("SECOND", " 2"));
+    // A full disk, as far as this process can tell: no file may grow past 4 bytes.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool written = file.write("SECOND", " 2");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
     EXPECT_EQ(file.read().name, "FIRST   ");
     EXPECT_EQ(file.read().value, " 9");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"rcfis.dat"});
+}
+
+TEST_F(RecordFiles, ALinkUnderAGuessableNameIsNeverWrittenThrough)
+{
+    putBytes("victim.txt", "precious");
+    fs::create_symlink(dir / "victim.txt", dir / "rcfis.dat.new");
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    ASSERT_TRUE(file.write("X", " 3"));
+    EXPECT_EQ(bytesOf("victim.txt"), "precious");
+    EXPECT_TRUE(fs::is_symlink(dir / "rcfis.dat.new"));
+    EXPECT_EQ(file.read().value, " 3");
+}
+
+TEST_F(RecordFiles, AWriteKeepsTheFilesPermissions)
+{
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    ASSERT_TRUE(file.write("A", " 5"));
+    fs::permissions(dir / "rcfis.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(file.write("B", " 4"));
+    EXPECT_EQ(fs::status(dir / "rcfis.dat").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST(RecordValues, NumbersAndTheirText)

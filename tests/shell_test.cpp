@@ -6,6 +6,7 @@
 #include "shell/waits.h"
 #include "app/game_list.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
 #include <QMenuBar>
@@ -20,7 +21,6 @@ protected:
         closeAllWindows(); // a menu window that another suite's leaving opened
         Shell::instance().setGames(toatoaGames());
         Shell::instance().setProgramEnd([this] { ++programEnds; });
-        QDir::setCurrent(QDir::tempPath());
     }
     void TearDown() override
     {
@@ -28,6 +28,7 @@ protected:
         Shell::instance().setProgramEnd([] {});
     }
     int programEnds = 0;
+    TempWorkingDir dir; // the games opened here keep their records in it
 };
 
 TEST_F(ShellTest, MenuWindowHasItsCaptionSizePictureAndEntries)
@@ -114,12 +115,13 @@ class WaitingWindow final : public GameWindow {
 public:
     WaitingWindow() : GameWindow(QStringLiteral("waiting"), QStringLiteral("waiting"), 3000, 3000, Qt::green)
     {
-        addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova"), {}, {});
+        addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova"), QKeySequence(QStringLiteral("Ctrl+N")), {});
     }
     int clicks = 0;
+    int newGames = 0;
 
 protected:
-    void newGame() override {}
+    void newGame() override { ++newGames; }
     void mousePressEvent(QMouseEvent*) override { ++clicks; }
 };
 
@@ -161,18 +163,48 @@ TEST_F(ShellTest, AHoldTakesNoInputAndHonoursACloseAfterwards)
     ScriptedAnswers yes(true);
     QPointer<WaitingWindow> window = new WaitingWindow;
     window->show();
+    QApplication::setActiveWindow(window); // its shortcuts would fire
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(window->newGames, 1);
     QTimer::singleShot(0, window, [&] {
         QTest::mouseClick(window->centralWidget(), Qt::LeftButton);
+        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier); // menu shortcuts are input too
         window->close();
         EXPECT_TRUE(yes.asked.empty()); // the close waits for the hold to end
         clock.advance(3.0);
     });
     EXPECT_TRUE(hold(*window, 3.0));
     EXPECT_EQ(window->clicks, 0);
+    EXPECT_EQ(window->newGames, 1);
     QApplication::processEvents();
     EXPECT_EQ(yes.asked.size(), 1u);
     flushClosedWindows();
     EXPECT_FALSE(window);
+}
+
+TEST_F(ShellTest, TickerCountsAfreshOnANewIntervalAndStandsStillAtZero)
+{
+    FakeClock clock;
+    Ticker ticker;
+    int ticks = 0;
+    QObject::connect(&ticker, &Ticker::tick, [&] { ++ticks; });
+    ticker.setInterval(1000);
+    ticker.setEnabled(true);
+    clock.advance(0.6);
+    ticker.setInterval(1000);
+    clock.advance(0.6);
+    EXPECT_EQ(ticks, 0);
+    clock.advance(0.5);
+    EXPECT_EQ(ticks, 1);
+    ticker.setInterval(0);
+    clock.advance(10);
+    EXPECT_EQ(ticks, 1);
+    ticker.setInterval(500);
+    clock.advance(1.0);
+    EXPECT_EQ(ticks, 3);
+    ticker.setEnabled(false);
+    clock.advance(5);
+    EXPECT_EQ(ticks, 3);
 }
 
 } // namespace

@@ -110,8 +110,21 @@ int FisarmonicaRules::finish()
 
 std::string FisarmonicaRules::recordValueText(int piles) { return rightAligned(piles, recordWidth); }
 
+// The value is read as the window always read it: a count below 10 is taken from the second
+// character alone, so " 7" is 7 while "7 " holds no record.
 int FisarmonicaRules::storedRecord(std::string_view valueText)
 {
-    const long long piles = numericValue(valueText.substr(0, recordWidth));
+    const std::string_view text = valueText.substr(0, recordWidth);
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    long long piles = numericValue(text.substr(i + (negative || (i < text.size() && text[i] == '+') ? 1 : 0)));
+    if (negative)
+        piles = -piles;
+    if (piles < 10) {
+        const char second = text.size() > 1 ? text[1] : ' ';
+        piles = second >= '0' && second <= '9' ? second - '0' : 0;
+    }
     return piles > 0 ? static_cast<int>(piles) : 0;
 }

@@ -76,18 +76,19 @@ Fisarmonica::Fisarmonica(std::unique_ptr<Random> random)
     new Label(area, QStringLiteral("Label6"), QRect(1560, 5550, 0, 0), QStringLiteral("Mazzetti - "), 10, true);
     nome_ = new Label(area, QStringLiteral("nome"), QRect(2760, 5550, 0, 0), {}, 10, true);
 
-    vinto1_ = new Shape(area, QStringLiteral("vinto1"), QRect(1920, 435, 3495, 615), Shape::Kind::RoundedRectangle);
-    vinto1_->setFill(QColor(0, 0, 128));
-    vinto1_->setBorder(QColor(255, 215, 0), 3);
-    vinto2_ = new Shape(area, QStringLiteral("vinto2"), QRect(1800, 1050, 3735, 495), Shape::Kind::RoundedRectangle);
+    // One plaque behind both win labels: the back and its gold inner frame.
+    vinto2_ = new Shape(area, QStringLiteral("vinto2"), QRect(1740, 375, 3855, 1005), Shape::Kind::RoundedRectangle);
     vinto2_->setFill(QColor(0, 0, 128));
-    vinto2_->setBorder(QColor(255, 215, 0), 3);
-    vinto3_ = new Label(area, QStringLiteral("vinto3"), QRect(1920, 435, 3495, 615), QStringLiteral("COMPLIMENTI!!!!"), 20, true);
-    vinto4_ = new Label(area, QStringLiteral("vinto4"), QRect(1800, 1050, 3735, 495), QStringLiteral("Solitario RIUSCITO"), 16, true);
-    for (Label* win : {vinto3_, vinto4_}) {
-        win->setAlignment(Qt::AlignCenter);
+    vinto2_->setBorder(QColor(0, 0, 0), 2);
+    vinto1_ = new Shape(area, QStringLiteral("vinto1"), QRect(1800, 435, 3735, 885), Shape::Kind::RoundedRectangle);
+    vinto1_->setBorder(QColor(255, 215, 0), 2);
+    // The two labels' places overlap: the first keeps to the top of its place, the second to the bottom.
+    vinto3_ = new Label(area, QStringLiteral("vinto3"), QRect(1920, 435, 3495, 615), QStringLiteral("COMPLIMENTI!!!!"), 18, true);
+    vinto4_ = new Label(area, QStringLiteral("vinto4"), QRect(1800, 825, 3735, 495), QStringLiteral("Solitario RIUSCITO"), 14, true);
+    vinto3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    vinto4_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    for (Label* win : {vinto3_, vinto4_})
         win->setForeColour(QColor(255, 215, 0));
-    }
 
     gover_ = std::make_unique<Banner>(area, QStringLiteral("gover3"), QStringLiteral("gover1"), QStringLiteral("gover2"),
                                       QRect(2520, 1485, 2535, 615), QStringLiteral("Game Over"),
@@ -183,7 +184,7 @@ void Fisarmonica::term2_Click()
     const int piles = rules_.finish();
     gover_->setVisible(true);
     if (rules_.isWin()) {
-        for (QWidget* win : std::initializer_list<QWidget*>{vinto1_, vinto2_, vinto3_, vinto4_}) {
+        for (QWidget* win : std::initializer_list<QWidget*>{vinto2_, vinto1_, vinto3_, vinto4_}) {
             win->show();
             win->raise();
         }
