@@ -23,6 +23,7 @@ struct Costume {
     std::string trim;
     std::string horse;
     std::string mane;
+    bool dapples = false;
 };
 
 // Each suit dresses its court in its own colours, and rides its own horse.
@@ -30,7 +31,7 @@ Costume costume(const Palette& p, Suit suit)
 {
     switch (suit) {
     case Suit::Coppe:
-        return {p.red, p.blue, p.yellow, "#ece5d3", "#a89f8c"};
+        return {p.red, p.blue, p.yellow, "#ebe6da", "#8c8474", true};
     case Suit::Denari:
         return {p.blue, p.red, p.yellow, "#a8622e", "#3b2414"};
     case Suit::Spade:
@@ -316,6 +317,15 @@ void drawHorse(Canvas& c, const Palette& q, const Costume& dress)
     body.move(-14, 31).cubic(-15, 24, -6, 23.5, 4, 24.5).cubic(12, 25, 20, 25, 21, 30).cubic(22.5, 36, 20, 42, 14, 42)
         .line(-8, 42).cubic(-14, 42, -15, 37, -14, 31).close();
     c.path(body, filled(dress.horse, q.ink, lw));
+    // A shadow under the belly rounds the barrel, and lets a white horse
+    // stand off white paper.
+    Path belly;
+    belly.move(-13.2, 36).cubic(-8, 39.6, 12, 39.8, 20.6, 35).cubic(20, 40, 17.5, 41.6, 14, 41.6).line(-8, 41.6)
+        .cubic(-11.5, 41.6, -13, 39.5, -13.2, 36).close();
+    c.path(belly, Paint{q.ink, "none", 0, 0.16});
+    if (dress.dapples)
+        for (Pt d : {Pt{-13.5, 15.5}, Pt{-15.6, 20.5}, Pt{-12.2, 22}, Pt{-15, 27}, Pt{-3.5, 39.5}, Pt{9.5, 39.5}})
+            c.circle(d.x, d.y, 1.2, Paint{q.ink, "none", 0, 0.18});
     Path neck;
     neck.move(-2, 26).cubic(-5, 20, -8, 14, -10.5, 9.5).line(-17.5, 12.5).cubic(-18.5, 20, -17, 28, -14.5, 35).close();
     c.path(neck, filled(dress.horse, q.ink, lw));
@@ -339,20 +349,32 @@ void drawHorse(Canvas& c, const Palette& q, const Costume& dress)
     for (Pt hoof : {Pt{-12.6, 66.6}, Pt{14.1, 66.6}, Pt{-9.6, 66.4}, Pt{17.1, 66.4}})
         c.ellipse(hoof.x, hoof.y, 2.0, 1.0, filled(q.ink, q.ink, lw));
     c.ellipse(-17.8, 52.8, 1.4, 1.8, filled(q.ink, q.ink, lw));
-    // Caparison.
+    // Caparison: Naples hangs it to the knees; Piacenza, whose half figure is
+    // cut at the horse's belly, has a short saddle cloth so that no solid band
+    // of colour meets its mirror image across the middle of the card.
+    const bool full = q.deck == Deck::Napoletane;
+    const double hem = full ? 46 : 36.5;
+    const double notch = full ? 3.5 : 2.6;
+    const double front = full ? -12.5 : -9.0;
+    const double back = full ? 20.5 : 16.5;
+    const int scallops = full ? 8 : 6;
+    const double step = (back - front) / scallops;
     Path drape;
-    drape.move(-12.5, 28).cubic(-4, 24.5, 10, 24.5, 20.5, 28);
-    for (int i = 0; i < 8; ++i) {
-        double x = 20.5 - i * 4.125;
-        drape.line(x - 2.06, 46).line(x - 4.125, 42.5);
+    drape.move(front, 28).cubic(front + 8.5, 24.5, back - 10.5, 24.5, back, 28);
+    for (int i = 0; i < scallops; ++i) {
+        double x = back - i * step;
+        drape.line(x - step / 2, hem).line(x - step, hem - notch);
     }
     drape.close();
     c.path(drape, filled(dress.second, q.ink, lw));
     Path border;
-    border.move(-12.3, 40.8).line(20.6, 40.8);
+    border.move(front + 0.2, hem - notch - 1.7).line(back + 0.1, hem - notch - 1.7);
     c.path(border, stroked(dress.trim, 1.2));
-    for (int i = 0; i < 6; ++i)
-        c.circle(-8 + i * 5.6, 34.5, 0.9, fillOnly(dress.trim));
+    const int studs = full ? 6 : 4;
+    const double firstStud = full ? front + 4.5 : front + 3.5;
+    const double studStep = full ? 5.6 : (back - front - 7) / (studs - 1);
+    for (int i = 0; i < studs; ++i)
+        c.circle(firstStud + i * studStep, full ? 34.5 : 30.5, 0.9, fillOnly(dress.trim));
     // Saddle.
     c.path(Path().move(-4.5, 25.5).quad(1, 28.5, 7.5, 24.2).line(8.2, 21.8).quad(1, 26, -4.5, 23).close(),
            filled(q.darkWood, q.ink, lw));
@@ -378,6 +400,9 @@ void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     // The left hand holds the reins; the right raises the sign.
     drawArm(c, q, leftShoulder, {-11.5, 17}, {-6.0, 20.5}, dress);
     c.path(Path().move(-6.0, 20.5).quad(-15, 24, -24.2, 20.2), stroked(q.darkRed, 0.7));
+    // Piacenza's half figure has less room above the rider, so the sword and
+    // the baton are held lower and upright to stay inside the rule.
+    const bool naples = q.deck == Deck::Napoletane;
     switch (suit) {
     case Suit::Coppe:
         drawHeldAt(c, q, suit, {13.8, 3.5}, 14, 0);
@@ -388,12 +413,22 @@ void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
         drawArm(c, q, rightShoulder, {14.5, 13}, {13.8, 3.5}, dress);
         break;
     case Suit::Spade:
-        drawHeldAt(c, q, suit, {14.5, 7}, 29, 8);
-        drawArm(c, q, rightShoulder, {15.5, 15}, {14.5, 7}, dress);
+        if (naples) {
+            drawHeldAt(c, q, suit, {14.5, 7}, 29, 8);
+            drawArm(c, q, rightShoulder, {15.5, 15}, {14.5, 7}, dress);
+        } else {
+            drawHeldAt(c, q, suit, {14.0, 11}, 26, 3);
+            drawArm(c, q, rightShoulder, {15.5, 17}, {14.0, 11}, dress);
+        }
         break;
     case Suit::Bastoni:
-        drawHeldAt(c, q, suit, {14.0, 8}, 30, 12);
-        drawArm(c, q, rightShoulder, {15.5, 15.5}, {14.0, 8}, dress);
+        if (naples) {
+            drawHeldAt(c, q, suit, {14.0, 8}, 30, 12);
+            drawArm(c, q, rightShoulder, {15.5, 15.5}, {14.0, 8}, dress);
+        } else {
+            drawHeldAt(c, q, suit, {14.0, 11}, 27, 8);
+            drawArm(c, q, rightShoulder, {15.5, 17}, {14.0, 11}, dress);
+        }
         break;
     }
 }
@@ -433,7 +468,7 @@ void paintFigure(Canvas& canvas, const Palette& p, Suit suit, int rank, double w
     for (int half = 0; half < 2; ++half) {
         Group turned(canvas, half == 0 ? "" : "rotate(180 " + num(cx) + " " + num(mid) + ")", clipId);
         if (rank == 9)
-            drawRole(canvas, p, suit, rank, {cx + 6.0, 15.0}, 0.9);
+            drawRole(canvas, p, suit, rank, {cx + 4.5, 14.0}, 0.78);
         else
             drawRole(canvas, p, suit, rank, {cx + 1.5, rank == 10 ? 16.0 : 14.5}, 1.15);
     }
