@@ -24,6 +24,9 @@ struct Costume {
     std::string horse;
     std::string mane;
     bool dapples = false;
+    // How much wider than the head the body is cut: Naples gives its
+    // full-length figures a broader, stockier build to fill the card.
+    double broad = 1.0;
 };
 
 // Each suit dresses its court in its own colours, and rides its own horse.
@@ -44,6 +47,9 @@ Costume costume(const Palette& p, Suit suit)
 const Pt leftShoulder{-8.3, 9.8};
 const Pt rightShoulder{8.3, 9.8};
 
+// A point on the body, moved out to the costume's breadth.
+Pt onBody(const Costume& dress, Pt p) { return {p.x * dress.broad, p.y}; }
+
 // Where a hand grips each sign, in the sign's own coordinates (see drawHeldSign).
 Pt holdPoint(Suit suit, double size)
 {
@@ -59,8 +65,9 @@ Pt holdPoint(Suit suit, double size)
     }
 }
 
-void drawHeldAt(Canvas& c, const Palette& q, Suit suit, Pt hand, double size, double angle)
+void drawHeldAt(Canvas& c, const Palette& q, const Costume& dress, Suit suit, Pt hand, double size, double angle)
 {
+    hand = onBody(dress, hand);
     Pt hold = holdPoint(suit, size);
     Group g(c, translate(hand.x, hand.y) + " " + rotate(angle) + " " + translate(-hold.x, -hold.y));
     drawHeldSign(c, q, suit, size);
@@ -68,6 +75,9 @@ void drawHeldAt(Canvas& c, const Palette& q, Suit suit, Pt hand, double size, do
 
 void drawArm(Canvas& c, const Palette& q, Pt shoulder, Pt elbow, Pt hand, const Costume& dress)
 {
+    shoulder = onBody(dress, shoulder);
+    elbow = onBody(dress, elbow);
+    hand = onBody(dress, hand);
     limb(c, {shoulder, elbow, lerp(elbow, hand, 0.82)}, 3.6, dress.second, q.ink, q.line);
     Pt cuff = lerp(elbow, hand, 0.8);
     c.circle(cuff.x, cuff.y, 1.9, filled(dress.trim, q.ink, q.line));
@@ -76,7 +86,7 @@ void drawArm(Canvas& c, const Palette& q, Pt shoulder, Pt elbow, Pt hand, const 
 
 void drawShoulders(Canvas& c, const Palette& q, const Costume& dress)
 {
-    for (Pt s : {leftShoulder, rightShoulder})
+    for (Pt s : {onBody(dress, leftShoulder), onBody(dress, rightShoulder)})
         c.circle(s.x, s.y, 2.9, filled(dress.second, q.ink, q.line));
 }
 
@@ -185,6 +195,8 @@ void drawDoublet(Canvas& c, const Palette& q, const Costume& dress)
 void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
 {
     const double lw = q.line;
+    {
+    Group body(c, scale(dress.broad, 1));
     Path cape;
     cape.move(-8, 8.5).cubic(-14, 14, -14.5, 28, -13, 37).line(13, 37).cubic(14.5, 28, 14, 14, 8, 8.5).close();
     c.path(cape, filled(dress.second, q.ink, lw));
@@ -206,6 +218,7 @@ void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     hem.move(-9.8, 34.2).quad(0, 36.6, 9.8, 34.2);
     c.path(hem, stroked(dress.trim, 1.1));
     drawDoublet(c, q, dress);
+    }
     drawShoulders(c, q, dress);
     drawHead(c, q, Role::Fante, dress);
 
@@ -213,21 +226,21 @@ void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     drawArm(c, q, rightShoulder, {12.5, 17.5}, {7.4, 23.0}, dress);
     switch (suit) {
     case Suit::Coppe:
-        drawHeldAt(c, q, suit, {-13.2, 4.5}, 15, 0);
+        drawHeldAt(c, q, dress, suit, {-13.2, 4.5}, 15, 0);
         drawArm(c, q, leftShoulder, {-14.2, 15}, {-13.2, 4.5}, dress);
         break;
     case Suit::Denari:
         drawArm(c, q, leftShoulder, {-12.5, 19}, {-5.0, 18.5}, dress);
-        drawHeldAt(c, q, suit, {-5.0, 18.5}, 19, 0);
-        c.circle(-5.0, 18.5, 1.55, filled(q.flesh, q.ink, lw));
+        drawHeldAt(c, q, dress, suit, {-5.0, 18.5}, 19, 0);
+        c.circle(onBody(dress, {-5.0, 18.5}).x, 18.5, 1.55, filled(q.flesh, q.ink, lw));
         break;
     case Suit::Spade:
-        drawHeldAt(c, q, suit, {-12.5, 24}, 40, -6);
+        drawHeldAt(c, q, dress, suit, {-12.5, 24}, 40, -6);
         drawArm(c, q, leftShoulder, {-12.8, 17.5}, {-12.5, 24}, dress);
         break;
     case Suit::Bastoni:
         // Leaning on a long staff planted beside the left foot.
-        drawBaton(c, q, {-13.5, 67}, {-12.0, 4}, 4.6);
+        drawBaton(c, q, onBody(dress, {-13.5, 67}), onBody(dress, {-12.0, 4}), 4.6);
         drawArm(c, q, leftShoulder, {-13.0, 16}, {-12.5, 21}, dress);
         break;
     }
@@ -237,6 +250,8 @@ void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
 void drawRe(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
 {
     const double lw = q.line;
+    {
+    Group body(c, scale(dress.broad, 1));
     Path cloak;
     cloak.move(-7.5, 8.5).cubic(-16, 20, -17, 50, -17.5, 66.5).line(17.5, 66.5).cubic(17, 50, 16, 20, 7.5, 8.5).close();
     c.path(cloak, filled(dress.second, q.ink, lw));
@@ -266,37 +281,42 @@ void drawRe(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     // Gold belt.
     c.path(Path().move(-7.2, 26).quad(0, 27.6, 7.2, 26), stroked(q.darkYellow, 1.8));
     c.path(Path().move(-7.2, 26).quad(0, 27.6, 7.2, 26), stroked(q.yellow, 1.0));
+    }
     drawShoulders(c, q, dress);
+    {
     // Ermine tippet over the shoulders.
+    Group body(c, scale(dress.broad, 1));
     Path tippet;
     tippet.move(-9.6, 9.0).quad(0, 18.5, 9.6, 9.0).quad(0, 5.4, -9.6, 9.0).close();
     c.path(tippet, filled(q.white, q.ink, lw));
     for (double x : {-5.0, -2.0, 2.0, 5.0})
         c.path(Path().move(x, 10.6).line(x, 11.8), stroked(q.ink, 0.7));
+    }
     drawHead(c, q, Role::Re, dress);
 
     switch (suit) {
     case Suit::Coppe:
         // The cup offered in both hands before his chest.
         drawArm(c, q, leftShoulder, {-11.5, 20}, {-3.6, 20.5}, dress);
-        drawHeldAt(c, q, suit, {-1.2, 20.5}, 14, 0);
+        drawHeldAt(c, q, dress, suit, {-1.2, 20.5}, 14, 0);
         drawArm(c, q, rightShoulder, {11.5, 20}, {1.6, 21.5}, dress);
-        c.circle(-3.6, 20.5, 1.55, filled(q.flesh, q.ink, lw));
+        c.circle(onBody(dress, {-3.6, 20.5}).x, 20.5, 1.55, filled(q.flesh, q.ink, lw));
         break;
     case Suit::Denari:
         drawArm(c, q, rightShoulder, {11.5, 19}, {4.5, 21}, dress);
-        drawHeldAt(c, q, suit, {-13.8, 5}, 21, 0);
-        drawArm(c, q, leftShoulder, {-14.5, 14}, {-13.8, 5}, dress);
+        // Held low enough to keep clear of the numeral in the corner.
+        drawHeldAt(c, q, dress, suit, {-13.6, 9.5}, 21, 0);
+        drawArm(c, q, leftShoulder, {-15.0, 17}, {-13.6, 9.5}, dress);
         break;
     case Suit::Spade:
         drawArm(c, q, rightShoulder, {11.5, 19}, {4.5, 21}, dress);
-        drawHeldAt(c, q, suit, {-12.5, 23}, 42, 0);
+        drawHeldAt(c, q, dress, suit, {-12.5, 23}, 42, 0);
         drawArm(c, q, leftShoulder, {-12.8, 17}, {-12.5, 23}, dress);
         break;
     case Suit::Bastoni:
         // The baton borne like a sceptre.
         drawArm(c, q, rightShoulder, {11.5, 19}, {4.5, 21}, dress);
-        drawHeldAt(c, q, suit, {-9.0, 22}, 34, -20);
+        drawHeldAt(c, q, dress, suit, {-9.0, 22}, 34, -20);
         drawArm(c, q, leftShoulder, {-13.0, 18}, {-9.0, 22}, dress);
         break;
     }
@@ -393,7 +413,10 @@ void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     c.path(Path().move(-5.8, 44).quad(-3, 42.6, -0.4, 43.8).line(-0.6, 45.4).line(-6, 45.4).close(),
            filled(q.ink, q.ink, lw));
     c.path(Path().move(-6.5, 46).line(-0.5, 46), stroked(q.yellow, 0.8));
-    drawDoublet(c, q, dress);
+    {
+        Group body(c, scale(dress.broad, 1));
+        drawDoublet(c, q, dress);
+    }
     drawShoulders(c, q, dress);
     drawHead(c, q, Role::Cavallo, dress);
 
@@ -405,28 +428,28 @@ void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     const bool naples = q.deck == Deck::Napoletane;
     switch (suit) {
     case Suit::Coppe:
-        drawHeldAt(c, q, suit, {13.8, 3.5}, 14, 0);
+        drawHeldAt(c, q, dress, suit, {13.8, 3.5}, 14, 0);
         drawArm(c, q, rightShoulder, {14.5, 13}, {13.8, 3.5}, dress);
         break;
     case Suit::Denari:
-        drawHeldAt(c, q, suit, {13.8, 3.5}, 19, 0);
+        drawHeldAt(c, q, dress, suit, {13.8, 3.5}, 19, 0);
         drawArm(c, q, rightShoulder, {14.5, 13}, {13.8, 3.5}, dress);
         break;
     case Suit::Spade:
         if (naples) {
-            drawHeldAt(c, q, suit, {14.5, 7}, 29, 8);
+            drawHeldAt(c, q, dress, suit, {14.5, 7}, 29, 8);
             drawArm(c, q, rightShoulder, {15.5, 15}, {14.5, 7}, dress);
         } else {
-            drawHeldAt(c, q, suit, {14.0, 11}, 26, 3);
+            drawHeldAt(c, q, dress, suit, {14.0, 11}, 26, 3);
             drawArm(c, q, rightShoulder, {15.5, 17}, {14.0, 11}, dress);
         }
         break;
     case Suit::Bastoni:
         if (naples) {
-            drawHeldAt(c, q, suit, {14.0, 8}, 30, 12);
+            drawHeldAt(c, q, dress, suit, {14.0, 8}, 30, 12);
             drawArm(c, q, rightShoulder, {15.5, 15.5}, {14.0, 8}, dress);
         } else {
-            drawHeldAt(c, q, suit, {14.0, 11}, 27, 8);
+            drawHeldAt(c, q, dress, suit, {14.0, 11}, 27, 8);
             drawArm(c, q, rightShoulder, {15.5, 17}, {14.0, 11}, dress);
         }
         break;
@@ -439,6 +462,8 @@ void drawRole(Canvas& c, const Palette& p, Suit suit, int rank, Pt head, double 
     Palette q = p;
     q.line = p.line / k;
     Costume dress = costume(p, suit);
+    if (p.deck == Deck::Napoletane)
+        dress.broad = rank == 9 ? 1.08 : 1.18;
     if (rank == 8)
         drawFante(c, q, suit, dress);
     else if (rank == 9)
@@ -454,9 +479,9 @@ void paintFigure(Canvas& canvas, const Palette& p, Suit suit, int rank, double w
     const double cx = width / 2;
     if (p.deck == Deck::Napoletane) {
         // Full length, standing on a patch of ground.
-        const Pt head = rank == 9 ? Pt{cx + 1.5, 20.0} : Pt{cx + 1.0, rank == 10 ? 19.0 : 17.0};
-        const double k = rank == 9 ? 0.97 : 1.08;
-        canvas.ellipse(cx, head.y + 68.0 * k, 20, 3.2, Paint{p.green, "none", 0, 0.35});
+        const Pt head = rank == 9 ? Pt{cx + 1.5, 19.0} : Pt{cx + 1.0, rank == 10 ? 18.5 : 18.0};
+        const double k = rank == 9 ? 1.0 : 1.15;
+        canvas.ellipse(cx, head.y + 68.0 * k, 23, 3.2, Paint{p.green, "none", 0, 0.35});
         Group clip(canvas, "", canvas.clipRect(0.8, 0.8, width - 1.6, height - 1.6));
         drawRole(canvas, p, suit, rank, head, k);
         return;
