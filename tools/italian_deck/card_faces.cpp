@@ -135,24 +135,37 @@ void paintSwordPips(Canvas& canvas, const Palette& p, int rank)
         drawSword(canvas, p, {cx, bottom}, {cx, mid}, {cx, top - 1}, blade);
 }
 
-// Batons cross in a lattice, half leaning each way; an odd count adds one upright.
+// Batons cross in a lattice, half leaning each way; an odd count adds one
+// upright. The leaning ones are spaced so that no two share an end, which is
+// what the eye counts on a small card.
 void paintBatonPips(Canvas& canvas, const Palette& p, int rank)
 {
     Box b = pipBox(p.deck);
     const double cx = b.cx();
     const double top = b.y0 + 4, bottom = b.y1 - 4;
     const int perSide = rank / 2;
-    const double spacing = perSide == 3 ? 12.0 : 16.0;
-    const double lean = perSide == 1 ? 15.0 : perSide == 2 ? 13.0 : 11.5;
-    const double width = rank <= 3 ? 6.2 : rank <= 5 ? 5.4 : 4.6;
-    if (rank % 2 == 1)
-        drawBaton(canvas, p, {cx, bottom}, {cx, top}, width);
+    const bool upright = rank % 2 == 1;
+    // lean is half the horizontal travel of a leaning baton, spacing the gap
+    // between neighbours; both chosen so the ends fall evenly across the card.
+    double spacing = 16.0, lean = 15.0;
+    switch (rank) {
+    case 4: spacing = 16.0; lean = 13.0; break;
+    case 5: spacing = 14.0; lean = 15.0; break;
+    case 6: spacing = 9.0; lean = 13.5; break;
+    case 7: spacing = 7.5; lean = 14.5; break;
+    default: break;
+    }
+    const double width = rank <= 3 ? 6.2 : rank <= 5 ? 5.4 : 4.3;
+    const int stubs = rank >= 6 ? 2 : 4;
     for (double side : {-1.0, 1.0}) {
         for (int i = 0; i < perSide; ++i) {
             double o = (i - (perSide - 1) / 2.0) * spacing;
-            drawBaton(canvas, p, {cx - side * lean + o, bottom}, {cx + side * lean + o, top}, width);
+            drawBaton(canvas, p, {cx - side * lean + o, bottom}, {cx + side * lean + o, top}, width, stubs);
         }
     }
+    // The upright lies on top of the lattice, so it is counted at a glance.
+    if (upright)
+        drawBaton(canvas, p, {cx, bottom}, {cx, top}, width, stubs);
 }
 
 // The aces are each deck's show pieces.

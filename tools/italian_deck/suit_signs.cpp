@@ -1,6 +1,7 @@
 // The four Italian suit signs, drawn in either deck's manner, for pips, aces and figures' hands.
 #include "suit_signs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -124,7 +125,7 @@ void drawSword(Canvas& canvas, const Palette& p, Pt hilt, Pt control, Pt tip, do
     canvas.circle(hilt.x, hilt.y, bw * 0.55, filled(p.red, p.ink, lw * 0.8));
 }
 
-void drawBaton(Canvas& canvas, const Palette& p, Pt grip, Pt head, double width)
+void drawBaton(Canvas& canvas, const Palette& p, Pt grip, Pt head, double width, int stubCount)
 {
     const double length = std::hypot(head.x - grip.x, head.y - grip.y);
     const Pt mid = lerp(grip, head, 0.5);
@@ -136,7 +137,9 @@ void drawBaton(Canvas& canvas, const Palette& p, Pt grip, Pt head, double width)
 
     // Stubs of lopped branches, alternately left and right.
     const double stubs[] = {0.18, 0.36, 0.54, 0.72};
-    for (int i = 0; i < 4; ++i) {
+    const int count = std::clamp(stubCount, 0, 4);
+    const int first = (4 - count) / 2;
+    for (int i = first; i < first + count; ++i) {
         double y = half - stubs[i] * length;
         double side = i % 2 == 0 ? 1.0 : -1.0;
         double wAt = width * (1.0 - 0.3 * stubs[i]) / 2.0;

@@ -16,8 +16,9 @@ void drawCoin(Canvas& canvas, const Palette& p, double diameter);
 // has its control point on the line between them.
 void drawSword(Canvas& canvas, const Palette& p, Pt hilt, Pt control, Pt tip, double bladeWidth);
 
-// A knotty baton from its grip end to its head end.
-void drawBaton(Canvas& canvas, const Palette& p, Pt grip, Pt head, double width);
+// A knotty baton from its grip end to its head end; crowded pip cards ask for
+// fewer lopped stubs so the lattice stays readable.
+void drawBaton(Canvas& canvas, const Palette& p, Pt grip, Pt head, double width, int stubCount = 4);
 
 // The suit sign a figure holds, centred on the origin and about `size` tall
 // (swords and batons upright, grip down).
