@@ -95,6 +95,40 @@ void paintRoundPips(Canvas& canvas, const Palette& p, Suit suit, int rank)
     }
 }
 
+// Six and seven swords would bunch their hilts together as nested pairs, so
+// they stand side by side instead, hilts alternately up and down and each tip
+// stopping short of the hilts at the other end. The six is three columns, each
+// a hilt-up and a hilt-down sabre bowing apart into a narrow oval; the seven
+// has four hilts above and three below, the blades flaring gently outwards.
+void paintSwordSheaf(Canvas& canvas, const Palette& p, int rank, double cx, double top, double bottom)
+{
+    struct Blade {
+        double x, bow;
+        bool hiltUp;
+    };
+    std::vector<Blade> blades;
+    if (rank == 6) {
+        for (double x : {-15.0, 0.0, 15.0}) {
+            blades.push_back({x, -3.6, true});
+            blades.push_back({x, 3.6, false});
+        }
+    } else {
+        for (double x : {-16.0, -5.4, 5.4, 16.0})
+            blades.push_back({x, x / 16.0 * 1.8, true});
+        for (double x : {-10.7, 0.0, 10.7})
+            blades.push_back({x, x / 10.7 * 1.8, false});
+    }
+    const double width = 2.2;
+    for (const Blade& b : blades) {
+        const double end = b.x + b.bow * 0.7;
+        const Pt hilt{cx + b.x, b.hiltUp ? top + 3.5 : bottom};
+        const Pt tip{cx + end, b.hiltUp ? bottom - 4 : top + 7};
+        // The control point that puts the blade's middle `bow` to one side.
+        const double peak = b.x + b.bow;
+        drawSword(canvas, p, hilt, {cx + 2 * peak - (b.x + end) / 2, (hilt.y + tip.y) / 2}, tip, width);
+    }
+}
+
 // Curved blades bowing out in pairs, crossing near their ends; an odd count
 // adds a straight sword down the middle.
 void paintSwordPips(Canvas& canvas, const Palette& p, int rank)
@@ -106,14 +140,18 @@ void paintSwordPips(Canvas& canvas, const Palette& p, int rank)
     struct Pair {
         double end, bulge;
     };
+    if (rank >= 6) {
+        paintSwordSheaf(canvas, p, rank, cx, top, bottom);
+        return;
+    }
     std::vector<Pair> pairs;
     if (rank <= 3)
         pairs = {{10, 28}};
     else if (rank <= 5)
         pairs = {{12, 31}, {5, 15}};
     else
-        pairs = {{14, 33}, {8.5, 22}, {4, 11.5}};
-    const double blade = rank <= 3 ? 3.2 : rank <= 5 ? 2.8 : 2.4;
+        pairs = {{12, 31}, {5, 15}};
+    const double blade = rank <= 3 ? 3.2 : 2.8;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const Pair& pr = pairs[i];
         // Inner pairs are turned the other way up so hilts stand at both ends.
