@@ -226,8 +226,9 @@ void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     drawArm(c, q, rightShoulder, {12.5, 17.5}, {7.4, 23.0}, dress);
     switch (suit) {
     case Suit::Coppe:
-        drawHeldAt(c, q, dress, suit, {-13.2, 4.5}, 15, 0);
-        drawArm(c, q, leftShoulder, {-14.2, 15}, {-13.2, 4.5}, dress);
+        // Raised, but not into the numeral's corner.
+        drawHeldAt(c, q, dress, suit, {-12.6, 6.8}, 15, 0);
+        drawArm(c, q, leftShoulder, {-14.6, 16}, {-12.6, 6.8}, dress);
         break;
     case Suit::Denari:
         drawArm(c, q, leftShoulder, {-12.5, 19}, {-5.0, 18.5}, dress);
