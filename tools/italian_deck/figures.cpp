@@ -426,35 +426,30 @@ void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     c.path(Path().move(-6.0, 20.5).quad(-15, 24, -24.2, 20.2), stroked(q.darkRed, 0.7));
     // Piacenza's half figure has less room above the rider, so the sword and
     // the baton are held lower and upright to stay inside the rule.
+    struct Raised {
+        Pt elbow;
+        Pt hand;
+        double size;
+        double angle;
+    };
     const bool naples = q.deck == Deck::Napoletane;
+    Raised raised{};
     switch (suit) {
     case Suit::Coppe:
-        drawHeldAt(c, q, dress, suit, {13.8, 3.5}, 14, 0);
-        drawArm(c, q, rightShoulder, {14.5, 13}, {13.8, 3.5}, dress);
+        raised = {{14.5, 13}, {13.8, 3.5}, 14, 0};
         break;
     case Suit::Denari:
-        drawHeldAt(c, q, dress, suit, {13.8, 3.5}, 19, 0);
-        drawArm(c, q, rightShoulder, {14.5, 13}, {13.8, 3.5}, dress);
+        raised = {{14.5, 13}, {13.8, 3.5}, 19, 0};
         break;
     case Suit::Spade:
-        if (naples) {
-            drawHeldAt(c, q, dress, suit, {14.5, 7}, 29, 8);
-            drawArm(c, q, rightShoulder, {15.5, 15}, {14.5, 7}, dress);
-        } else {
-            drawHeldAt(c, q, dress, suit, {14.0, 11}, 26, 3);
-            drawArm(c, q, rightShoulder, {15.5, 17}, {14.0, 11}, dress);
-        }
+        raised = naples ? Raised{{15.5, 15}, {14.5, 7}, 29, 8} : Raised{{15.5, 17}, {14.0, 11}, 26, 3};
         break;
     case Suit::Bastoni:
-        if (naples) {
-            drawHeldAt(c, q, dress, suit, {14.0, 8}, 30, 12);
-            drawArm(c, q, rightShoulder, {15.5, 15.5}, {14.0, 8}, dress);
-        } else {
-            drawHeldAt(c, q, dress, suit, {14.0, 11}, 27, 8);
-            drawArm(c, q, rightShoulder, {15.5, 17}, {14.0, 11}, dress);
-        }
+        raised = naples ? Raised{{15.5, 15.5}, {14.0, 8}, 30, 12} : Raised{{15.5, 17}, {14.0, 11}, 27, 8};
         break;
     }
+    drawHeldAt(c, q, dress, suit, raised.hand, raised.size, raised.angle);
+    drawArm(c, q, rightShoulder, raised.elbow, raised.hand, dress);
 }
 
 void drawRole(Canvas& c, const Palette& p, Suit suit, int rank, Pt head, double k)
