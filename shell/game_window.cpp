@@ -58,9 +58,13 @@ void GameWindow::esci_Click() { close(); }
 
 RecordFile GameWindow::recordFile(const RecordScheme& scheme) const
 {
-    // The directory's own bytes, whatever its name's encoding.
-    return RecordFile(std::filesystem::path(QFile::encodeName(appDir_).toStdString()), scheme.fileName, scheme.key,
-                      scheme.width);
+    return RecordFile(recordDirectory(), scheme.fileName, scheme.key, scheme.width);
+}
+
+// The directory's own bytes, whatever its name's encoding.
+std::filesystem::path GameWindow::recordDirectory() const
+{
+    return std::filesystem::path(QFile::encodeName(appDir_).toStdString());
 }
 
 std::string takeRecordName(TextBox& box)

@@ -33,6 +33,8 @@ public:
     const QString& appDir() const { return appDir_; }
     // The game's record file in that directory.
     RecordFile recordFile(const RecordScheme& scheme) const;
+    // That directory as the file system names it.
+    std::filesystem::path recordDirectory() const;
 
     // The usual "File" menu: the new-game command, a separator unless told otherwise, and "Esci".
     QMenu* addFileMenu(const QString& newGameName, const QString& newGameCaption,

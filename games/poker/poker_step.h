@@ -1,15 +1,11 @@
 // One thing the Poker window shows, in the order the rules hand them over; the window performs them one by one.
 #pragma once
 
+#include "shell/controls/rgb.h"
+
 #include <string>
 #include <utility>
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    bool operator==(const Rgb&) const = default;
-};
 
 struct PokerStep {
     enum class Kind {

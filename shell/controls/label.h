@@ -18,6 +18,9 @@ public:
     void setForeColour(QColor colour);
     void setBackColour(std::optional<QColor> colour); // nullopt: transparent, the parent shows through
     void setPointSize(qreal pointSize, bool bold = false);
+    // A label the player clicks like a button ("Gioca", "Finito").
+    void setActsAsButton(bool button) { actsAsButton_ = button; }
+    bool actsAsButton() const { return actsAsButton_; }
 
 signals:
     void clicked();
@@ -31,5 +34,6 @@ protected:
 
 private:
     bool autoSize_;
+    bool actsAsButton_ = false;
     ClickTracker clicks_;
 };

@@ -5,6 +5,7 @@
 #include "shell/controls/fonts.h"
 #include "shell/controls/twips.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -29,6 +30,23 @@ TextBox::TextBox(QWidget* parent, const QString& name, const QRect& twips, int m
     setFont(arialFont(8));
     setMaxLength(maxLength);
     setValidator(new WesternValidator(this));
+}
+
+bool TextBox::event(QEvent* event)
+{
+    // The box would take Ctrl+E and the like as editing keys; a key that is one of the window's menu
+    // shortcuts goes to the menu instead, whatever has the focus.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : window()->findChildren<QAction*>()) {
+            if (action->isEnabled() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event)

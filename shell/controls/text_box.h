@@ -13,5 +13,6 @@ signals:
     void keyPress(int keyAscii);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,0 +1,111 @@
+// The builder of a window's listing: every line becomes its control, at its place, in its order.
+#include "shell/controls/layout.h"
+
+#include "shell/controls/control_array.h"
+#include "shell/controls/label.h"
+#include "shell/controls/picture_box.h"
+#include "shell/controls/shape.h"
+#include "shell/controls/text_box.h"
+
+#include <QtGlobal>
+
+namespace {
+
+QWidget* make(QWidget* parent, const ControlSpec& spec, const QString& name, const QRect& place)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Picture:
+        return new PictureBox(parent, name, place);
+    case ControlKind::Label:
+    case ControlKind::Button: {
+        auto* label = new Label(parent, name, place, caption, spec.pointSize, spec.bold);
+        label->setAlignment(spec.alignment);
+        if (place.width() != 0 && place.height() != 0)
+            label->setWordWrap(spec.wordWrap);
+        if (spec.foreColour)
+            label->setForeColour(qcolour(*spec.foreColour));
+        if (spec.backColour)
+            label->setBackColour(qcolour(*spec.backColour));
+        if (spec.kind == ControlKind::Button)
+            label->setActsAsButton(true);
+        return label;
+    }
+    case ControlKind::TextBox:
+        return new TextBox(parent, name, place, spec.maxLength);
+    case ControlKind::Rectangle:
+    case ControlKind::RoundedRectangle:
+    case ControlKind::Circle:
+    case ControlKind::Oval: {
+        static constexpr Shape::Kind kinds[] = {Shape::Kind::Rectangle, Shape::Kind::RoundedRectangle,
+                                                Shape::Kind::Circle, Shape::Kind::Oval};
+        auto* shape = new Shape(parent, name, place,
+                                kinds[static_cast<int>(spec.kind) - static_cast<int>(ControlKind::Rectangle)]);
+        if (spec.foreColour)
+            shape->setBorder(qcolour(*spec.foreColour), spec.borderWidth);
+        if (spec.backColour)
+            shape->setFill(qcolour(*spec.backColour));
+        return shape;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Form::Form(QWidget* parent, std::span<const ControlSpec> listing)
+{
+    for (const ControlSpec& spec : listing) {
+        const bool isArray = spec.count > 0;
+        const int n = isArray ? spec.count : 1;
+        for (int i = 0; i < n; ++i) {
+            const QString name = isArray ? arrayName(spec.name, i) : QString::fromUtf8(spec.name);
+            const QRect place(spec.left + spec.stepX * (i % spec.columns), spec.top + spec.stepY * (i / spec.columns),
+                              spec.width, spec.height);
+            QWidget* widget = make(parent, spec, name, place);
+            widget->setVisible(spec.visible);
+            controls_.insert(name, widget);
+        }
+        if (isArray)
+            counts_.insert(QString::fromUtf8(spec.name), n);
+    }
+}
+
+QWidget* Form::widget(const QString& name) const
+{
+    QWidget* found = controls_.value(name);
+    // The listing is the program's own: a name it lacks is a slip in the window's code, found the
+    // first time the window opens.
+    if (!found)
+        qFatal("no control %s in the listing", qPrintable(name));
+    return found;
+}
+
+template <typename T>
+T* Form::find(const QString& name) const
+{
+    T* found = qobject_cast<T*>(widget(name));
+    if (!found)
+        qFatal("control %s is not of the kind asked for", qPrintable(name));
+    return found;
+}
+
+template <typename T>
+std::vector<T*> Form::findArray(const char* name) const
+{
+    std::vector<T*> elements;
+    const int n = counts_.value(QString::fromUtf8(name), 0);
+    if (n == 0)
+        qFatal("no control array %s in the listing", name);
+    for (int i = 0; i < n; ++i)
+        elements.push_back(find<T>(arrayName(name, i)));
+    return elements;
+}
+
+PictureBox* Form::picture(const QString& name) const { return find<PictureBox>(name); }
+Label* Form::label(const QString& name) const { return find<Label>(name); }
+Shape* Form::shape(const QString& name) const { return find<Shape>(name); }
+TextBox* Form::textBox(const QString& name) const { return find<TextBox>(name); }
+std::vector<PictureBox*> Form::pictures(const char* name) const { return findArray<PictureBox>(name); }
+std::vector<Label*> Form::labels(const char* name) const { return findArray<Label>(name); }
+std::vector<Shape*> Form::shapes(const char* name) const { return findArray<Shape>(name); }

@@ -1,0 +1,114 @@
+// A window's controls as a listing: name, kind, place in twips, caption, font and colours, built by one builder.
+#pragma once
+
+#include "shell/controls/rgb.h"
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <Qt>
+#include <optional>
+#include <span>
+#include <vector>
+
+class Label;
+class PictureBox;
+class QWidget;
+class Shape;
+class TextBox;
+
+inline QColor qcolour(Rgb c) { return QColor(c.red, c.green, c.blue, c.alpha); }
+
+enum class ControlKind { Picture, Label, Button, Rectangle, RoundedRectangle, Circle, Oval, TextBox };
+
+// One line of the listing. Made with the functions below and refined by chaining, e.g.
+//   label("Label1", 360, 6795, 5175, 495, "Carte Scoperte: 00").font(16, true).fore(chalk)
+//   picture("carte", 240, 360, 975, 1455).array(40, 10, 1080, 1560)
+struct ControlSpec {
+    const char* name = "";
+    ControlKind kind = ControlKind::Label;
+    int left = 0, top = 0, width = 0, height = 0; // twips; a label of width or height 0 is sized to its caption
+    const char* caption = "";                     // UTF-8
+    double pointSize = 8;
+    bool bold = false;
+    std::optional<Rgb> foreColour;  // a label's text, a shape's border
+    std::optional<Rgb> backColour;  // a label's background, a shape's fill
+    int borderWidth = 1;            // shapes
+    int maxLength = 8;              // text boxes
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool wordWrap = true;           // labels of a fixed size
+    bool visible = true;
+    // A control array name(0) .. name(count - 1): element i lies at column i % columns and row
+    // i / columns, stepX and stepY twips apart.
+    int count = 0;
+    int columns = 1;
+    int stepX = 0, stepY = 0;
+
+    constexpr ControlSpec font(double size, bool isBold = false) const { auto c = *this; c.pointSize = size; c.bold = isBold; return c; }
+    constexpr ControlSpec fore(Rgb colour) const { auto c = *this; c.foreColour = colour; return c; }
+    constexpr ControlSpec back(Rgb colour) const { auto c = *this; c.backColour = colour; return c; }
+    constexpr ControlSpec border(Rgb colour, int width = 1) const { auto c = *this; c.foreColour = colour; c.borderWidth = width; return c; }
+    constexpr ControlSpec fill(Rgb colour) const { return back(colour); }
+    constexpr ControlSpec align(Qt::Alignment a) const { auto c = *this; c.alignment = a; return c; }
+    constexpr ControlSpec oneLine() const { auto c = *this; c.wordWrap = false; return c; }
+    constexpr ControlSpec hidden() const { auto c = *this; c.visible = false; return c; }
+    constexpr ControlSpec length(int most) const { auto c = *this; c.maxLength = most; return c; }
+    constexpr ControlSpec array(int n, int perRow = 1, int dx = 0, int dy = 0) const
+    {
+        auto c = *this;
+        c.count = n;
+        c.columns = perRow < 1 ? 1 : perRow;
+        c.stepX = dx;
+        c.stepY = dy;
+        return c;
+    }
+};
+
+constexpr ControlSpec control(const char* name, ControlKind kind, int left, int top, int width, int height,
+                              const char* caption = "")
+{
+    ControlSpec c;
+    c.name = name;
+    c.kind = kind;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    c.caption = caption;
+    return c;
+}
+constexpr ControlSpec picture(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Picture, l, t, w, h); }
+constexpr ControlSpec label(const char* name, int l, int t, int w, int h, const char* caption = "") { return control(name, ControlKind::Label, l, t, w, h, caption); }
+// A label the player clicks like a button.
+constexpr ControlSpec button(const char* name, int l, int t, int w, int h, const char* caption) { return control(name, ControlKind::Button, l, t, w, h, caption).align(Qt::AlignCenter); }
+constexpr ControlSpec rectangle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Rectangle, l, t, w, h); }
+constexpr ControlSpec roundedRectangle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::RoundedRectangle, l, t, w, h); }
+constexpr ControlSpec circle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Circle, l, t, w, h); }
+constexpr ControlSpec oval(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Oval, l, t, w, h); }
+constexpr ControlSpec textBox(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::TextBox, l, t, w, h); }
+
+// Builds the listing on `parent` in its order (a later line lies on top) and finds the controls by name.
+class Form {
+public:
+    Form(QWidget* parent, std::span<const ControlSpec> listing);
+
+    PictureBox* picture(const QString& name) const;
+    Label* label(const QString& name) const; // labels and buttons
+    Shape* shape(const QString& name) const;
+    TextBox* textBox(const QString& name) const;
+    // The elements name(0) .. name(n - 1) of an array, in order.
+    std::vector<PictureBox*> pictures(const char* name) const;
+    std::vector<Label*> labels(const char* name) const;
+    std::vector<Shape*> shapes(const char* name) const;
+
+    QWidget* widget(const QString& name) const;
+
+private:
+    template <typename T>
+    T* find(const QString& name) const;
+    template <typename T>
+    std::vector<T*> findArray(const char* name) const;
+
+    QHash<QString, QWidget*> controls_;
+    QHash<QString, int> counts_;
+};
