@@ -91,7 +91,16 @@ void GameWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!Form_Unload()) {
+    // Another leave request (close box, "Esci", its shortcut) while the question is open is folded
+    // into that question: its answer decides for both.
+    if (asking_) {
+        event->ignore();
+        return;
+    }
+    asking_ = true;
+    const bool yes = Form_Unload();
+    asking_ = false;
+    if (!yes) {
         event->ignore();
         return;
     }

@@ -65,6 +65,7 @@ private:
     QAction* newGame_ = nullptr;
     QAction* esci_ = nullptr;
     bool leaving_ = false;
+    bool asking_ = false; // the leaving question is open
 };
 
 // The name entry every game shares, on Enter: the box is disabled so that one record takes one name,
