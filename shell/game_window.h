@@ -56,6 +56,7 @@ protected:
     void setIconGroup(int number);
 
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool Form_Unload();

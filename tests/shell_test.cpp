@@ -9,7 +9,9 @@
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
+#include <QWindow>
 #include <QTimer>
 
 namespace {
@@ -104,8 +106,11 @@ TEST_F(ShellTest, ASecondLeaveRequestWhileTheQuestionIsOpenIsFoldedIntoIt)
             int questions = 0;
             setQuestionAnswerer([&](const QString&, const QString&) {
                 if (++questions == 1) {
-                    if (how == 0)
-                        game->close();
+                    if (how == 0) {
+                        // The close box: the window system asks the window to close.
+                        QCloseEvent closeBox;
+                        QApplication::sendEvent(game->windowHandle(), &closeBox);
+                    }
                     else if (how == 1)
                         game->esciAction()->trigger();
                     else
