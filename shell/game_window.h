@@ -45,6 +45,10 @@ public:
 
     void esci_Click();
 
+    // The game's own invariant (every card present once, dice 1 to 6, totals equal to their parts),
+    // asked by the randomised tests after every event.
+    virtual bool isConsistent() const { return true; }
+
 signals:
     void leaving();
 
