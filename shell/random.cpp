@@ -16,6 +16,12 @@ std::uint64_t splitmix(std::uint64_t& x)
 
 std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
+std::function<std::uint64_t()>& seedSource()
+{
+    static std::function<std::uint64_t()> source;
+    return source;
+}
+
 } // namespace
 
 void SeededRandom::reseed(std::uint64_t seed)
@@ -38,8 +44,12 @@ double SeededRandom::next()
     return static_cast<double>(result >> 11) * 0x1.0p-53;
 }
 
+void setSeedSource(std::function<std::uint64_t()> source) { seedSource() = std::move(source); }
+
 std::uint64_t clockSeed()
 {
+    if (seedSource())
+        return seedSource()();
     static std::atomic<std::uint64_t> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count()
                      ^ std::chrono::system_clock::now().time_since_epoch().count();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 class Random {
 public:
@@ -26,3 +27,5 @@ private:
 
 // A seed taken from the wall clock and a process counter, so two deals in the same instant differ.
 std::uint64_t clockSeed();
+// Tests replaying a randomised run put their own seeds in place of the clock's; empty puts the clock back.
+void setSeedSource(std::function<std::uint64_t()> source);

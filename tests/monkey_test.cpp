@@ -1,0 +1,530 @@
+// The monkey: every game the menu offers, played by seeded runs of random clicks, keys, menu commands,
+// leave requests and answers, with exactly one window open and the game's invariant holding after each.
+#include "app/game_list.h"
+#include "shell/clock.h"
+#include "shell/game_window.h"
+#include "shell/menu_window.h"
+#include "shell/random.h"
+#include "shell/shell.h"
+#include "tests/support/dice.h"
+#include "tests/support/temp_working_dir.h"
+#include "tests/support/window_driver.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+constexpr int eventsPerRun = 250;
+
+// The run under way, for the last words of a run that crashes instead of failing.
+char runningSeed[128] = "";
+
+void sayRunningSeed()
+{
+    if (runningSeed[0] == '\0')
+        return;
+    const char prefix[] = "\nmonkey: the run that crashed: ";
+    [[maybe_unused]] auto a = ::write(2, prefix, sizeof prefix - 1);
+    [[maybe_unused]] auto b = ::write(2, runningSeed, std::strlen(runningSeed));
+    [[maybe_unused]] auto c = ::write(2, "\n", 1);
+}
+
+extern "C" void onFatalSignal(int signal)
+{
+    sayRunningSeed();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+} // namespace
+
+// Called by the sanitizers before they end the process, when they are built in.
+extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
+
+namespace {
+
+void sayTheSeedOnAnyCrash()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    for (int signal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL})
+        std::signal(signal, onFatalSignal);
+    static std::terminate_handler previous = std::set_terminate([] {
+        sayRunningSeed();
+        previous();
+    });
+    if (__sanitizer_set_death_callback)
+        __sanitizer_set_death_callback(sayRunningSeed);
+}
+
+// The clock of a monkey run: every wait and timer ends as soon as the event loop runs, as on a fast
+// player's machine, but a wait first lets the monkey act while it is running.
+class MonkeyClock final : public Clock {
+public:
+    explicit MonkeyClock(std::function<void()> insideWait) : insideWait_(std::move(insideWait))
+    {
+        Clock::install(this);
+    }
+    ~MonkeyClock() override { Clock::install(nullptr); }
+
+    double now() const override { return now_; }
+    void wakeAt(double when, QObject* context, std::function<void()> action) override
+    {
+        wakes_.push_back({when, context, std::move(action)});
+        const bool wait = qobject_cast<QEventLoop*>(context) != nullptr;
+        QTimer::singleShot(0, context, [this, when, wait] {
+            if (wait)
+                insideWait_();
+            advance(std::max(0.0, when - now_));
+        });
+    }
+
+    void advance(double seconds)
+    {
+        const double target = now_ + seconds;
+        for (;;) {
+            auto next = std::min_element(wakes_.begin(), wakes_.end(),
+                                         [](const Wake& a, const Wake& b) { return a.when < b.when; });
+            if (next == wakes_.end() || next->when > target)
+                break;
+            Wake due = std::move(*next);
+            wakes_.erase(next);
+            now_ = std::max(now_, due.when);
+            if (due.context)
+                due.action();
+        }
+        now_ = std::max(now_, target);
+    }
+
+private:
+    struct Wake {
+        double when;
+        QPointer<QObject> context;
+        std::function<void()> action;
+    };
+    std::function<void()> insideWait_;
+    double now_ = 1000.0;
+    std::vector<Wake> wakes_;
+};
+
+// The keys a player might type into whatever has the focus: letters, digits, editing keys, accents.
+const std::vector<std::pair<Qt::Key, QString>> typedKeys = {
+    {Qt::Key_A, "a"},       {Qt::Key_Z, "z"},          {Qt::Key_M, "M"},      {Qt::Key_0, "0"},
+    {Qt::Key_7, "7"},       {Qt::Key_Space, " "},      {Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"},
+    {Qt::Key_Backspace, ""}, {Qt::Key_Delete, ""},     {Qt::Key_Escape, ""},  {Qt::Key_Tab, "\t"},
+    {Qt::Key_Left, ""},     {Qt::Key_Right, ""},       {Qt::Key_Home, ""},    {Qt::Key_End, ""},
+    {Qt::Key_Egrave, QString::fromUtf8("è")}, {Qt::Key_unknown, QString::fromUtf8("€")},
+    {Qt::Key_unknown, QString::fromUtf8("ß")}, {Qt::Key_F1, ""},
+};
+
+class Monkey {
+public:
+    Monkey(const GameEntry& game, std::uint64_t seed) : game_(game), dice_(seed), gameSeeds_(seed)
+    {
+        setSeedSource([this] { return gameSeeds_.next(); });
+        setQuestionAnswerer([this](const QString& title, const QString&) { return answer(title); });
+    }
+    ~Monkey()
+    {
+        // The windows go while the monkey's clock still runs their timers.
+        closeAllWindows();
+        setQuestionAnswerer({});
+        setSeedSource({});
+    }
+
+    // Plays `events` random events from the game's window; false at the first broken rule.
+    bool play(int events)
+    {
+        note("open the game");
+        Shell::instance().openGame(game_.name);
+        settle();
+        check();
+        for (int i = 0; i < events && failure_.empty(); ++i) {
+            step();
+            settle();
+            check();
+        }
+        return failure_.empty();
+    }
+
+    std::string failure() const
+    {
+        std::ostringstream out;
+        out << failure_ << "\nthe last events, the latest last:";
+        for (const std::string& event : log_)
+            out << "\n  " << event;
+        return out.str();
+    }
+
+private:
+    // One random event on whatever window is open.
+    void step()
+    {
+        const QWidgetList open = openWindows();
+        if (open.size() != 1)
+            return;
+        if (auto* window = qobject_cast<GameWindow*>(open.front()))
+            gameEvent(window);
+        else
+            menuEvent(open.front());
+    }
+
+    void menuEvent(QWidget* menu)
+    {
+        auto* entry = menu->findChild<QAction*>(game_.name);
+        if (!entry)
+            return;
+        switch (dice_.below(4)) {
+        case 0:
+            note("menu: the game's shortcut");
+            pressShortcut(menu, entry->shortcut());
+            break;
+        case 1:
+            note("menu: the clock runs");
+            clock_.advance(dice_.below(5));
+            break;
+        default:
+            note("menu: the game's entry");
+            entry->trigger();
+            break;
+        }
+    }
+
+    void gameEvent(GameWindow* window)
+    {
+        const int roll = dice_.below(100);
+        if (roll < 30)
+            clickControl(window, false);
+        else if (roll < 38)
+            clickPoint(window);
+        else if (roll < 43)
+            clickControl(window, true);
+        else if (roll < 48)
+            drag(window);
+        else if (roll < 58)
+            menuItem(window);
+        else if (roll < 65)
+            shortcut(window);
+        else if (roll < 82)
+            typeKeys(window);
+        else if (roll < 90)
+            closeRequest(window);
+        else {
+            const int seconds = dice_.below(8);
+            note("the clock runs " + std::to_string(seconds) + " s");
+            clock_.advance(seconds);
+        }
+    }
+
+    // What the monkey does while a wait is running: now and then an event, rarely deeper than two waits.
+    void insideWait()
+    {
+        if (depth_ >= 2 || !failure_.empty() || !dice_.chance(40))
+            return;
+        ++depth_;
+        note("inside a wait:");
+        for (int n = 1 + dice_.below(2); n > 0 && failure_.empty(); --n) {
+            step();
+            check();
+        }
+        --depth_;
+    }
+
+    // A question is answered Yes or No at random; while it is open the timers run and the player may
+    // ask to leave once more.
+    bool answer(const QString& title)
+    {
+        ++depth_;
+        note("question " + title.toStdString());
+        if (depth_ <= 2 && dice_.chance(30)) {
+            for (QWidget* w : openWindows())
+                if (auto* window = qobject_cast<GameWindow*>(w))
+                    closeRequest(window);
+        }
+        if (dice_.chance(20))
+            clock_.advance(dice_.below(3));
+        const bool yes = dice_.chance(50);
+        note(yes ? "answered Yes" : "answered No");
+        --depth_;
+        return yes;
+    }
+
+    QList<QWidget*> controls(GameWindow* window) const
+    {
+        QList<QWidget*> shown;
+        for (QWidget* w : window->client()->findChildren<QWidget*>())
+            if (w->isVisible())
+                shown.push_back(w);
+        return shown;
+    }
+
+    QPoint somewhereIn(QWidget* w) { return {dice_.below(std::max(1, w->width())), dice_.below(std::max(1, w->height()))}; }
+
+    static std::string nameOf(const QWidget* w)
+    {
+        return w->objectName().isEmpty() ? std::string(w->metaObject()->className()) : w->objectName().toStdString();
+    }
+
+    void clickControl(GameWindow* window, bool twice)
+    {
+        const QList<QWidget*> shown = controls(window);
+        if (shown.isEmpty())
+            return;
+        QWidget* target = shown[dice_.below(static_cast<int>(shown.size()))];
+        const QPoint at = dice_.chance(50) ? target->rect().center() : somewhereIn(target);
+        note((twice ? "double-click " : "click ") + nameOf(target));
+        QPointer<QWidget> alive(target);
+        if (twice)
+            QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at);
+        else
+            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    void clickPoint(GameWindow* window)
+    {
+        QWidget* client = window->client();
+        const QPoint at = somewhereIn(client);
+        QWidget* target = client->childAt(at);
+        if (!target)
+            target = client;
+        note("click at " + std::to_string(at.x()) + "," + std::to_string(at.y()) + " on " + nameOf(target));
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(client, at));
+    }
+
+    // A press on one control and a release over another: the pressed control keeps the mouse meanwhile.
+    void drag(GameWindow* window)
+    {
+        const QList<QWidget*> shown = controls(window);
+        if (shown.isEmpty())
+            return;
+        QWidget* from = shown[dice_.below(static_cast<int>(shown.size()))];
+        QWidget* to = shown[dice_.below(static_cast<int>(shown.size()))];
+        note("drag " + nameOf(from) + " to " + nameOf(to));
+        QPointer<QWidget> grabbed(from);
+        QPointer<QWidget> over(to);
+        QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, somewhereIn(from));
+        if (!grabbed || !over)
+            return;
+        const QPoint end = grabbed->mapFromGlobal(over->mapToGlobal(somewhereIn(over)));
+        QTest::mouseMove(grabbed, end);
+        if (grabbed)
+            QTest::mouseRelease(grabbed, Qt::LeftButton, Qt::NoModifier, end);
+    }
+
+    static QList<QAction*> menuItems(QWidget* window)
+    {
+        QList<QAction*> items;
+        std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& actions) {
+            for (QAction* a : actions) {
+                if (a->menu())
+                    collect(a->menu()->actions());
+                else if (!a->isSeparator())
+                    items.push_back(a);
+            }
+        };
+        if (auto* main = qobject_cast<QMainWindow*>(window))
+            collect(main->menuBar()->actions());
+        return items;
+    }
+
+    void menuItem(GameWindow* window)
+    {
+        QList<QAction*> items = menuItems(window);
+        items.removeIf([](QAction* a) { return !a->isEnabled() || !a->isVisible(); });
+        if (items.isEmpty())
+            return;
+        QAction* item = items[dice_.below(static_cast<int>(items.size()))];
+        note("menu item " + item->objectName().toStdString());
+        item->trigger();
+    }
+
+    void shortcut(GameWindow* window)
+    {
+        QList<QAction*> items = menuItems(window);
+        items.removeIf([](QAction* a) { return a->shortcut().isEmpty(); });
+        if (items.isEmpty())
+            return;
+        QAction* item = items[dice_.below(static_cast<int>(items.size()))];
+        note("shortcut " + item->shortcut().toString().toStdString());
+        pressShortcut(window, item->shortcut());
+    }
+
+    static void pressShortcut(QWidget* window, const QKeySequence& keys)
+    {
+        if (keys.isEmpty())
+            return;
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(target, keys[0].key(), keys[0].keyboardModifiers());
+    }
+
+    void typeKeys(GameWindow* window)
+    {
+        for (int n = 1 + dice_.below(4); n > 0; --n) {
+            QPointer<QWidget> target = window->focusWidget() ? window->focusWidget() : window;
+            const auto& [key, text] = typedKeys[static_cast<std::size_t>(dice_.below(static_cast<int>(typedKeys.size())))];
+            note("key " + (text.isEmpty() || text.front().isSpace() ? QKeySequence(key).toString() : text).toStdString() +
+                 " into " + nameOf(target));
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QApplication::sendEvent(target, &press);
+            if (!target)
+                return;
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+            QApplication::sendEvent(target, &release);
+            if (openWindows().size() != 1 || openWindows().front() != window)
+                return;
+        }
+    }
+
+    // The three ways of asking to leave: the close box, "Esci", and its shortcut.
+    void closeRequest(GameWindow* window)
+    {
+        switch (dice_.below(3)) {
+        case 0: {
+            note("close box");
+            if (QWindow* handle = window->windowHandle()) {
+                QCloseEvent closeBox;
+                QApplication::sendEvent(handle, &closeBox);
+            }
+            break;
+        }
+        case 1:
+            note("Esci");
+            if (window->esciAction())
+                window->esciAction()->trigger();
+            break;
+        default:
+            note("Esci's shortcut");
+            if (window->esciAction())
+                pressShortcut(window, window->esciAction()->shortcut());
+            break;
+        }
+    }
+
+    // Lets posted events, timers and deferred deletes run, as the event loop would between two events.
+    static void settle()
+    {
+        for (int i = 0; i < 2; ++i) {
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QApplication::processEvents();
+        }
+    }
+
+    void check()
+    {
+        if (!failure_.empty())
+            return;
+        const QWidgetList open = openWindows();
+        if (open.size() != 1) {
+            std::string names;
+            for (QWidget* w : open)
+                names += " " + w->objectName().toStdString();
+            failure_ = std::to_string(open.size()) + " top-level windows open instead of one:" + names;
+        } else if (auto* window = qobject_cast<GameWindow*>(open.front())) {
+            if (!window->isLeaving() && !window->isConsistent())
+                failure_ = "the game's invariant no longer holds";
+        } else if (!qobject_cast<Form1*>(open.front())) {
+            failure_ = "an unexpected window is open: " + nameOf(open.front());
+        }
+    }
+
+    void note(std::string event)
+    {
+        log_.push_back(std::string(static_cast<std::size_t>(2 * depth_), ' ') + std::move(event));
+        if (log_.size() > 30)
+            log_.pop_front();
+    }
+
+    const GameEntry& game_;
+    Dice dice_;
+    Dice gameSeeds_;
+    MonkeyClock clock_{[this] { insideWait(); }};
+    int depth_ = 0;
+    std::string failure_;
+    std::deque<std::string> log_;
+};
+
+std::vector<std::string> builtGames()
+{
+    std::vector<std::string> names;
+    for (const GameEntry& game : toatoaGames())
+        if (game.open)
+            names.push_back(game.name.toStdString());
+    return names;
+}
+
+// A game's name as a test's name.
+std::string readableName(const std::string& game)
+{
+    std::string name;
+    for (char c : game)
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
+
+class MonkeyPlays : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override
+    {
+        closeAllWindows();
+        Shell::instance().setGames(toatoaGames());
+        sayTheSeedOnAnyCrash();
+    }
+    void TearDown() override
+    {
+        runningSeed[0] = '\0';
+        closeAllWindows();
+    }
+};
+
+TEST_P(MonkeyPlays, RandomEventsLeaveOneWindowAndTheGameWhole)
+{
+    const std::string name = GetParam();
+    const GameEntry* game = nullptr;
+    for (const GameEntry& entry : Shell::instance().games())
+        if (entry.name.toStdString() == name)
+            game = &entry;
+    ASSERT_NE(game, nullptr);
+
+    const long long replay = fromEnvironment("TOATOA_MONKEY_SEED", -1);
+    const long long events = fromEnvironment("TOATOA_MONKEY_EVENTS", 2000);
+    const long long firstSeed = fromEnvironment("TOATOA_MONKEY_FIRST_SEED", 1);
+    const long long runs = replay >= 0 ? 1 : std::max(1LL, (events + eventsPerRun - 1) / eventsPerRun);
+    const std::string test = "MonkeyPlays.RandomEventsLeaveOneWindowAndTheGameWhole/" + readableName(name);
+    for (long long run = 0; run < runs; ++run) {
+        const auto seed = static_cast<std::uint64_t>(replay >= 0 ? replay : firstSeed + run);
+        const std::string again = "TOATOA_MONKEY_SEED=" + std::to_string(seed) +
+                                  " toatoa_tests --gtest_filter='Games/" + test + "'";
+        std::snprintf(runningSeed, sizeof runningSeed, "%s", again.c_str());
+        TempWorkingDir dir; // the records the monkey sets stay here
+        bool passed = false;
+        std::string failure;
+        {
+            Monkey monkey(*game, seed);
+            passed = monkey.play(eventsPerRun);
+            failure = monkey.failure();
+        }
+        ASSERT_TRUE(passed) << "seed " << seed << ": " << failure << "\nreplay with: " << again;
+        closeAllWindows();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, MonkeyPlays, ::testing::ValuesIn(builtGames()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return readableName(info.param); });
+
+} // namespace

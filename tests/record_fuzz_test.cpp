@@ -1,0 +1,412 @@
+// The record fuzzer: every game's record file read and written with generated files and names, in
+// process; no crash, no read past the record's bound, and what a game writes reads back as written.
+#include "app/game_list.h"
+#include "shell/record_file.h"
+#include "shell/record_slot.h"
+#include "tests/support/dice.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A file of a megabyte in the record's place: reading it must take no more than the record.
+constexpr std::size_t hugeFile = 1 << 20;
+
+std::string hex(std::string_view bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes.substr(0, 64)) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    if (bytes.size() > 64)
+        out += "... (" + std::to_string(bytes.size()) + " bytes)";
+    return out.empty() ? "(empty)" : out;
+}
+
+std::string scrambled(std::string text, std::uint8_t key)
+{
+    for (char& c : text)
+        c = static_cast<char>(static_cast<unsigned char>(c) ^ key);
+    return text;
+}
+
+// A private directory on a memory file system where there is one: a million records are written.
+fs::path freshDirectory(const std::string& name)
+{
+    const fs::path base = fs::is_directory("/dev/shm") && ::access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm")
+                                                                                         : fs::temp_directory_path();
+    const fs::path dir = base / ("toatoa-fuzz-" + std::to_string(::getpid()) + "-" + name);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+void putBytes(const fs::path& path, const std::string& bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0) << path;
+    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+}
+
+std::string bytesOf(const fs::path& path)
+{
+    std::string bytes;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return bytes;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    ::close(fd);
+    return bytes;
+}
+
+// What lies in the record's place before an input is tried.
+enum class Lying { RegularFile, Nothing, Link, Directory, Pipe };
+
+class RecordFuzzer {
+public:
+    RecordFuzzer(RecordRules rules, std::uint64_t seed, const std::string& name)
+        : rules_(std::move(rules)), seed_(seed), dir_(freshDirectory(name)),
+          path_(dir_ / rules_.scheme.fileName), width_(rules_.scheme.width)
+    {
+        gatherValues();
+    }
+    ~RecordFuzzer() { fs::remove_all(dir_); }
+
+    // Tries inputs `first` to `first + count - 1`; each one depends only on the seed and its number.
+    void run(long long first, long long count)
+    {
+        ASSERT_GT(width_, 0);
+        for (long long i = first; i < first + count; ++i) {
+            tryInput(i);
+            if (::testing::Test::HasFailure()) {
+                ADD_FAILURE() << "input " << i << " of seed " << seed_ << "; replay it with TOATOA_FUZZ_SEED=" << seed_
+                              << " TOATOA_FUZZ_FIRST=" << i << " TOATOA_FUZZ_INPUTS=1";
+                return;
+            }
+        }
+    }
+
+    std::size_t valuesFound() const { return values_.size(); }
+
+private:
+    // Values the game reads from texts its file may hold: the records a write may have to keep.
+    void gatherValues()
+    {
+        Dice dice(seed_);
+        // The file holds at most the value's width.
+        auto tryText = [&](const std::string& whole) {
+            const std::string text = whole.substr(0, static_cast<std::size_t>(width_));
+            if (const std::optional<long long> value = rules_.load(text);
+                value && std::find(values_.begin(), values_.end(), *value) == values_.end() && values_.size() < 512)
+                values_.push_back(*value);
+        };
+        tryText(rules_.store(rules_.defaultValue));
+        long long most = 1;
+        for (int i = 0; i < std::min(width_, 12); ++i)
+            most *= 10;
+        for (int i = 0; i < 4000; ++i) {
+            const long long n = static_cast<long long>(dice.next() % static_cast<std::uint64_t>(most));
+            tryText(rightAligned(n, width_));
+            std::string zeros = std::to_string(n);
+            zeros.insert(0, static_cast<std::size_t>(std::max(0, width_ - static_cast<int>(zeros.size()))), '0');
+            tryText(zeros);
+            tryText(textLike(dice));
+        }
+    }
+
+    // A value text made of what record values are written with.
+    std::string textLike(Dice& dice) const
+    {
+        static const char alphabet[] = " 0123456789:.-";
+        std::string text;
+        for (int i = 0; i < width_; ++i)
+            text += alphabet[dice.below(sizeof alphabet - 1)];
+        return text;
+    }
+
+    std::string randomName(Dice& dice, long long i) const
+    {
+        std::string name;
+        for (int n = dice.below(13); n > 0; --n)
+            name += static_cast<char>(dice.below(256));
+        // Every byte value turns up in the first place of a name in turn.
+        if (!name.empty())
+            name[0] = static_cast<char>(i & 0xFF);
+        return name;
+    }
+
+    std::string validRecord(Dice& dice, long long i) const
+    {
+        std::string value = values_.empty() || dice.chance(20) ? textLike(dice)
+                                                               : rules_.store(values_[dice.next() % values_.size()]);
+        return scrambled(padName(randomName(dice, i)) + value, rules_.scheme.key);
+    }
+
+    static void mutate(Dice& dice, std::string& bytes)
+    {
+        for (int n = 1 + dice.below(3); n > 0; --n) {
+            const std::size_t at = bytes.empty() ? 0 : dice.next() % (bytes.size() + 1);
+            switch (dice.below(6)) {
+            case 0:
+                if (at < bytes.size())
+                    bytes[at] = static_cast<char>(bytes[at] ^ (1 << dice.below(8)));
+                break;
+            case 1:
+                if (at < bytes.size())
+                    bytes[at] = static_cast<char>(dice.below(256));
+                break;
+            case 2:
+                bytes.resize(at);
+                break;
+            case 3:
+                bytes.insert(at, 1, static_cast<char>(dice.below(256)));
+                break;
+            case 4:
+                bytes.erase(at, 1);
+                break;
+            default:
+                for (int k = dice.below(20); k > 0; --k)
+                    bytes += static_cast<char>(dice.below(256));
+                break;
+            }
+        }
+    }
+
+    // The file an input puts in the record's place.
+    std::string generate(Dice& dice, long long i) const
+    {
+        const int longest = RecordFile::nameLength + width_ + 16;
+        switch (i % 4) {
+        case 0: { // random bytes, every length in turn
+            std::string bytes(static_cast<std::size_t>(i / 4 % (longest + 1)), '\0');
+            for (char& c : bytes)
+                c = static_cast<char>(dice.below(256));
+            return bytes;
+        }
+        case 1: {
+            std::string bytes = validRecord(dice, i);
+            mutate(dice, bytes);
+            return bytes;
+        }
+        case 2: { // a good record and bytes after it
+            std::string bytes = validRecord(dice, i);
+            for (int k = dice.below(17); k > 0; --k)
+                bytes += static_cast<char>(dice.below(256));
+            return bytes;
+        }
+        default: // a record cut short anywhere
+            return validRecord(dice, i).substr(0, static_cast<std::size_t>(dice.below(longest + 1)));
+        }
+    }
+
+    // Puts the input in the record's place; the bytes of a regular file come back in `laid`.
+    Lying lay(long long i, const std::string& bytes, std::string& laid)
+    {
+        Lying lying = Lying::RegularFile;
+        if (i % 997 == 5)
+            lying = Lying::Nothing;
+        else if (i % 1009 == 7)
+            lying = Lying::Link;
+        else if (i % 1013 == 11)
+            lying = Lying::Directory;
+        else if (i % 5003 == 13)
+            lying = Lying::Pipe;
+        // Only a regular file is overwritten in place; anything else is cleared away first.
+        if (lying != Lying::RegularFile || last_ != Lying::RegularFile) {
+            std::error_code error;
+            fs::remove_all(path_, error);
+            fs::remove(target(), error);
+        }
+        last_ = lying;
+        laid.clear();
+        switch (lying) {
+        case Lying::Nothing:
+            break;
+        case Lying::Link:
+            putBytes(target(), bytes);
+            fs::create_symlink(target(), path_);
+            break;
+        case Lying::Directory:
+            fs::create_directory(path_);
+            break;
+        case Lying::Pipe:
+            ::mkfifo(path_.c_str(), 0600);
+            break;
+        case Lying::RegularFile:
+            laid = bytes;
+            if (i % 50021 == 17)
+                laid.resize(hugeFile, 'x');
+            putBytes(path_, laid);
+            break;
+        }
+        return lying;
+    }
+
+    fs::path target() const { return dir_ / "elsewhere.dat"; }
+
+    void tryInput(long long i)
+    {
+        Dice dice(seed_ * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(i));
+        const std::string generated = generate(dice, i);
+        std::string before;
+        const Lying lying = lay(i, generated, before);
+        SCOPED_TRACE("file " + hex(lying == Lying::RegularFile ? before : generated));
+
+        // The file's own reading: exactly the name and the value, never a byte past them.
+        const RecordFile file(dir_, rules_.scheme.fileName, rules_.scheme.key, width_);
+        const RecordText text = file.read();
+        ASSERT_LE(text.name.size(), static_cast<std::size_t>(RecordFile::nameLength));
+        ASSERT_LE(text.value.size(), static_cast<std::size_t>(width_));
+        if (lying == Lying::RegularFile) {
+            const std::string decoded = scrambled(before.substr(0, RecordFile::nameLength + width_), rules_.scheme.key);
+            ASSERT_EQ(text.name, decoded.substr(0, std::min<std::size_t>(decoded.size(), RecordFile::nameLength)));
+            ASSERT_EQ(text.value, decoded.size() > RecordFile::nameLength ? decoded.substr(RecordFile::nameLength) : "");
+        } else {
+            ASSERT_TRUE(text.name.empty() && text.value.empty()) << "read through a link, a directory or a pipe";
+        }
+        if (lying == Lying::Link) {
+            ASSERT_EQ(bytesOf(target()), generated) << "the file behind a link was changed by reading";
+        }
+
+        // The game's reading: the value shown is the one its rules find in the text, or the default.
+        RecordSlot slot(rules_);
+        slot.read(dir_);
+        const std::optional<long long> stored = rules_.load(text.value);
+        ASSERT_EQ(slot.isDefault(), !stored);
+        ASSERT_EQ(slot.value(), stored.value_or(rules_.defaultValue));
+        ASSERT_FALSE(slot.isBeatenBy(slot.value())) << "a result equal to the record beats it";
+        (void)slot.valueCaption();
+        if (stored) {
+            // A record the game reads is one it writes back the same.
+            const std::string again = rules_.store(*stored);
+            ASSERT_EQ(again.size(), static_cast<std::size_t>(width_)) << "stored text \"" << again << "\"";
+            ASSERT_EQ(rules_.load(again), stored) << "stored text \"" << again << "\"";
+        }
+
+        // One input in sixteen also writes a record over what lies there.
+        if (i % 16 == 3 && !values_.empty())
+            tryWrite(dice, i, lying, before, generated);
+    }
+
+    void tryWrite(Dice& dice, long long i, Lying lying, const std::string& before, const std::string& generated)
+    {
+        const std::string name = randomName(dice, i);
+        const long long result = values_[dice.next() % values_.size()];
+        RecordSlot writer(rules_);
+        writer.read(dir_);
+        const bool written = writer.write(dir_, name, result);
+        if (lying == Lying::Link || lying == Lying::Directory || lying == Lying::Pipe) {
+            ASSERT_FALSE(written) << "a record written through a link, over a directory or into a pipe";
+            if (lying == Lying::Link) {
+                ASSERT_TRUE(fs::is_symlink(path_));
+                ASSERT_EQ(bytesOf(target()), generated) << "the file behind a link was written";
+            }
+            return;
+        }
+        ASSERT_TRUE(written);
+        const std::string padded = padName(name);
+        const std::string storedText = rules_.store(result);
+        ASSERT_EQ(storedText.size(), static_cast<std::size_t>(width_));
+        const std::string after = bytesOf(path_);
+        const std::size_t recordSize = RecordFile::nameLength + static_cast<std::size_t>(width_);
+        ASSERT_EQ(after.substr(0, recordSize), scrambled(padded + storedText, rules_.scheme.key));
+        if (before.size() > recordSize && before.size() <= recordSize + 4096) {
+            ASSERT_EQ(after.substr(recordSize), before.substr(recordSize)) << "the bytes after the record were lost";
+        }
+
+        RecordSlot reader(rules_);
+        reader.read(dir_);
+        ASSERT_FALSE(reader.isDefault());
+        ASSERT_EQ(reader.value(), result);
+        ASSERT_EQ(writer.value(), result);
+        ASSERT_EQ(reader.holder(), writer.holder());
+        ASSERT_EQ(reader.valueCaption(), writer.valueCaption());
+    }
+
+    RecordRules rules_;
+    std::uint64_t seed_;
+    fs::path dir_;
+    fs::path path_;
+    int width_;
+    std::vector<long long> values_;
+    Lying last_ = Lying::Nothing;
+};
+
+struct FuzzLength {
+    std::uint64_t seed = static_cast<std::uint64_t>(fromEnvironment("TOATOA_FUZZ_SEED", 20261206));
+    long long first = fromEnvironment("TOATOA_FUZZ_FIRST", 0);
+    long long inputs = fromEnvironment("TOATOA_FUZZ_INPUTS", 20000);
+};
+
+std::vector<std::string> gamesWithRecords()
+{
+    std::vector<std::string> names;
+    for (const GameEntry& game : toatoaGames())
+        if (game.record)
+            names.push_back(game.name.toStdString());
+    return names;
+}
+
+class RecordFuzz : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RecordFuzz, AnyFileReadsWithinItsBoundAndWhatTheGameWritesReadsBack)
+{
+    for (const GameEntry& game : toatoaGames()) {
+        if (game.name.toStdString() != GetParam())
+            continue;
+        const FuzzLength length;
+        RecordFuzzer fuzzer(game.record(), length.seed, GetParam());
+        EXPECT_GT(fuzzer.valuesFound(), 0u) << "no stored text the game reads as a record was found";
+        fuzzer.run(length.first, length.inputs);
+    }
+}
+
+std::string readableName(const ::testing::TestParamInfo<std::string>& info)
+{
+    std::string name;
+    for (char c : info.param)
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, RecordFuzz, ::testing::ValuesIn(gamesWithRecords()), readableName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RecordFuzz);
+
+// The same checks on a plain number record of every width, whichever games are registered.
+TEST(RecordFuzzOfPlainNumbers, EveryWidthFromOneToTwelve)
+{
+    const FuzzLength length;
+    for (int width = 1; width <= 12; ++width) {
+        SCOPED_TRACE("width " + std::to_string(width));
+        RecordRules rules{{"rcnum.dat", static_cast<std::uint8_t>(0x5C + 31 * width), width},
+                          width % 2 ? RecordRules::Better::Higher : RecordRules::Better::Lower,
+                          width % 2 ? 0 : std::stoll(std::string(static_cast<std::size_t>(width), '9')),
+                          "CPU",
+                          [width](long long value) { return rightAligned(value, width); },
+                          [](std::string_view text) -> std::optional<long long> {
+                              const long long value = numericValue(text);
+                              return value > 0 ? std::optional<long long>(value) : std::nullopt;
+                          }};
+        RecordFuzzer fuzzer(rules, length.seed + static_cast<std::uint64_t>(width), "width" + std::to_string(width));
+        fuzzer.run(length.first, std::max(1LL, length.inputs / 12));
+        if (HasFailure())
+            return;
+    }
+}
+
+} // namespace
