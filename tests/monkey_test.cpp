@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr int eventsPerRun = 250;
+constexpr int eventsPerRun = 500;
 
 // The run under way, for the last words of a run that crashes instead of failing.
 char runningSeed[128] = "";
@@ -135,7 +135,9 @@ const std::vector<std::pair<Qt::Key, QString>> typedKeys = {
 
 class Monkey {
 public:
-    Monkey(const GameEntry& game, std::uint64_t seed) : game_(game), dice_(seed), gameSeeds_(seed)
+    // Each game plays its own events from the same seed.
+    Monkey(const GameEntry& game, std::uint64_t seed)
+        : game_(game), dice_(seed ^ qHash(game.name)), gameSeeds_(~seed ^ qHash(game.name))
     {
         setSeedSource([this] { return gameSeeds_.next(); });
         setQuestionAnswerer([this](const QString& title, const QString&) { return answer(title); });
@@ -156,12 +158,23 @@ public:
         settle();
         check();
         for (int i = 0; i < events && failure_.empty(); ++i) {
-            step();
-            settle();
+            ++reach_.events;
+            try {
+                step();
+                settle();
+            } catch (const std::exception& error) {
+                failure_ = std::string("an exception escaped: ") + error.what();
+            }
             check();
         }
         return failure_.empty();
     }
+
+    // What the runs of one game reached, so that a monkey that stopped reaching anything is noticed.
+    struct Reach {
+        long long events = 0, questions = 0, insideWaits = 0, opened = 0;
+    };
+    const Reach& reach() const { return reach_; }
 
     std::string failure() const
     {
@@ -221,9 +234,9 @@ private:
             menuItem(window);
         else if (roll < 65)
             shortcut(window);
-        else if (roll < 82)
+        else if (roll < 86)
             typeKeys(window);
-        else if (roll < 90)
+        else if (roll < 89)
             closeRequest(window);
         else {
             const int seconds = dice_.below(8);
@@ -238,6 +251,7 @@ private:
         if (depth_ >= 2 || !failure_.empty() || !dice_.chance(40))
             return;
         ++depth_;
+        ++reach_.insideWaits;
         note("inside a wait:");
         for (int n = 1 + dice_.below(2); n > 0 && failure_.empty(); --n) {
             step();
@@ -251,6 +265,7 @@ private:
     bool answer(const QString& title)
     {
         ++depth_;
+        ++reach_.questions;
         note("question " + title.toStdString());
         if (depth_ <= 2 && dice_.chance(30)) {
             for (QWidget* w : openWindows())
@@ -259,7 +274,7 @@ private:
         }
         if (dice_.chance(20))
             clock_.advance(dice_.below(3));
-        const bool yes = dice_.chance(50);
+        const bool yes = dice_.chance(40);
         note(yes ? "answered Yes" : "answered No");
         --depth_;
         return yes;
@@ -347,6 +362,9 @@ private:
     {
         QList<QAction*> items = menuItems(window);
         items.removeIf([](QAction* a) { return !a->isEnabled() || !a->isVisible(); });
+        // Leaving has its own share of the events; here it comes now and then.
+        if (items.size() > 1 && dice_.chance(75))
+            items.removeIf([window](QAction* a) { return a == window->esciAction(); });
         if (items.isEmpty())
             return;
         QAction* item = items[dice_.below(static_cast<int>(items.size()))];
@@ -436,6 +454,10 @@ private:
                 names += " " + w->objectName().toStdString();
             failure_ = std::to_string(open.size()) + " top-level windows open instead of one:" + names;
         } else if (auto* window = qobject_cast<GameWindow*>(open.front())) {
+            if (window != lastWindow_) {
+                ++reach_.opened;
+                lastWindow_ = window;
+            }
             if (!window->isLeaving() && !window->isConsistent())
                 failure_ = "the game's invariant no longer holds";
         } else if (!qobject_cast<Form1*>(open.front())) {
@@ -455,6 +477,8 @@ private:
     Dice gameSeeds_;
     MonkeyClock clock_{[this] { insideWait(); }};
     int depth_ = 0;
+    Reach reach_;
+    QPointer<GameWindow> lastWindow_;
     std::string failure_;
     std::deque<std::string> log_;
 };
@@ -506,6 +530,8 @@ TEST_P(MonkeyPlays, RandomEventsLeaveOneWindowAndTheGameWhole)
     const long long firstSeed = fromEnvironment("TOATOA_MONKEY_FIRST_SEED", 1);
     const long long runs = replay >= 0 ? 1 : std::max(1LL, (events + eventsPerRun - 1) / eventsPerRun);
     const std::string test = "MonkeyPlays.RandomEventsLeaveOneWindowAndTheGameWhole/" + readableName(name);
+    Monkey::Reach total;
+    int recordsWritten = 0;
     for (long long run = 0; run < runs; ++run) {
         const auto seed = static_cast<std::uint64_t>(replay >= 0 ? replay : firstSeed + run);
         const std::string again = "TOATOA_MONKEY_SEED=" + std::to_string(seed) +
@@ -518,10 +544,24 @@ TEST_P(MonkeyPlays, RandomEventsLeaveOneWindowAndTheGameWhole)
             Monkey monkey(*game, seed);
             passed = monkey.play(eventsPerRun);
             failure = monkey.failure();
+            const Monkey::Reach& reach = monkey.reach();
+            total.events += reach.events;
+            total.questions += reach.questions;
+            total.insideWaits += reach.insideWaits;
+            total.opened += reach.opened;
         }
         ASSERT_TRUE(passed) << "seed " << seed << ": " << failure << "\nreplay with: " << again;
+        for (const QFileInfo& file : QDir(dir.path()).entryInfoList(QDir::Files))
+            if (file.size() > 0)
+                ++recordsWritten;
         closeAllWindows();
     }
+    std::printf("monkey %s: %lld events, %lld questions answered, %lld events inside waits, the game opened %lld "
+                "times, a record written in %d of %lld runs\n",
+                name.c_str(), total.events, total.questions, total.insideWaits, total.opened, recordsWritten, runs);
+    // A monkey that no longer reaches the leaving question, or never comes back to the game, tests nothing.
+    EXPECT_GT(total.questions, 0);
+    EXPECT_GT(total.opened, runs);
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, MonkeyPlays, ::testing::ValuesIn(builtGames()),
