@@ -63,14 +63,16 @@ void sayTheSeedOnAnyCrash()
     if (done)
         return;
     done = true;
-    for (int signal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL})
-        std::signal(signal, onFatalSignal);
     static std::terminate_handler previous = std::set_terminate([] {
         sayRunningSeed();
         previous();
     });
+    // The sanitizers report a crash themselves; their handlers stay in place.
     if (__sanitizer_set_death_callback)
         __sanitizer_set_death_callback(sayRunningSeed);
+    else
+        for (int signal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL})
+            std::signal(signal, onFatalSignal);
 }
 
 // The clock of a monkey run: every wait and timer ends as soon as the event loop runs, as on a fast
@@ -368,6 +370,31 @@ private:
         if (items.isEmpty())
             return;
         QAction* item = items[dice_.below(static_cast<int>(items.size()))];
+        // The player opens the menu from the menu bar first, which a hold does not allow.
+        QMenuBar* bar = window->menuBar();
+        std::function<bool(QMenu*)> holds = [&](QMenu* menu) {
+            for (QAction* a : menu->actions())
+                if (a == item || (a->menu() && holds(a->menu())))
+                    return true;
+            return false;
+        };
+        QAction* title = nullptr;
+        for (QAction* a : bar->actions())
+            if (a->menu() && holds(a->menu()))
+                title = a;
+        if (!title) {
+            note("menu item " + item->objectName().toStdString());
+            item->trigger();
+            return;
+        }
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(title).center());
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!popup) {
+            note("menu item " + item->objectName().toStdString() + ": the menu does not open");
+            return;
+        }
+        while (QApplication::activePopupWidget())
+            QApplication::activePopupWidget()->close();
         note("menu item " + item->objectName().toStdString());
         item->trigger();
     }
