@@ -21,7 +21,7 @@ std::vector<GameEntry> toatoaGames()
     return {
         {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), {}},
         {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), {}},
-        {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")), opener<Fisarmonica>()},
+        {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")), opener<FisarmonicaWindow>()},
         {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), {}},
         {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")), opener<MargheritaWindow>()},
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
