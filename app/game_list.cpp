@@ -4,6 +4,7 @@
 #include "games/fisarmonica/fisarmonica_window.h"
 #include "games/margherita/margherita_window.h"
 #include "games/poker/poker_window.h"
+#include "games/tavola/tavola_window.h"
 #include "shell/random.h"
 
 #include <memory>
@@ -22,7 +23,7 @@ std::vector<GameEntry> toatoaGames()
         {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), {}},
         {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), {}},
         {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")), opener<Fisarmonica>()},
-        {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), {}},
+        {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), opener<TavolaWindow>()},
         {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")), opener<MargheritaWindow>()},
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
         {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<Pokerfrm>()},
