@@ -210,17 +210,23 @@ void TavolaRules::vincita()
 {
     state_ = State::Won;
     selection_.clear();
-    const int cards = cardsLeft();
+    bonus_ = cardBonus(seconds_, cardsLeft());
+    if (bonus_)
+        seconds_ = bonus_->total;
+}
+
+std::optional<TavolaBonus> TavolaRules::cardBonus(int elapsed, int cards)
+{
     if (cards <= 0)
-        return;
+        return std::nullopt;
     TavolaBonus b;
-    b.elapsed = seconds_;
+    b.elapsed = elapsed;
     b.cards = cards;
     b.perCard = secondsPerCard;
     b.bonus = b.perCard * cards;
+    // A bonus larger than the time spent brings the clock to 00:00, never below.
     b.total = std::max(0, b.elapsed - b.bonus);
-    seconds_ = b.total;
-    bonus_ = b;
+    return b;
 }
 
 bool TavolaRules::isConsistent() const
@@ -256,6 +262,12 @@ bool TavolaRules::isConsistent() const
     if (courts != courtCount_ || (state_ == State::Placing && onBoard > placed_ + 1))
         return false;
     return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });
+}
+
+RecordRules TavolaRules::recordRules()
+{
+    return {{"rcltv.dat", 0xB7, 5}, RecordRules::Better::Lower, 5 * 60, "CPU", &recordValueText, &storedRecord,
+            &recordValueText};
 }
 
 std::string TavolaRules::recordValueText(long long seconds) { return text::clock(seconds); }

@@ -1,6 +1,8 @@
 // One round-table game: the deck, the 4 x 4 board over the photograph, placing, clearing, the clock and the bonus.
 #pragma once
 
+#include "shell/record_slot.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -100,7 +102,12 @@ public:
     // Every card of the deck once: on the board, in hand or still in the deck, and nowhere else.
     bool isConsistent() const;
 
-    // The record as "\rcltv.dat" keeps it: "mm:ss".
+    // The bonus for winning at `elapsed` seconds with `cards` left in the deck; nothing for an empty deck.
+    static std::optional<TavolaBonus> cardBonus(int elapsed, int cards);
+
+    // The record: the lowest time in "\rcltv.dat", 05:00 held by "CPU" until someone beats it.
+    static RecordRules recordRules();
+    // The record as the file keeps it: "mm:ss".
     static std::string recordValueText(long long seconds);
     // The seconds a stored value holds; nothing unless it is exactly mm:ss with seconds below 60.
     static std::optional<long long> storedRecord(std::string_view valueText);

@@ -97,17 +97,6 @@ constexpr const char* bonusNames[] = {
     "bonus14", "bonustotm", "bonus13", "bonustots",
 };
 
-RecordRules tavolaRecord()
-{
-    return {{"rcltv.dat", 0xB7, 5},
-            RecordRules::Better::Lower,
-            5 * 60,
-            "CPU",
-            &TavolaRules::recordValueText,
-            &TavolaRules::storedRecord,
-            &TavolaRules::recordValueText};
-}
-
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
 int face(const TavolaCard& card) { return card.isEmpty() ? pictures::emptyPlace : frenchCardPicture(card.rank, card.suit); }
@@ -130,7 +119,7 @@ void place(QWidget* control, int left, int top, int width, int height)
 
 TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("Re"), QStringLiteral("La Tavola Rotonda"), 7140, 6855, qcolour(felt)),
-      random_(std::move(random)), rules_(*random_), record_(tavolaRecord())
+      random_(std::move(random)), rules_(*random_), record_(TavolaRules::recordRules())
 {
     QWidget* area = client();
     Form form(area, tavolaControls);
