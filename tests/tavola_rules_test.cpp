@@ -237,6 +237,8 @@ struct PairCase {
     std::vector<int> fillers;
 };
 
+void PrintTo(const PairCase& pair, std::ostream* out) { *out << pair.a << "+" << pair.b; }
+
 class TavolaPairs : public TavolaGame, public ::testing::WithParamInterface<PairCase> {};
 
 TEST_P(TavolaPairs, ArePickedOffTheFullBoard)
