@@ -8,14 +8,23 @@
 #include "shell/random.h"
 
 #include <memory>
+#include <optional>
 
 namespace {
+std::optional<std::uint64_t>& fixedSeed()
+{
+    static std::optional<std::uint64_t> seed;
+    return seed;
+}
+
 template <typename Window>
 std::function<GameWindow*()> opener()
 {
-    return [] { return new Window(std::make_unique<SeededRandom>(clockSeed())); };
+    return [] { return new Window(std::make_unique<SeededRandom>(fixedSeed() ? *fixedSeed() : clockSeed())); };
 }
 } // namespace
+
+void dealFromSeed(std::uint64_t seed) { fixedSeed() = seed; }
 
 std::vector<GameEntry> toatoaGames()
 {

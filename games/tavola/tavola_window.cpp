@@ -170,7 +170,7 @@ TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
     // The new-record banner over the top of the uncovered photograph, the name box inside it.
     rct_ = std::make_unique<Banner>(area, QStringLiteral("rct"), QStringLiteral("rc1"), QStringLiteral("rc3"),
                                     QRect(360, 45, 3480, 870), QStringLiteral("NUOVO RECORD"),
-                                    BannerLook{QColor(255, 255, 0), qcolour(selectedRed), QColor(0, 0, 0), 12, true});
+                                    BannerLook{QColor(255, 255, 0), qcolour(selectedRed), QColor(0, 0, 0), 11, true});
     rct_->placeCaption(QRect(1320, 165, 2055, 615));
     rct_->label()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     rct_->addOutline(QStringLiteral("rc2"), qcolour(selectedRed), 45);
