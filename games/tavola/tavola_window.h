@@ -26,6 +26,7 @@ public:
 
     const TavolaRules& rules() const { return rules_; }
     const RecordSlot& record() const { return record_; }
+    bool isConsistent() const override { return rules_.isConsistent(); }
     // The window's own icon, outside the catalogue's numbers.
     static constexpr int iconGroup = 900;
 
