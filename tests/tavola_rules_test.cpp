@@ -124,16 +124,6 @@ TEST(TavolaDeal, TheShuffleIsAPermutationAndThePhotographComesFromTheRandomSourc
     EXPECT_EQ(rules.photograph(), 213) << "the photograph stays for every game";
 }
 
-TEST_F(TavolaGame, BeforeTheFirstGameNothingTakesAClick)
-{
-    EXPECT_EQ(rules.state(), TavolaRules::State::Idle);
-    EXPECT_TRUE(rules.hand().isEmpty());
-    EXPECT_FALSE(rules.pickUp());
-    EXPECT_EQ(rules.carte(5), TavolaOutcome::Nothing);
-    rules.tick();
-    EXPECT_EQ(rules.seconds(), 0);
-}
-
 TEST_F(TavolaGame, ACourtCardOffItsPlacesIsRefusedAndStaysInHand)
 {
     rules.Nuova(deckStartingWith({card(13, 1), card(11, 2), card(12, 3)}));
@@ -167,20 +157,6 @@ TEST_F(TavolaGame, ACourtCardOffItsPlacesIsRefusedAndStaysInHand)
     EXPECT_EQ(rules.carte(11), TavolaOutcome::Placed);
     EXPECT_EQ(rules.courtCount(), 3);
     EXPECT_EQ(rules.placedCount(), 3);
-}
-
-TEST_F(TavolaGame, PickingUpTogglesAndAPipCardGoesAnywhere)
-{
-    rules.Nuova(deckStartingWith({card(7, 2), card(1, 1)}));
-    EXPECT_TRUE(rules.pickUp());
-    EXPECT_TRUE(rules.handPickedUp());
-    EXPECT_TRUE(rules.pickUp());
-    EXPECT_FALSE(rules.handPickedUp());
-    EXPECT_EQ(rules.carte(0), TavolaOutcome::Nothing);
-    rules.pickUp();
-    EXPECT_EQ(rules.carte(0), TavolaOutcome::Placed);
-    EXPECT_EQ(rules.cellValue(0), 7);
-    EXPECT_FALSE(rules.showsPhotograph(0));
 }
 
 TEST_F(TavolaGame, ATenOnACornerThenAKingWithEveryCornerTakenIsLostAtOnce)
@@ -339,35 +315,36 @@ TEST_F(TavolaClearing, ATenGoesWithOneClickAndCancelsTheSelection)
     EXPECT_TRUE(rules.isConsistent());
 }
 
-TEST_F(TavolaGame, ACrossedKingWhoseCornersStayTakenLosesWhenTheClearingEnds)
+// Jacks and queens on their places, low cards on the corners and in the middle, a king turned last.
+class TavolaCrossedKing : public TavolaGame {
+protected:
+    void layAround(const std::vector<Laid>& rest)
+    {
+        std::vector<Laid> cards;
+        for (int rank = 11; rank <= 12; ++rank)
+            for (int suit = 1; suit <= 4; ++suit)
+                cards.push_back({card(rank, suit), TavolaRules::places(rank)[static_cast<std::size_t>(suit - 1)]});
+        cards.insert(cards.end(), rest.begin(), rest.end());
+        lay(cards, {card(13, 1)});
+        ASSERT_TRUE(rules.isClearing());
+        EXPECT_FALSE(rules.pickUp()) << "the king waits crossed out";
+    }
+};
+
+TEST_F(TavolaCrossedKing, LosesWhenTheClearingLeavesEveryCornerTaken)
 {
-    // Jacks and queens on their places, low cards on every corner, a pair in the middle.
-    std::vector<Laid> cards;
-    for (int rank = 11; rank <= 12; ++rank)
-        for (int suit = 1; suit <= 4; ++suit)
-            cards.push_back({card(rank, suit), TavolaRules::places(rank)[static_cast<std::size_t>(suit - 1)]});
-    const std::vector<Laid> rest{{card(1, 1), 0}, {card(1, 2), 3}, {card(2, 1), 12}, {card(2, 2), 15},
-                                 {card(3, 1), 5}, {card(7, 1), 6}, {card(3, 2), 9}, {card(3, 3), 10}};
-    cards.insert(cards.end(), rest.begin(), rest.end());
-    lay(cards, {card(13, 1)});
-    ASSERT_TRUE(rules.isClearing());
+    layAround({{card(1, 1), 0}, {card(1, 2), 3}, {card(2, 1), 12}, {card(2, 2), 15},
+               {card(3, 1), 5}, {card(7, 1), 6}, {card(3, 2), 9}, {card(3, 3), 10}});
     rules.carte(5);
     EXPECT_EQ(rules.carte(6), TavolaOutcome::Lost);
     EXPECT_EQ(rules.state(), TavolaRules::State::Lost);
     EXPECT_TRUE(rules.isConsistent());
 }
 
-TEST_F(TavolaGame, ACrossedKingGetsTheCornerTheClearingFreed)
+TEST_F(TavolaCrossedKing, GoesToTheCornerTheClearingFreed)
 {
-    std::vector<Laid> cards;
-    for (int rank = 11; rank <= 12; ++rank)
-        for (int suit = 1; suit <= 4; ++suit)
-            cards.push_back({card(rank, suit), TavolaRules::places(rank)[static_cast<std::size_t>(suit - 1)]});
-    const std::vector<Laid> rest{{card(1, 1), 0}, {card(9, 2), 3}, {card(2, 1), 12}, {card(2, 2), 15},
-                                 {card(3, 1), 5}, {card(3, 2), 6}, {card(3, 3), 9}, {card(1, 3), 10}};
-    cards.insert(cards.end(), rest.begin(), rest.end());
-    lay(cards, {card(13, 1)});
-    ASSERT_TRUE(rules.isClearing());
+    layAround({{card(1, 1), 0}, {card(9, 2), 3}, {card(2, 1), 12}, {card(2, 2), 15},
+               {card(3, 1), 5}, {card(3, 2), 6}, {card(3, 3), 9}, {card(1, 3), 10}});
     rules.carte(3);
     EXPECT_EQ(rules.carte(0), TavolaOutcome::Cleared);
     ASSERT_EQ(rules.state(), TavolaRules::State::Placing);

@@ -221,8 +221,6 @@ void TavolaWindow::Nuova_Click()
     gover_->setFaceColour(QColor(255, 0, 0));
     setRecordBannerVisible(false);
     entry_->withdraw();
-    Vedi_->setEnabled(true);
-    Vedi_->show();
     rules_.Nuova();
     // A fresh start for the timer, so the first second of the new game is a whole one.
     Timer1_->setEnabled(false);
@@ -285,15 +283,11 @@ void TavolaWindow::gameover()
 void TavolaWindow::vincita()
 {
     Timer1_->setEnabled(false);
-    const std::optional<TavolaBonus> bonus = rules_.bonus();
+    // The board is drawn won: every card and frame gone, the photograph whole, the hand empty; the
+    // clock still shows the time played until the bonus is taken off it.
     showBoard();
+    const std::optional<TavolaBonus> bonus = rules_.bonus();
     showClock(bonus ? bonus->elapsed : rules_.seconds());
-    vediM_->hide();
-    Vedi_->setPicture(pictures::emptyPlace);
-    for (Shape* frame : cartaM_)
-        frame->hide();
-    for (PictureBox* card : carte_)
-        card->hide();
     const int game = gameNumber_;
     if (!hold(*this, 5) || game != gameNumber_)
         return;
