@@ -12,7 +12,7 @@ prefix=$work/prefix
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null
 report=$work/report
 cat >"$prefix/bin/toatoa-games" <<'EOF'
 #!/bin/sh

@@ -13,7 +13,7 @@ prefix=$work/prefix
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null
 
 sizes=(16 22 24 32 48 64 128 256)
 expected=(
@@ -89,7 +89,7 @@ if [ -f "$metainfo" ]; then
 fi
 # With a web address for docs/ every screenshot there is listed (the contact sheet is no screenshot).
 with_screens="$work/with-screenshots.xml"
-cmake -D "TEMPLATE=$source/packaging/metainfo.xml.in" -D "OUTPUT=$with_screens" -D "APP_ID=$id" \
+"${CMAKE:-cmake}" -D "TEMPLATE=$source/packaging/metainfo.xml.in" -D "OUTPUT=$with_screens" -D "APP_ID=$id" \
       -D "VERSION=$version" -D RELEASE_DATE=2000-01-01 -D "DOCS=$source/docs" \
       -D "SCREENSHOT_URL=https://example.org/toatoa/docs/" -P "$source/packaging/metainfo.cmake"
 validate_metainfo "$with_screens" "with screenshots"
