@@ -4,6 +4,7 @@
 #include "games/fisarmonica/fisarmonica_window.h"
 #include "games/margherita/margherita_window.h"
 #include "games/poker/poker_window.h"
+#include "games/yahtzee/yahtzee_window.h"
 #include "shell/random.h"
 
 #include <memory>
@@ -26,6 +27,6 @@ std::vector<GameEntry> toatoaGames()
         {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")), opener<MargheritaWindow>()},
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
         {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<Pokerfrm>()},
-        {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), {}},
+        {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), opener<YahtzeeWindow>()},
     };
 }
