@@ -173,6 +173,9 @@ TEST_F(YahtzeeHand, ANewGameInTheMiddleOfAHandKeepsNothingOfIt)
     mark({0, 4});
     roll({6, 6});
     mark({2});
+    roll({5});
+    ASSERT_TRUE(rules.helpShown());
+    mark({3}); // after the third roll a mark stays until the next roll
     rules.Nuova();
     for (int i = 0; i < 5; ++i) {
         EXPECT_FALSE(rules.isMarked(i));

@@ -1,5 +1,8 @@
 // Yahtzee's window, driven by clicks on its real controls on the fake clock.
+#include "app/game_list.h"
 #include "games/yahtzee/yahtzee_window.h"
+#include "shell/menu_window.h"
+#include "shell/shell.h"
 #include "shell/controls/label.h"
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
@@ -367,6 +370,27 @@ TEST_F(YahtzeeWindowTest, TheThirdRollFillsTheLastBoxByItselfAndSevenIsStoredAs0
     window->newGameAction()->trigger();
     EXPECT_EQ(caption("record"), "007");
     EXPECT_EQ(caption("nominativo"), "UGO");
+}
+
+TEST_F(YahtzeeWindowTest, TheMenuOpensItAloneWithTheProgramsIcon)
+{
+    Shell::instance().setGames(toatoaGames());
+    Shell::instance().setProgramEnd([] {});
+    QAction* entry = Shell::instance().showMenu()->findChild<QAction*>(QStringLiteral("Yahtzee"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isEnabled());
+    EXPECT_EQ(entry->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    entry->trigger();
+    flushClosedWindows();
+    const QWidgetList open = openWindows();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open.front()->objectName(), "yatz");
+    EXPECT_EQ(open.front()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    auto* game = qobject_cast<GameWindow*>(open.front());
+    ASSERT_NE(game, nullptr);
+    EXPECT_EQ(game->newGameAction()->text(), "Nuova Partita");
+    EXPECT_EQ(game->newGameAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(game->esciAction()->shortcut().isEmpty());
 }
 
 TEST_F(YahtzeeWindowTest, LeavingAlwaysAsksToAbandon)

@@ -66,12 +66,13 @@ constexpr ControlSpec yatzControls[] = {
     label("record", 1680, 6720, 735, 375, "000").font(13, true).fore(straw),
     label("nominativo", 2400, 6720, 1935, 375).font(13, true).fore(straw).oneLine(),
 
-    label("Label5", 6600, 360, 2520, 6720,
+    label("regole", 6600, 360, 0, 0, "Regole").font(12, true).fore(straw),
+    label("Label5", 6600, 780, 2520, 6000,
           "Realizzare il maggior punteggio. TRIS, POKER e CHANGE valgono la somma dei dadi; Il FULL vale 25 punti; "
           "La SCALA MINIMA (se- quenza di 4 dadi) vale 30; La SCALA MASSIMA (sequen- za di 5 dadi) vale 40; Lo "
           "YAHTZEE (cinque dadi uguali) vale 50. Se il SUB TOTALE (la somma dei dadi) supera 62 si avranno 35 punti "
           "BONUS. La scelta dei punteggi, implica una nuova mano.")
-        .font(10).fore(chalk).align(Qt::AlignJustify | Qt::AlignTop),
+        .font(10).fore(chalk),
 };
 
 const char* const boxNames[YahtzeeRules::boxes] = {"ASSI", "DUE",       "TRE",       "QUATTRO", "CINQUE",
@@ -138,6 +139,7 @@ YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
     setPointer(sceltatxt_, Pointer::Hand);
     connect(sceltatxt_, &Label::clicked, this, &YahtzeeWindow::sceltatxt_Click);
     connect(sceltatxt_, &Label::mouseMoved, this, &YahtzeeWindow::sceltatxt_MouseMove);
+    Label3_ = form.label("Label3");
     tiri_ = form.shapes("tiri");
     help1_ = form.shape("help1");
     help_ = form.label("help");
@@ -243,8 +245,10 @@ void YahtzeeWindow::showAll()
     sceltatxt_->setVisible(rules_.rollButtonShown());
     scelta_->setVisible(rules_.rollButtonShown());
     sceltatxt_->setEnabled(rules_.rollButtonEnabled());
+    // Once the game is over the rolls of a hand are no longer counted: "GAME OVER" stands in their place.
+    Label3_->setVisible(!rules_.isOver());
     for (int k = 0; k < YahtzeeRules::rollsPerHand; ++k)
-        tiri_[static_cast<std::size_t>(k)]->setVisible(rules_.rollMarkShown(k));
+        tiri_[static_cast<std::size_t>(k)]->setVisible(rules_.rollMarkShown(k) && !rules_.isOver());
     help1_->setVisible(rules_.helpShown());
     help_->setVisible(rules_.helpShown());
     for (int k = 0; k < YahtzeeRules::boxes; ++k) {

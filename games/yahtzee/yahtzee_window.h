@@ -69,6 +69,7 @@ private:
     std::vector<Label*> cliccami_;
     Shape* scelta_;
     Label* sceltatxt_;
+    Label* Label3_;
     std::vector<Shape*> tiri_;
     Shape* help1_;
     Label* help_;
