@@ -95,7 +95,11 @@ constexpr bool pipsOf[7][7] = {
     {true, true, true, false, true, true, true},
 };
 
-RecordRules yahtzeeRecord()
+QString number(int n) { return QString::number(n); }
+
+} // namespace
+
+RecordRules YahtzeeWindow::recordRules()
 {
     return {{"rcyah.dat", 0xB7, 3},
             RecordRules::Better::Higher,
@@ -111,13 +115,9 @@ RecordRules yahtzeeRecord()
             [](std::string_view name) { return std::string(name.substr(0, name.find(' '))); }};
 }
 
-QString number(int n) { return QString::number(n); }
-
-} // namespace
-
 YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("yatz"), QStringLiteral("Yahtzee - TOA-TOA Games"), 9360, 7320, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_), slot_(yahtzeeRecord())
+      random_(std::move(random)), rules_(*random_), slot_(recordRules())
 {
     QWidget* area = client();
     Form form(area, yatzControls);

@@ -28,7 +28,9 @@ public:
     ~YahtzeeWindow() override;
 
     const YahtzeeRules& rules() const { return rules_; }
-    const RecordSlot& record() const { return slot_; }
+    bool isConsistent() const override { return rules_.isConsistent(); }
+    // How rcyah.dat keeps the record: three digits after the name, "000" and "CPU" when there is none.
+    static RecordRules recordRules();
 
     void Nuova_Click();
     void sceltatxt_Click();
