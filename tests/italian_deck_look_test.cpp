@@ -1,0 +1,64 @@
+// The two Italian decks as a player sees them: each pip card is laid out and drawn in its own
+// deck's manner, not the other deck's drawing in other inks.
+#include "shell/resource_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// The card in grey, averaged over blocks of `block` pixels: what the eye takes in at a glance,
+// the layout and the weight of line, not the inks.
+std::vector<double> greyBlocks(int number, int block)
+{
+    const QImage card = ResourceCatalogue::bitmap(number).toImage().scaled(55, 100, Qt::IgnoreAspectRatio,
+                                                                           Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_Grayscale8);
+    std::vector<double> blocks;
+    for (int by = 0; by + block <= card.height(); by += block)
+        for (int bx = 0; bx + block <= card.width(); bx += block) {
+            double sum = 0;
+            for (int y = by; y < by + block; ++y)
+                for (int x = bx; x < bx + block; ++x)
+                    sum += qGray(card.pixel(x, y));
+            blocks.push_back(sum / (block * block));
+        }
+    return blocks;
+}
+
+// How alike two pictures are in shape, from -1 to 1, whatever their brightness and contrast.
+double likeness(const std::vector<double>& a, const std::vector<double>& b)
+{
+    const std::size_t n = a.size();
+    double ma = 0, mb = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        ma += a[i];
+        mb += b[i];
+    }
+    ma /= n;
+    mb /= n;
+    double ab = 0, aa = 0, bb = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        ab += (a[i] - ma) * (b[i] - mb);
+        aa += (a[i] - ma) * (a[i] - ma);
+        bb += (b[i] - mb) * (b[i] - mb);
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
+int naples(int suit, int rank) { return 170 + 10 * suit + rank - 1; }
+int piacenza(int suit, int rank) { return 216 + 10 * suit + rank - 1; }
+
+TEST(ItalianDeckLook, PipCardsOfTheTwoDecksDifferInCompositionNotOnlyInInk)
+{
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank = 2; rank <= 7; ++rank) {
+            const double alike = likeness(greyBlocks(naples(suit, rank), 5), greyBlocks(piacenza(suit, rank), 5));
+            EXPECT_LT(alike, 0.6) << "suit " << suit << " rank " << rank;
+        }
+}
+
+} // namespace
