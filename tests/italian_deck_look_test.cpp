@@ -52,13 +52,20 @@ double likeness(const std::vector<double>& a, const std::vector<double>& b)
 int naples(int suit, int rank) { return 170 + 10 * suit + rank - 1; }
 int piacenza(int suit, int rank) { return 216 + 10 * suit + rank - 1; }
 
+// Likeness runs from 1 (the same picture) down; the same layouts in the other deck's inks came out
+// between 0.6 and 0.91, so each card must fall below that and the decks as a whole well below it.
 TEST(ItalianDeckLook, PipCardsOfTheTwoDecksDifferInCompositionNotOnlyInInk)
 {
+    double total = 0;
+    int cards = 0;
     for (int suit = 0; suit < 4; ++suit)
         for (int rank = 2; rank <= 7; ++rank) {
             const double alike = likeness(greyBlocks(naples(suit, rank), 5), greyBlocks(piacenza(suit, rank), 5));
             EXPECT_LT(alike, 0.6) << "suit " << suit << " rank " << rank;
+            total += alike;
+            ++cards;
         }
+    EXPECT_LT(total / cards, 0.35);
 }
 
 } // namespace
