@@ -358,7 +358,7 @@ void paintFigure(Canvas& canvas, const Palette& p, Suit suit, int rank, double w
     for (int half = 0; half < 2; ++half) {
         Group turned(canvas, half == 0 ? "" : "rotate(180 " + num(cx) + " " + num(mid) + ")", clipId);
         if (rank == 9)
-            drawRole(canvas, p, suit, rank, {cx + 4.5 * lean, 14.0}, 0.74);
+            drawRole(canvas, p, suit, rank, {cx + 0.5 * lean, 14.0}, 0.74);
         else
             drawRole(canvas, p, suit, rank, {cx + 1.5 * lean, rank == 10 ? 16.0 : 14.5}, 1.12);
     }
