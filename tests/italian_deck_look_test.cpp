@@ -49,6 +49,17 @@ double likeness(const std::vector<double>& a, const std::vector<double>& b)
     return ab / std::sqrt(aa * bb);
 }
 
+// The card in grey within a band of rows, for comparing one part of two figures.
+std::vector<double> greyRows(int number, int top, int bottom)
+{
+    const QImage card = ResourceCatalogue::bitmap(number).toImage().convertToFormat(QImage::Format_Grayscale8);
+    std::vector<double> pixels;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < card.width(); ++x)
+            pixels.push_back(qGray(card.pixel(x, y)));
+    return pixels;
+}
+
 int naples(int suit, int rank) { return 170 + 10 * suit + rank - 1; }
 int piacenza(int suit, int rank) { return 216 + 10 * suit + rank - 1; }
 
@@ -66,6 +77,55 @@ TEST(ItalianDeckLook, PipCardsOfTheTwoDecksDifferInCompositionNotOnlyInInk)
             ++cards;
         }
     EXPECT_LT(total / cards, 0.35);
+}
+
+TEST(ItalianDeckLook, NeapolitanFiguresStandOnABaseInTheirSuitsColour)
+{
+    // Red cups, gold coins, blue swords, green batons: the colour a player reads the suit by.
+    const auto suitOf = [](QColor c) {
+        const int h = c.hsvHue(), s = c.hsvSaturation();
+        if (s < 90)
+            return -1;
+        if (h < 20 || h > 340)
+            return 0;
+        if (h >= 35 && h <= 60)
+            return 1;
+        if (h >= 190 && h <= 250)
+            return 2;
+        if (h >= 90 && h <= 150)
+            return 3;
+        return -1;
+    };
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank = 8; rank <= 10; ++rank) {
+            const QImage card = ResourceCatalogue::bitmap(naples(suit, rank)).toImage();
+            // The middle of the base, below the feet and clear of the figure's sign.
+            int matching = 0;
+            for (int x = 6; x < 49; ++x)
+                matching += suitOf(card.pixelColor(x, 97)) == suit;
+            EXPECT_GT(matching, 30) << "suit " << suit << " rank " << rank;
+        }
+}
+
+// One face under one head-dress, recoloured per suit, came out between 0.7 and 0.93 alike, 0.85 on
+// average; figures with their own head-dress, turn and gaze stay well below that.
+TEST(ItalianDeckLook, NoTwoFiguresOfADeckShareAHead)
+{
+    for (int deck : {170, 216}) {
+        double total = 0;
+        int pairs = 0;
+        for (int rank = 8; rank <= 10; ++rank)
+            for (int a = 0; a < 4; ++a)
+                for (int b = a + 1; b < 4; ++b) {
+                    // The heads and head-dresses, in grey.
+                    const double alike = likeness(greyRows(deck + 10 * a + rank - 1, 4, 30),
+                                                  greyRows(deck + 10 * b + rank - 1, 4, 30));
+                    EXPECT_LT(alike, 0.88) << deck << " rank " << rank << " suits " << a << " and " << b;
+                    total += alike;
+                    ++pairs;
+                }
+        EXPECT_LT(total / pairs, 0.7) << deck;
+    }
 }
 
 } // namespace
