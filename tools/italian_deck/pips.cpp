@@ -193,7 +193,7 @@ void paintNaplesSwords(Canvas& canvas, const Palette& p, int rank)
     else if (rank <= 5)
         pairs = {{15.5, 31, true, true}, {8, 17, false, false}};
     else
-        pairs = {{18, 31, true, false}, {11, 20, false, true}, {5, 10, true, false}};
+        pairs = {{18.5, 36, true, false}, {11, 24.5, false, true}, {4.5, 11, true, false}};
     for (const Pair& pr : pairs)
         sabrePair(canvas, p, cx, top, bottom, pr.end, pr.bulge, pr.leftDown, pr.rightDown, blade);
     if (rank == 5) {
