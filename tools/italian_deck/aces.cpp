@@ -62,7 +62,7 @@ void piacenzaCoinAce(Canvas& canvas, const Palette& p)
         Group eagle(canvas, translate(0, -12));
         drawEagle(canvas, p, 54, "#222222", "#6b6b6b", true);
     }
-    Group coin(canvas, translate(0, 19));
+    Group coin(canvas, translate(0, 16.5));
     drawCoin(canvas, p, 27);
 }
 
