@@ -49,7 +49,7 @@ struct Moment {
 
 const std::string loseA = "2h 5s 7d 9c Kh", loseB = "3h 6s 8d Tc Qh";
 
-class PokerWindow : public ::testing::Test {
+class PokerTable : public ::testing::Test {
 protected:
     void TearDown() override { closeAllWindows(); }
     void open(const std::string& firstHand)
@@ -57,7 +57,7 @@ protected:
         auto owned = std::make_unique<ScriptedRandom>();
         random = owned.get();
         random->queue(last = firstHand);
-        window = new Pokerfrm(std::move(owned));
+        window = new PokerWindow(std::move(owned));
         window->show();
     }
     // Clicks "Gioca" with `nextHand` queued for the deal after it.
@@ -134,13 +134,13 @@ protected:
 
     FakeClock clock;
     TempWorkingDir dir;
-    QPointer<Pokerfrm> window;
+    QPointer<PokerWindow> window;
     ScriptedRandom* random = nullptr;
     std::string last;
     std::vector<Moment> moments;
 };
 
-TEST_F(PokerWindow, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
+TEST_F(PokerTable, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
 {
     open("Jh 5s 7d 9c Kh");
     EXPECT_EQ(window->objectName(), "Pokerfrm");
@@ -170,7 +170,7 @@ TEST_F(PokerWindow, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
     EXPECT_EQ(pointerOf(control(window, "Label1")), Pointer::Hand);
 }
 
-TEST_F(PokerWindow, MarkedCardsAloneAreReplacedAndAPairOfJacksPaysWithItsRowLit)
+TEST_F(PokerTable, MarkedCardsAloneAreReplacedAndAPairOfJacksPaysWithItsRowLit)
 {
     open("Jh 5s 7d 9c Kh");
     click(window, "CarteP(0)");
@@ -213,7 +213,7 @@ TEST_F(PokerWindow, MarkedCardsAloneAreReplacedAndAPairOfJacksPaysWithItsRowLit)
     EXPECT_EQ(caption("crd") + caption("xxx"), "09000050");
 }
 
-TEST_F(PokerWindow, TheLastCreditLostEndsTheGameAndChangesTheLeavingQuestion)
+TEST_F(PokerTable, TheLastCreditLostEndsTheGameAndChangesTheLeavingQuestion)
 {
     open(loseA);
     {
@@ -253,7 +253,7 @@ TEST_F(PokerWindow, TheLastCreditLostEndsTheGameAndChangesTheLeavingQuestion)
     EXPECT_EQ(no.asked.at(0).first, "ABBANDONA");
 }
 
-TEST_F(PokerWindow, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
+TEST_F(PokerTable, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
 {
     open("Qh Qs 2d 5c 8h");
     gioca(loseA); // a pair of queens: 50 points
@@ -286,7 +286,7 @@ TEST_F(PokerWindow, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
     EXPECT_FALSE(shown("rct"));
 }
 
-TEST_F(PokerWindow, ClosingWhileAMessageIsHeldWaitsForItThenLeaves)
+TEST_F(PokerTable, ClosingWhileAMessageIsHeldWaitsForItThenLeaves)
 {
     open(loseA);
     ScriptedAnswers yes(true);
