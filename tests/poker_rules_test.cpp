@@ -159,6 +159,23 @@ TEST(PokerDraw, BacksLeftToRightThenNewFacesAndADiscardDrawnAgainIsRedrawn)
     EXPECT_EQ(hand.rankListText(), (std::array<std::string, 5>{"02", "03", "04", "07", "13"}));
 }
 
+// Numbers at both ends of [0, 1): the draw must reach the first and the last card of the deck.
+struct EdgeRandom final : Random {
+    double next() override { return numbers.at(used++); }
+    std::vector<double> numbers{0.0, 0.0, 0.99999, 0.99999, 0.5, 0.5, 0.3, 0.1, 0.6, 0.9};
+    std::size_t used = 0;
+};
+
+TEST(PokerDraw, TheWholeDeckCanBeDrawnFromTheAceOfHeartsToTheKingOfClubs)
+{
+    EdgeRandom random;
+    PokerHand hand(random);
+    hand.carica();
+    EXPECT_EQ(hand.card(0), (Card{1, 1}));
+    EXPECT_EQ(hand.card(1), (Card{13, 4}));
+    EXPECT_EQ(hand.picture(1), frenchCardPicture(13, 4));
+}
+
 class PokerCredits : public testing::Test {
 protected:
     std::vector<PokerStep> start(const std::string& firstHand)
@@ -280,3 +297,26 @@ TEST_F(PokerRecordRead, HolderValueDefaultsAndTexts)
     EXPECT_EQ(text::zeroPadded(1250, pokerScoreDigits) + " " + text::zeroPadded(1234567, pokerScoreDigits), "001250 1234567");
     EXPECT_EQ(slot.storedText(999999) + slot.storedText(1000000), "999999999999");
 }
+
+class PokerRecordValue : public testing::TestWithParam<std::pair<long long, long long>> {};
+
+TEST_P(PokerRecordValue, ReadsBackAsWritten)
+{
+    const auto [score, kept] = GetParam();
+    TempWorkingDir dir;
+    RecordSlot slot(pokerRecordRules());
+    ASSERT_TRUE(slot.write(dir.path().toStdString(), "ANNA", score));
+    RecordSlot again(pokerRecordRules());
+    again.read(dir.path().toStdString());
+    EXPECT_EQ(again.value(), kept);
+    EXPECT_EQ(again.holder(), "ANNA");
+    EXPECT_FALSE(again.isBeatenBy(kept));
+    EXPECT_TRUE(again.isBeatenBy(kept + 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScore, PokerRecordValue,
+                         testing::Values(std::pair{0LL, 0LL}, std::pair{1LL, 1LL}, std::pair{999999LL, 999999LL},
+                                         std::pair{1234567LL, 999999LL}),
+                         [](const testing::TestParamInfo<std::pair<long long, long long>>& info) {
+                             return "Score" + std::to_string(info.param.first);
+                         });

@@ -1,5 +1,6 @@
 // The Poker window, driven by clicks on its real controls on a hand-driven clock.
 #include "games/poker/poker_window.h"
+#include "shell/record_entry.h"
 #include "shell/card_pictures.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
@@ -116,7 +117,8 @@ protected:
                 shownMessages.push_back(m.message);
         return shownMessages;
     }
-    // Each hand dealt shares no card with the one before, so the script is drawn as written.
+    // Each hand dealt shares no card with the one before, so the script is drawn as written. A new
+    // game's first hand is drawn apart from the last hand of the game before, which stays in the rules.
     void loseUntilGameOver(int hands)
     {
         for (int i = 0; i < hands; ++i)
@@ -126,6 +128,26 @@ protected:
     {
         random->queue(last = firstHand);
         watched([this] { window->newGameAction()->trigger(); });
+    }
+    // Everything a game shows and keeps at its start, as one text, to compare two starts.
+    std::string startState()
+    {
+        const PokerGame& game = window->game();
+        QStringList state{caption("crd"), caption("xxx"), caption("nome"), caption("recpk"),
+                          QString::number(game.credits()), QString::number(game.score()),
+                          QString::number(game.bonusThreshold()), game.isOver() ? "over" : "on",
+                          window->recordEntry().isPending() ? "pending" : "no name asked"};
+        QStringList names{"vincita", "rct", "rc1", "rc2", "rci", "Label1", "gioca"};
+        for (int i = 0; i < 5; ++i) {
+            names << QStringLiteral("tieni(%1)").arg(i) << QStringLiteral("mascherp(%1)").arg(i);
+            state << QString(picture(i) == pictures::redBack ? "back" : "face") + (game.hand().isMarked(i) ? " marked" : "")
+                         + (control(window, QStringLiteral("CarteP(%1)").arg(i))->isEnabled() ? "" : " off");
+        }
+        for (int k = 0; k < 8; ++k)
+            names << QStringLiteral("maspo(%1)").arg(k);
+        for (const QString& name : names)
+            state << name + (shown(name) ? " shown" : " hidden");
+        return state.join(", ").toStdString();
     }
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }
@@ -305,4 +327,131 @@ TEST_F(PokerTable, ClosingWhileAMessageIsHeldWaitsForItThenLeaves)
     EXPECT_TRUE(window.isNull());
 }
 
+TEST_F(PokerTable, ASecondGameStartsExactlyAsTheFirst)
+{
+    const std::string quads = "Kh Ks Kd Kc 2h";
+    open(quads);
+    const std::string first = startState();
+
+    // A new game in the middle of a hand, a card marked.
+    click(window, "CarteP(0)");
+    nuovaPartita("Ah As Ad Ac 3h");
+    EXPECT_EQ(startState(), first);
+
+    // A new game after one that paid a bonus and beat the record, its name still asked for.
+    click(window, "CarteP(4)");
+    gioca("3d " + loseB);
+    last = loseB;
+    EXPECT_EQ(caption("crd") + " " + caption("xxx"), "15 001000");
+    ASSERT_EQ(window->game().bonusThreshold(), 2000);
+    loseUntilGameOver(15);
+    ASSERT_TRUE(window->recordEntry().isPending() && shown("rci") && shown("rct"));
+    nuovaPartita(quads);
+    EXPECT_EQ(startState(), first);
+}
+
+TEST_F(PokerTable, EveryHeldMessageLastsExactlyItsSeconds)
+{
+    open("Jh 5s 7d 9c Kh");
+    click(window, "CarteP(1)");
+    click(window, "CarteP(3)");
+    random->queue("Js 3d " + loseB);
+    // Each hold is cut just before its end, then taken to its end: it must still be on at the first
+    // and over at the second. What is on show says which hold it is.
+    std::vector<std::string> holds;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (clock.pending() != 1)
+            return;
+        const bool panel = shown("vincita");
+        const double length = panel ? 3.0 : 0.02;
+        const double end = clock.now() + length;
+        clock.advance(length - 0.001);
+        const bool heldOn = clock.pending() == 1 && shown("vincita") == panel;
+        clock.advance(end - clock.now());
+        const bool over = clock.pending() == 0;
+        if (!over)
+            clock.advance(10);
+        holds.push_back((panel ? "panel " : "card ") + std::string(!heldOn ? "short" : over ? "exact" : "long"));
+    });
+    watcher.start();
+    click(window, "Label1");
+    std::vector<std::string> expected(5, "card exact");
+    expected.push_back("panel exact");
+    expected.insert(expected.end(), 5, "card exact");
+    EXPECT_EQ(holds, expected);
+    EXPECT_FALSE(shown("vincita"));
+}
+
+TEST_F(PokerTable, TheNameBoxTakesEightLettersAndANewNameReplacesTheLastOne)
+{
+    open("Qh Qs 2d 5c 8h");
+    gioca(loseA);
+    loseUntilGameOver(10);
+    auto* box = control<QLineEdit>(window, "rci");
+    ASSERT_TRUE(shown("rci"));
+    QTest::keyClicks(box, "abcdefghij");
+    EXPECT_EQ(box->text(), "abcdefgh");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("ABCDEFGH000050", 0xB7));
+    EXPECT_EQ(caption("nome"), "ABCDEFGH");
+
+    // The next record finds the last name there, selected: typing replaces it.
+    nuovaPartita("Ks Kd Kc 2s 5d");
+    gioca(loseB);
+    loseUntilGameOver(10);
+    ASSERT_TRUE(shown("rci") && box->isEnabled());
+    EXPECT_EQ(box->selectedText(), "ABCDEFGH");
+    QTest::keyClicks(box, "bo");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("BO      000200", 0xB7));
+    EXPECT_EQ(caption("nome") + " " + caption("recpk"), "BO 000200");
+
+    // Enter alone keeps the name shown.
+    nuovaPartita("4h 4s 4d 4c 9s");
+    gioca(loseB);
+    loseUntilGameOver(15);
+    ASSERT_TRUE(shown("rci"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("BO      001000", 0xB7));
+}
+
 } // namespace
+
+struct LitRowCase {
+    HandCode code;
+    const char* hand;
+};
+
+class PokerLitRow : public testing::TestWithParam<LitRowCase> {};
+
+TEST_P(PokerLitRow, LiesUnderTheCaptionOfItsHand)
+{
+    FakeClock clock;
+    TempWorkingDir dir;
+    const auto window = std::make_unique<PokerWindow>(std::make_unique<SeededRandom>(1));
+    const QString hand = QString::fromLatin1(GetParam().hand) + "  ";
+    QLabel* row = nullptr;
+    for (int r = 0; r < 8; ++r)
+        if (auto* candidate = control<QLabel>(window.get(), QStringLiteral("winner(%1)").arg(r));
+            candidate->text().startsWith(hand))
+            row = candidate;
+    ASSERT_TRUE(row) << "no row for " << GetParam().hand;
+    const int lit = highlightIndex(GetParam().code);
+    const QRect place = control(window.get(), QStringLiteral("maspo(%1)").arg(lit))->geometry();
+    EXPECT_TRUE(place.contains(row->geometry().center())) << "maspo(" << lit << ") lies off the row";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryHand, PokerLitRow,
+                         testing::Values(LitRowCase{HandCode::CoppiaVestita, "Coppia Vestita"},
+                                         LitRowCase{HandCode::DoppiaCoppia, "Doppia Coppia"},
+                                         LitRowCase{HandCode::Tris, "Tris"}, LitRowCase{HandCode::Scala, "Scala"},
+                                         LitRowCase{HandCode::Full, "Full"}, LitRowCase{HandCode::Colore, "Colore"},
+                                         LitRowCase{HandCode::Poker, "Poker"},
+                                         LitRowCase{HandCode::ScalaReale, "Scala Reale"}),
+                         [](const testing::TestParamInfo<LitRowCase>& info) {
+                             std::string name = info.param.hand;
+                             std::erase(name, ' ');
+                             return name;
+                         });
