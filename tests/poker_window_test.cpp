@@ -342,7 +342,7 @@ TEST_F(PokerTable, ASecondGameStartsExactlyAsTheFirst)
     click(window, "CarteP(4)");
     gioca("3d " + loseB);
     last = loseB;
-    EXPECT_EQ(caption("crd") + " " + caption("xxx"), "15 001000");
+    EXPECT_EQ((caption("crd") + " " + caption("xxx")).toStdString(), "15 001000");
     ASSERT_EQ(window->game().bonusThreshold(), 2000);
     loseUntilGameOver(15);
     ASSERT_TRUE(window->recordEntry().isPending() && shown("rci") && shown("rct"));
@@ -392,21 +392,21 @@ TEST_F(PokerTable, TheNameBoxTakesEightLettersAndANewNameReplacesTheLastOne)
     auto* box = control<QLineEdit>(window, "rci");
     ASSERT_TRUE(shown("rci"));
     QTest::keyClicks(box, "abcdefghij");
-    EXPECT_EQ(box->text(), "abcdefgh");
+    EXPECT_EQ(box->text().toStdString(), "abcdefgh");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("ABCDEFGH000050", 0xB7));
-    EXPECT_EQ(caption("nome"), "ABCDEFGH");
+    EXPECT_EQ(caption("nome").toStdString(), "ABCDEFGH");
 
     // The next record finds the last name there, selected: typing replaces it.
     nuovaPartita("Ks Kd Kc 2s 5d");
     gioca(loseB);
     loseUntilGameOver(10);
     ASSERT_TRUE(shown("rci") && box->isEnabled());
-    EXPECT_EQ(box->selectedText(), "ABCDEFGH");
+    EXPECT_EQ(box->selectedText().toStdString(), "ABCDEFGH");
     QTest::keyClicks(box, "bo");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("BO      000200", 0xB7));
-    EXPECT_EQ(caption("nome") + " " + caption("recpk"), "BO 000200");
+    EXPECT_EQ((caption("nome") + " " + caption("recpk")).toStdString(), "BO 000200");
 
     // Enter alone keeps the name shown.
     nuovaPartita("4h 4s 4d 4c 9s");
@@ -422,6 +422,7 @@ TEST_F(PokerTable, TheNameBoxTakesEightLettersAndANewNameReplacesTheLastOne)
 struct LitRowCase {
     HandCode code;
     const char* hand;
+    friend void PrintTo(const LitRowCase& c, std::ostream* os) { *os << c.hand; }
 };
 
 class PokerLitRow : public testing::TestWithParam<LitRowCase> {};
