@@ -346,6 +346,7 @@ TEST_F(PokerTable, ASecondGameStartsExactlyAsTheFirst)
     ASSERT_EQ(window->game().bonusThreshold(), 2000);
     loseUntilGameOver(15);
     ASSERT_TRUE(window->recordEntry().isPending() && shown("rci") && shown("rct"));
+    EXPECT_EQ(QApplication::focusWidget(), control(window, "rci"));
     nuovaPartita(quads);
     EXPECT_EQ(startState(), first);
 }
