@@ -39,7 +39,7 @@ std::vector<GameEntry> toatoaGames()
         {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")),
          opener<MargheritaWindow>(), &MargheritaRules::recordRules},
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
-        {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<Pokerfrm>()},
+        {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<PokerWindow>(), pokerRecordRules},
         {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), opener<YahtzeeWindow>(), &YahtzeeWindow::recordRules},
     };
 }
