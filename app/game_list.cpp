@@ -2,6 +2,7 @@
 #include "app/game_list.h"
 
 #include "games/fisarmonica/fisarmonica_window.h"
+#include "games/golf/golf_window.h"
 #include "games/margherita/margherita_window.h"
 #include "games/poker/poker_window.h"
 #include "shell/random.h"
@@ -20,7 +21,7 @@ std::vector<GameEntry> toatoaGames()
 {
     return {
         {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), {}},
-        {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), {}},
+        {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), opener<GolfWindow>()},
         {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")), opener<Fisarmonica>()},
         {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), {}},
         {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")), opener<MargheritaWindow>()},
