@@ -233,6 +233,7 @@ TEST_F(GolfWindowTest, TwoRoundsOfNineHolesWithARecordWrittenAndShownAtTheNext)
     EXPECT_EQ(caption("PuntiG(8)"), QStringLiteral("+13"));
     EXPECT_EQ(caption("totaleG"), QStringLiteral("+381"));
     EXPECT_FALSE(enabled("terminat") || shown("gioca") || shown("Mazzo") || shown("mazzocp"));
+    EXPECT_EQ(caption("rimanenti"), QStringLiteral("0"));
 
     auto* box = control<QLineEdit>(window, "rcdi");
     ASSERT_TRUE(box->isVisible() && box->isEnabled());

@@ -404,7 +404,8 @@ GolfView GolfRules::view() const
     v.mazzoPicture = stockCount_ > 0 ? picture(stockCard()) : 0;
     v.stockFrame = stockSelected_;
     v.backShown = !over_ && stockCount_ > 1;
-    v.rimanenti = std::to_string(std::max(0, stockCount_ - 1));
+    // At the end of the round the stock is put away with the rest of the table.
+    v.rimanenti = over_ ? "0" : std::to_string(std::max(0, stockCount_ - 1));
     v.giocaShown = playing() && giocaShown();
     v.teminaEnabled = teminaEnabled();
     v.penaltiesFilled = over_ ? 0 : penalties();
