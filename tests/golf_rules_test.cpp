@@ -358,6 +358,25 @@ TEST_F(GolfGreen, OnlyTheFaceUpCardLeftEndsTheHoleWithoutAGreen)
     EXPECT_EQ(rules.view().total, "+13");
 }
 
+TEST_F(GolfGreen, EightStockCardsReachTheBottomRowAndUncoverNothingPlayedBefore)
+{
+    start(chainDeck({"Kh", "Ks", "Kd", "Kc", "As", "Ac", "2d", "Qd", "4c", "Ad", "2c", "3d", "3c", "4d", "5c", "Qc"}));
+    for (int i = 0; i < 8; ++i)
+        stockToNewPile();
+    std::vector<GolfStep> steps;
+    for (int j = 0; j < 35; ++j)
+        steps = cardOnto(chainCell(j), 0);
+    ASSERT_EQ(banners(steps), (std::vector<std::string>{"Sei nel GREEN", "-8"}));
+    for (int k : {0, 5, 10, 15, 20, 25, 30, 4})
+        EXPECT_TRUE(rules.isFree(k)) << k;
+    EXPECT_EQ(rules.card(4), card("4c"));
+    cardOnto(4, 0);
+    EXPECT_FALSE(rules.isPresent(3));
+    EXPECT_FALSE(rules.isFree(3));
+    EXPECT_FALSE(rules.CarteG_Click(3)) << "a card played earlier in the hole";
+    EXPECT_EQ(rules.tableauCount(), 7);
+}
+
 struct Result {
     const char* name;
     int score;
