@@ -25,7 +25,6 @@ public:
     ~GolfWindow() override;
 
     const GolfRules& rules() const { return rules_; }
-    const RecordSlot& record() const { return slot_; }
 
     void Nuova_Click();
     void CarteG_Click(int index);
