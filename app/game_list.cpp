@@ -2,6 +2,8 @@
 #include "app/game_list.h"
 
 #include "games/fisarmonica/fisarmonica_window.h"
+#include "games/golf/golf_record.h"
+#include "games/golf/golf_window.h"
 #include "games/margherita/margherita_window.h"
 #include "games/poker/poker_window.h"
 #include "games/tavola/tavola_window.h"
@@ -31,7 +33,8 @@ std::vector<GameEntry> toatoaGames()
 {
     return {
         {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), {}},
-        {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), {}},
+        {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), opener<GolfWindow>(),
+         &golfRecordRules},
         {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")),
          opener<FisarmonicaWindow>(), &FisarmonicaRules::recordRules},
         {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), opener<TavolaWindow>(),

@@ -5,6 +5,7 @@ set(TOATOA_SCREENSHOTS
     "margherita.png|Margherita in the middle of a game|Margherita a metà partita"
     "poker.png|Poker after a paying hand|Poker dopo una mano vincente"
     "fisarmonica.png|La Fisarmonica, the accordion patience|La Fisarmonica"
+    "golf.png|Zidu Dori in the middle of a hole|Zidu Dori a metà buca"
     "yahtzee.png|Yahtzee in the middle of a game|Yahtzee a metà partita"
     "tavola.png|La Tavola Rotonda in the middle of a game|La Tavola Rotonda a metà partita"
     "tavola-won.png|La Tavola Rotonda won, the photograph uncovered|La Tavola Rotonda vinta, con la fotografia scoperta"

@@ -161,10 +161,13 @@ TEST_F(ShellTest, EsciInTheMenuEndsTheProgramWithoutAQuestion)
 TEST_F(ShellTest, GamesNotYetBuiltAreGreyed)
 {
     Form1* menu = Shell::instance().showMenu();
-    for (const GameEntry& game : Shell::instance().games())
+    for (const GameEntry& game : Shell::instance().games()) {
         EXPECT_EQ(menu->findChild<QAction*>(game.name)->isEnabled(), static_cast<bool>(game.open))
             << game.name.toStdString();
-    EXPECT_EQ(Shell::instance().openGame(QStringLiteral("golfm")), nullptr);
+        if (!game.open) {
+            EXPECT_EQ(Shell::instance().openGame(game.name), nullptr) << game.name.toStdString();
+        }
+    }
 }
 
 // A bare game window for the waits.
