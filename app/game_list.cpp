@@ -1,6 +1,7 @@
 // The menu's "Solitari" entries; a game not yet built has no opener and its entry is greyed.
 #include "app/game_list.h"
 
+#include "games/bowling/bowling_window.h"
 #include "games/fisarmonica/fisarmonica_window.h"
 #include "games/margherita/margherita_window.h"
 #include "games/poker/poker_window.h"
@@ -19,7 +20,7 @@ std::function<GameWindow*()> opener()
 std::vector<GameEntry> toatoaGames()
 {
     return {
-        {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), {}},
+        {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), opener<BowlingWindow>()},
         {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), {}},
         {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")), opener<Fisarmonica>()},
         {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), {}},
