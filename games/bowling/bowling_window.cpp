@@ -26,7 +26,7 @@ constexpr Rgb frameYellow{255, 255, 0};
 constexpr Rgb board{0, 96, 0};
 constexpr Rgb gold{255, 215, 0};
 const QColor felt(0, 192, 0);
-const QColor dimmed(0, 120, 0);
+const QColor dimmed(110, 160, 110);
 
 constexpr int cardW = 975;
 constexpr int cardH = 1455;
@@ -160,9 +160,13 @@ BowlingWindow::BowlingWindow(std::unique_ptr<Random> random)
 {
     QWidget* area = client();
     Form form(area, bowlingControls);
-    CarteB_ = form.pictures("CarteB");
-    Mazzo_ = form.pictures("Mazzo");
-    mascher_ = form.shapes("mascher");
+    // The cards lie at places no single step describes, so the listing names each element itself.
+    for (int i = 0; i < BowlingRules::pins; ++i)
+        CarteB_.push_back(form.picture(arrayName("CarteB", i)));
+    for (int k = 0; k < BowlingRules::balls; ++k)
+        Mazzo_.push_back(form.picture(arrayName("Mazzo", k)));
+    for (int i = 0; i < BowlingRules::deckSize; ++i)
+        mascher_.push_back(form.shape(arrayName("mascher", i)));
     Label2_ = form.label(QStringLiteral("Label2"));
     giocax_ = form.shape(QStringLiteral("giocax"));
     scartt_ = form.label(QStringLiteral("scartt"));
@@ -174,9 +178,10 @@ BowlingWindow::BowlingWindow(std::unique_ptr<Random> random)
         rowCaptions_.push_back(form.label(arrayName("Label8", g + 3)));
         dimWhenDisabled(rowCaptions_.back());
     }
-    PuntiP_ = form.labels("PuntiP");
-    for (Label* score : PuntiP_)
-        dimWhenDisabled(score);
+    for (int g = 0; g < BowlingRules::games; ++g) {
+        PuntiP_.push_back(form.label(arrayName("PuntiP", g)));
+        dimWhenDisabled(PuntiP_.back());
+    }
     totale_ = form.label(QStringLiteral("totale"));
     pt_ = form.label(QStringLiteral("pt"));
     nome_ = form.label(QStringLiteral("nome"));
