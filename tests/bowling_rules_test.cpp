@@ -119,6 +119,8 @@ struct TotalCase {
     bool right;
 };
 
+void PrintTo(const TotalCase& c, std::ostream* os) { *os << c.name; }
+
 class BowlingTotal : public ::testing::TestWithParam<TotalCase> {};
 
 TEST_P(BowlingTotal, IsCheckedAgainstTheBallValue)
@@ -173,6 +175,8 @@ struct SelectionCase {
     std::vector<int> chosen;
     bool together;
 };
+
+void PrintTo(const SelectionCase& c, std::ostream* os) { *os << c.name; }
 
 class BowlingSelection : public ::testing::TestWithParam<SelectionCase> {};
 
@@ -440,6 +444,8 @@ struct MatchCase {
     const char* totale;
     bool solved;
 };
+
+void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
 
 class BowlingMatch : public Bowling, public ::testing::WithParamInterface<MatchCase> {};
 
