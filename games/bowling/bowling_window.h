@@ -33,6 +33,8 @@ public:
     void scartt_Click();
     void terminat_Click();
 
+    bool isConsistent() const override { return rules_.isConsistent(); }
+
 protected:
     void newGame() override { Nuova_Click(); }
 
