@@ -275,7 +275,10 @@ TEST_F(BowlingWindowTest, TerminaAnsweredNoKeepsTheSelectionAndScartaComesOnceAG
         EXPECT_EQ(picture(ball(k)), frenchCardPicture(k + 1, 2)) << k;
 
     throwBall({8, {8}});
+    click(window, ball(6));
+    EXPECT_EQ(pointerOver(pin(5)), Pointer::Hand);
     termina(true);
+    EXPECT_EQ(pointerOf(control(window, pin(5))), Pointer::Arrow) << "a new deal takes the pins' pointers away";
     EXPECT_EQ(caption("PuntiP(0)"), "1");
     EXPECT_EQ(caption("totale"), "001");
     EXPECT_TRUE(shown("scartt") && shown("scart"));

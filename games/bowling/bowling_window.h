@@ -57,6 +57,7 @@ private:
     std::unique_ptr<Random> random_;
     BowlingRules rules_;
     RecordSlot record_;
+    int shownGame_ = 0; // the game whose deal the pins' pointers belong to
 
     std::vector<PictureBox*> CarteB_;
     std::vector<PictureBox*> Mazzo_;
