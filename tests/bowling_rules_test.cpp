@@ -88,20 +88,6 @@ TEST(BowlingDeal, ShuffleIsThePermutationOfTheTwentyCardsAndASeedRepeatsIt)
     EXPECT_EQ(BowlingRules::shuffled(a), BowlingRules::shuffled(b));
 }
 
-TEST_F(Bowling, ADealLeavesOnlyThePileTopsFaceUp)
-{
-    match({spareDeck()});
-    const BowlingTable t = rules.table();
-    for (int k = 0; k < 10; ++k) {
-        const bool top = k == 4 || k == 7 || k == 9;
-        EXPECT_EQ(rules.ballState(k), top ? BallState::FaceUp : BallState::FaceDown) << k;
-        EXPECT_EQ(t.ballPicture[k], top ? frenchCardPicture(spareDeck()[10 + k].value, 2) : pictures::redBack) << k;
-    }
-    EXPECT_EQ(rules.ballCounter(), 10);
-    rules.selectBall(3);
-    EXPECT_EQ(rules.selectedBall(), -1) << "a face-down ball takes no click";
-}
-
 // A ball against the pins it is thrown at: its value, plus 10 or plus 20; a ten only at its face.
 struct TotalCase {
     const char* name;

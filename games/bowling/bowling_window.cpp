@@ -253,6 +253,7 @@ void BowlingWindow::Nuova_Click()
     entry_->withdraw();
     hideBanners();
     rules_.nuovaPartita();
+    shownGame_ = rules_.gameNumber();
     for (Label* button : {Label2_, scartt_, terminat_})
         setPointer(button, Pointer::Hand);
     clearPinPointers();
@@ -371,6 +372,11 @@ bool BowlingWindow::play(const std::vector<BowlingStep>& steps)
             mettirecord();
             break;
         }
+    }
+    // A new game was dealt: the pins start again without pointer pictures.
+    if (rules_.gameNumber() != shownGame_) {
+        shownGame_ = rules_.gameNumber();
+        clearPinPointers();
     }
     draw(rules_.table());
     return true;
