@@ -211,6 +211,8 @@ TEST_F(BowlingWindowTest, ABallAndItsPinsAreFramedAndWrongPlaysAreHeldThreeSecon
     EXPECT_EQ(caption("somma"), "1");
     EXPECT_TRUE(shown("Label2") && shown("giocax"));
     // Another ball while one is in hand changes nothing.
+    EXPECT_EQ(pointerOver(ball(7)), Pointer::Arrow);
+    EXPECT_EQ(pointerOver(ball(9)), Pointer::Hand);
     click(window, ball(7));
     EXPECT_FALSE(shown(frame(17)));
     EXPECT_TRUE(shown(frame(19)) && shown(frame(0)));

@@ -443,7 +443,10 @@ void BowlingWindow::CarteB_MouseMove(int index)
 
 void BowlingWindow::Mazzo_MouseMove(int index)
 {
-    const bool throwable = !rules_.isOver() && rules_.ballState(index) == BallState::FaceUp;
+    // With a ball in hand only that ball reacts (it is put back); the others wait.
+    const int inHand = rules_.selectedBall();
+    const bool throwable = !rules_.isOver() && rules_.ballState(index) == BallState::FaceUp
+                           && (inHand < 0 || inHand == index);
     setPointer(Mazzo_[static_cast<std::size_t>(index)], throwable ? Pointer::Hand : Pointer::Arrow);
 }
 
