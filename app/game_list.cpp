@@ -6,6 +6,7 @@
 #include "games/margherita/margherita_window.h"
 #include "games/poker/poker_window.h"
 #include "games/tavola/tavola_window.h"
+#include "games/yahtzee/yahtzee_window.h"
 #include "shell/random.h"
 
 #include <memory>
@@ -41,6 +42,6 @@ std::vector<GameEntry> toatoaGames()
          opener<MargheritaWindow>(), &MargheritaRules::recordRules},
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
         {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<Pokerfrm>()},
-        {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), {}},
+        {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), opener<YahtzeeWindow>(), &YahtzeeWindow::recordRules},
     };
 }
