@@ -1,6 +1,7 @@
 // The menu's "Solitari" entries; a game not yet built has no opener and its entry is greyed.
 #include "app/game_list.h"
 
+#include "games/bowling/bowling_window.h"
 #include "games/fisarmonica/fisarmonica_window.h"
 #include "games/golf/golf_record.h"
 #include "games/golf/golf_window.h"
@@ -32,7 +33,8 @@ void dealFromSeed(std::uint64_t seed) { fixedSeed() = seed; }
 std::vector<GameEntry> toatoaGames()
 {
     return {
-        {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), {}},
+        {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), opener<BowlingWindow>(),
+         &BowlingRules::recordRules},
         {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), opener<GolfWindow>(),
          &golfRecordRules},
         {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")),

@@ -3,6 +3,7 @@
 set(TOATOA_SCREENSHOTS
     "menu.png|The menu window, where the games are chosen|La finestra del menu, da cui si sceglie il gioco"
     "margherita.png|Margherita in the middle of a game|Margherita a metà partita"
+    "bowling.png|Bowling in the middle of a match|Bowling a metà partita"
     "poker.png|Poker after a paying hand|Poker dopo una mano vincente"
     "fisarmonica.png|La Fisarmonica, the accordion patience|La Fisarmonica"
     "golf.png|Zidu Dori in the middle of a hole|Zidu Dori a metà buca"
