@@ -56,9 +56,10 @@ constexpr ControlSpec tableControls[] = {
     label("record", 1440, 5430, 0, 0, "59:58").font(10, true).fore(straw),
     label("nome", 2400, 5430, 0, 0, "CPU").font(10, true).fore(straw),
     label("Label2", 8040, 5430, 0, 0, "Tempo:").font(10, true).fore(straw),
-    label("Minuti", 9000, 5430, 0, 0, "00").font(10, true).fore(straw),
-    label("Label3", 9240, 5400, 0, 0, ":").font(10, true).fore(straw),
-    label("secondi", 9480, 5430, 0, 0, "00").font(10, true).fore(straw),
+    // The two fields of the clock stand against its colon.
+    label("Minuti", 9000, 5430, 240, 300, "00").font(10, true).fore(straw).align(Qt::AlignRight | Qt::AlignTop).oneLine(),
+    label("Label3", 9240, 5370, 240, 300, ":").font(10, true).fore(straw).align(Qt::AlignCenter).oneLine(),
+    label("secondi", 9480, 5430, 240, 300, "00").font(10, true).fore(straw).oneLine(),
 };
 
 // Above every banner: the stars of the record banner and the name box.
@@ -132,11 +133,11 @@ NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
                                      QRect(3120, 1200, 3615, 495), QStringLiteral("GIOCO RIUSCITO"), endLook);
     fine_->placeCaption(QRect(3240, 1200, 3375, 495));
     fine_->label()->setAlignment(Qt::AlignCenter);
-    BannerLook recordLook{QColor(255, 255, 0), QColor(176, 0, 0), QColor(0, 0, 0), 14, true};
+    BannerLook recordLook{QColor(255, 255, 0), QColor(176, 0, 0), QColor(0, 0, 0), 11, true};
     recordLook.shadowOffset = 120;
     rct_ = std::make_unique<Banner>(area, QStringLiteral("rct"), QStringLiteral("rc1"), QStringLiteral("rc3"),
                                     QRect(3000, 2160, 4095, 855), QStringLiteral("NUOVO RECORD"), recordLook);
-    rct_->placeCaption(QRect(3960, 2205, 2055, 315));
+    rct_->placeCaption(QRect(3960, 2205, 2055, 300));
     rct_->label()->setAlignment(Qt::AlignCenter);
 
     Form entry(area, entryControls);

@@ -1,6 +1,8 @@
 // Photographs a window of the program on the offscreen platform, after clicking named controls:
 //   window_shot OUT.png menu|GAME [--scale 2] [--seed N] [CONTROL[*TIMES] ...]
 // e.g. window_shot fis.png Fisa 'MazzoI*12' 'carteF(3)'
+// A CONTROL that names no control of the window but one of its menu items chooses that item
+// (window_shot nap.png Napo --seed 3 np Napo). --seed fixes the deals, so two shots can show the same table.
 #include "app/game_list.h"
 #include "shell/controls/fonts.h"
 #include "shell/game_window.h"
@@ -9,6 +11,7 @@
 #include "shell/shell.h"
 #include "tests/support/fake_clock.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTest>
@@ -27,6 +30,8 @@ int main(int argc, char** argv)
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--scale") && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[++i]);
+        else if (arg == QLatin1String("--seed") && i + 1 < argc)
+            fixClockSeed(QByteArray(argv[++i]).toULongLong());
         else
             steps << arg;
     }
@@ -54,6 +59,12 @@ int main(int argc, char** argv)
         const int times = step.contains(QLatin1Char('*')) ? step.section(QLatin1Char('*'), 1).toInt() : 1;
         for (int i = 0; i < times; ++i) {
             auto* target = window->findChild<QWidget*>(name);
+            auto* item = target ? nullptr : window->findChild<QAction*>(name);
+            if (item && item->isEnabled()) {
+                item->trigger();
+                QApplication::processEvents();
+                continue;
+            }
             if (!target || !target->isVisible()) {
                 std::fprintf(stderr, "window_shot: no visible control %s\n", qPrintable(name));
                 return 1;
