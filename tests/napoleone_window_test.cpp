@@ -203,9 +203,11 @@ TEST_F(NapoleoneWindowTest, TheDealGoesOutCardByCardAndRefusesEverythingMeanwhil
             ASSERT_FALSE(action(refused)->isEnabled()) << refused;
         ASSERT_FALSE(window->findChild<QMenu*>("Tcarte")->isEnabled());
         if (n == 20) {
-            clickCell(0);
-            clickCell(20);
+            // The last card shown, and a cell still empty on the table but already dealt.
+            clickCell(others - 1);
+            clickCell(35);
             EXPECT_FALSE(shown("Traspa1"));
+            EXPECT_EQ(window->rules().selected(), -1);
             action("np")->trigger();
             window->np_Click();
             QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
@@ -244,10 +246,17 @@ TEST_F(NapoleoneWindowTest, ClosingDuringTheDealStopsIt)
 {
     open();
     ScriptedAnswers yes(true);
+    std::map<QString, int> atClose;
     deal([&](int n) {
-        if (n == 7)
-            window->close();
+        if (n != 7)
+            return;
+        atClose = tablePictures();
+        window->close();
     });
+    // The window is gone or going, and the deal stopped where it was.
+    if (window) {
+        EXPECT_EQ(tablePictures(), atClose);
+    }
     flushClosedWindows();
     EXPECT_FALSE(window);
     ASSERT_EQ(yes.asked.size(), 1u);
@@ -294,6 +303,7 @@ TEST_F(NapoleoneWindowTest, SwitchingDecksMovesEveryPictureBy46AndTheGameGoesOn)
     expectTableDrawn(NapoleoneWindow::napoletane);
     action("Piace")->trigger();
     EXPECT_TRUE(action("Piace")->isChecked());
+    EXPECT_FALSE(action("Napo")->isChecked());
     expectTableDrawn(NapoleoneWindow::piacentine);
 }
 
