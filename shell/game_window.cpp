@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QPointer>
+#include <QWindow>
 
 const LeavingQuestion abandonQuestion{QStringLiteral("ABBANDONA"),
                                       QStringLiteral("Sei sicuro di voler abbandonare la partita?")};
@@ -74,6 +76,15 @@ std::string takeRecordName(TextBox& box)
     return padName(codepage::toWestern(box.text()));
 }
 
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (asking_ && event->type() == QEvent::Close && watched == windowHandle()) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 LeavingQuestion GameWindow::leavingQuestion() const { return abandonQuestion; }
 
 void GameWindow::setIconGroup(int number) { setWindowIcon(ResourceCatalogue::icon(number)); }
@@ -91,7 +102,23 @@ void GameWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!Form_Unload()) {
+    // Another leave request (close box, "Esci", its shortcut) while the question is open is folded
+    // into that question: its answer decides for both.
+    if (asking_) {
+        event->ignore();
+        return;
+    }
+    // The close box pressed meanwhile reaches the window system's window while this one is already
+    // closing, and Qt would let it through unasked: it is held back there too.
+    QPointer<QWindow> handle = windowHandle();
+    if (handle)
+        handle->installEventFilter(this);
+    asking_ = true;
+    const bool yes = Form_Unload();
+    asking_ = false;
+    if (handle)
+        handle->removeEventFilter(this);
+    if (!yes) {
         event->ignore();
         return;
     }

@@ -45,6 +45,10 @@ public:
 
     void esci_Click();
 
+    // The game's own invariant (every card present once, dice 1 to 6, totals equal to their parts),
+    // asked by the randomised tests after every event.
+    virtual bool isConsistent() const { return true; }
+
 signals:
     void leaving();
 
@@ -56,6 +60,7 @@ protected:
     void setIconGroup(int number);
 
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool Form_Unload();
@@ -65,6 +70,7 @@ private:
     QAction* newGame_ = nullptr;
     QAction* esci_ = nullptr;
     bool leaving_ = false;
+    bool asking_ = false; // the leaving question is open
 };
 
 // The name entry every game shares, on Enter: the box is disabled so that one record takes one name,

@@ -1,30 +1,72 @@
 // Reading and writing the scrambled record files, safely against crashes and bad bytes.
 #include "shell/record_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <fstream>
 #include <vector>
 
 namespace {
 
 // Bytes that an older file kept after the record are carried over up to this many; a file larger
 // than any record file ever written is garbage and loses its tail.
-constexpr std::streamsize keptTail = 4096;
+constexpr std::size_t keptTail = 4096;
 
-std::string readBytes(const std::filesystem::path& path, std::streamoff from, std::streamsize most)
+// Opens the record for reading without ever following a link; -1 unless it is a regular file.
+int openRegular(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::string readBytes(const std::filesystem::path& path, off_t from, std::size_t most)
+{
+    const int fd = openRegular(path);
+    if (fd < 0)
         return {};
-    in.seekg(from);
-    std::string bytes(static_cast<std::size_t>(most), '\0');
-    in.read(bytes.data(), most);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::string bytes(most, '\0');
+    std::size_t done = 0;
+    while (done < most) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, most - done, from + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(done);
     return bytes;
+}
+
+// A write killed halfway leaves its temporary beside the record: "rcfis.dat.Ab12Cd". The next good
+// write of the same record removes such leftovers of the player's own, and nothing else.
+void removeLeftovers(const std::filesystem::path& target)
+{
+    const std::string prefix = target.filename().string() + ".";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const bool temporaryName = std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                                               [](unsigned char c) { return std::isalnum(c) != 0; });
+        struct stat info {};
+        if (temporaryName && ::lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::getuid())
+            ::unlink(entry.path().c_str());
+    }
 }
 
 // Writes the bytes to a new file of our own beside `target`, fully on the disk, and returns its path;
@@ -72,16 +114,20 @@ RecordFile::RecordFile(std::filesystem::path directory, std::string fileName, st
 
 RecordText RecordFile::read() const
 {
-    std::error_code error;
-    const auto status = std::filesystem::status(path_, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        std::ofstream create(path_, std::ios::binary);
+    // A link in the record's place is treated like an unreadable file: nothing is read or created through it.
+    struct stat info {};
+    if (::lstat(path_.c_str(), &info) != 0) {
+        if (errno == ENOENT) {
+            const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (fd >= 0)
+                ::close(fd);
+        }
         return {};
     }
-    if (status.type() != std::filesystem::file_type::regular)
+    if (!S_ISREG(info.st_mode))
         return {};
 
-    std::string bytes = readBytes(path_, 0, nameLength + width_);
+    std::string bytes = readBytes(path_, 0, static_cast<std::size_t>(nameLength + width_));
     for (char& byte : bytes)
         byte = static_cast<char>(static_cast<unsigned char>(byte) ^ key_);
     RecordText text;
@@ -103,11 +149,11 @@ bool RecordFile::write(std::string_view name, std::string_view value) const
     // A file the player has made read-only keeps its record; the new one takes the old one's permissions.
     mode_t mode = freshFileMode();
     struct stat old {};
-    if (::stat(path_.c_str(), &old) == 0) {
+    if (::lstat(path_.c_str(), &old) == 0) {
         if (!S_ISREG(old.st_mode) || ::access(path_.c_str(), W_OK) != 0)
             return false;
         mode = old.st_mode & 07777;
-        record += readBytes(path_, static_cast<std::streamoff>(record.size()), keptTail);
+        record += readBytes(path_, static_cast<off_t>(record.size()), keptTail);
     }
 
     const std::string temporary = writeBeside(path_, record, mode);
@@ -117,6 +163,7 @@ bool RecordFile::write(std::string_view name, std::string_view value) const
         ::unlink(temporary.c_str());
         return false;
     }
+    removeLeftovers(path_);
     return true;
 }
 

@@ -32,6 +32,11 @@ GameWindow* Shell::openGame(const QString& name)
             menu_->closeForGame();
         menu_.clear();
         GameWindow* window = game.open();
+        // Whatever way a game window goes, the menu comes back: the program is never left without a window.
+        QObject::connect(window, &QObject::destroyed, qApp, [this] {
+            if (!menu_)
+                showMenu();
+        });
         window->show();
         return window;
     }

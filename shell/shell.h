@@ -1,6 +1,8 @@
 // The game switching: the menu window, the list of games it offers, and exactly one window open at a time.
 #pragma once
 
+#include "shell/record_slot.h"
+
 #include <QKeySequence>
 #include <QPointer>
 #include <QString>
@@ -17,6 +19,8 @@ struct GameEntry {
     QString caption; // e.g. "La Fisarmonica"
     QKeySequence shortcut;
     std::function<GameWindow*()> open; // empty while the game is not built: its entry is greyed
+    // How the game keeps its record, for the tools and tests that read every game's record file.
+    std::function<RecordRules()> record = {};
 };
 
 class Shell {

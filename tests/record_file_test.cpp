@@ -2,6 +2,7 @@
 #include "shell/codepage.h"
 #include "shell/record_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -153,6 +154,59 @@ TEST_F(RecordFiles, ALinkUnderAGuessableNameIsNeverWrittenThrough)
     EXPECT_EQ(bytesOf("victim.txt"), "precious");
     EXPECT_TRUE(fs::is_symlink(dir / "rcfis.dat.new"));
     EXPECT_EQ(file.read().value, " 3");
+}
+
+// A link in the record's place, whatever it points at, is read as no record and never followed.
+TEST_F(RecordFiles, ALinkInTheRecordsPlaceIsNeitherFollowedNorCreatedThrough)
+{
+    const fs::path outside = dir / "outside";
+    fs::create_directories(outside);
+    std::ofstream(outside / "secret.txt", std::ios::binary) << "SECRETSECRETSECRET";
+
+    struct Case {
+        const char* what;
+        fs::path target;
+    };
+    for (const Case& c : {Case{"dangling", outside / "created-by-mistake"}, Case{"to a file", outside / "secret.txt"},
+                          Case{"to a directory", outside}}) {
+        SCOPED_TRACE(c.what);
+        fs::remove(dir / "rcfis.dat");
+        fs::create_symlink(c.target, dir / "rcfis.dat");
+        RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+        const RecordText text = file.read();
+        EXPECT_EQ(text.name, "");
+        EXPECT_EQ(text.value, "");
+        EXPECT_FALSE(file.write("X", " 3"));
+        EXPECT_TRUE(fs::is_symlink(dir / "rcfis.dat"));
+        EXPECT_FALSE(fs::exists(outside / "created-by-mistake"));
+        std::ifstream in(outside / "secret.txt", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "SECRETSECRETSECRET");
+    }
+    std::vector<std::string> inside;
+    for (const auto& entry : fs::directory_iterator(outside))
+        inside.push_back(entry.path().filename().string());
+    EXPECT_EQ(inside, std::vector<std::string>{"secret.txt"});
+}
+
+TEST_F(RecordFiles, LeftoversOfAKilledWriteGoWithTheNextGoodWriteAndNothingElseDoes)
+{
+    putBytes("rcfis.dat.Ab12Cd", "half");
+    putBytes("rcfis.dat.zzzzzz", "half");
+    putBytes("rcfis.dat.keep", "not ours: wrong length");
+    putBytes("rcfis.dat.ab-12c", "not ours: not a temporary's name");
+    putBytes("rcmgh.dat.Ab12Cd", "another game's");
+    putBytes("precious.txt", "precious");
+    fs::create_symlink(dir / "precious.txt", dir / "rcfis.dat.Lnk123");
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    ASSERT_TRUE(file.write("X", " 3"));
+
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"precious.txt", "rcfis.dat", "rcfis.dat.Lnk123", "rcfis.dat.ab-12c",
+                                               "rcfis.dat.keep", "rcmgh.dat.Ab12Cd"}));
+    EXPECT_EQ(bytesOf("precious.txt"), "precious");
 }
 
 TEST_F(RecordFiles, AWriteKeepsTheFilesPermissions)

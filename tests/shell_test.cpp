@@ -9,7 +9,9 @@
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
+#include <QWindow>
 #include <QTimer>
 
 namespace {
@@ -84,6 +86,61 @@ TEST_F(ShellTest, LeavingAsksAndYesBringsTheMenuBackWhileNoChangesNothing)
     }
     ScriptedAnswers yes(true);
     game->esci_Click();
+    flushClosedWindows();
+    const QWidgetList open = openWindows();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open.front()->objectName(), QStringLiteral("Form1"));
+}
+
+// While the leaving question is open the player can ask to leave again (close box, "Esci", Ctrl+E):
+// that request is folded into the open question, and exactly one window is open whatever the answer.
+TEST_F(ShellTest, ASecondLeaveRequestWhileTheQuestionIsOpenIsFoldedIntoIt)
+{
+    for (const bool answer : {false, true}) {
+        for (int how = 0; how < 3; ++how) {
+            SCOPED_TRACE(testing::Message() << "answer " << answer << ", second request " << how);
+            GameWindow* game = Shell::instance().openGame(QStringLiteral("Fisa"));
+            ASSERT_NE(game, nullptr);
+            click(game, QStringLiteral("MazzoI"));
+            const QString before = control<QWidget>(game, QStringLiteral("Label1"))->property("text").toString();
+            int questions = 0;
+            setQuestionAnswerer([&](const QString&, const QString&) {
+                if (++questions == 1) {
+                    if (how == 0) {
+                        // The close box: the window system asks the window to close.
+                        QCloseEvent closeBox;
+                        QApplication::sendEvent(game->windowHandle(), &closeBox);
+                    }
+                    else if (how == 1)
+                        game->esciAction()->trigger();
+                    else
+                        QTest::keyClick(game, Qt::Key_E, Qt::ControlModifier);
+                }
+                return answer;
+            });
+            game->esci_Click();
+            setQuestionAnswerer({});
+            flushClosedWindows();
+            EXPECT_EQ(questions, 1);
+            const QWidgetList open = openWindows();
+            ASSERT_EQ(open.size(), 1);
+            if (answer) {
+                EXPECT_EQ(open.front()->objectName(), QStringLiteral("Form1"));
+                closeAllWindows();
+            } else {
+                ASSERT_EQ(open.front(), game);
+                EXPECT_EQ(control<QWidget>(game, QStringLiteral("Label1"))->property("text").toString(), before);
+                closeAllWindows();
+            }
+        }
+    }
+}
+
+TEST_F(ShellTest, AGameWindowThatGoesAnyOtherWayBringsTheMenuBack)
+{
+    GameWindow* game = Shell::instance().openGame(QStringLiteral("poker"));
+    ASSERT_NE(game, nullptr);
+    delete game;
     flushClosedWindows();
     const QWidgetList open = openWindows();
     ASSERT_EQ(open.size(), 1);

@@ -128,3 +128,33 @@ int FisarmonicaRules::storedRecord(std::string_view valueText)
     }
     return piles > 0 ? static_cast<int>(piles) : 0;
 }
+
+bool FisarmonicaRules::isConsistent() const
+{
+    std::array<bool, deckSize> inDeck{};
+    for (const FisarmonicaCard& card : deck_) {
+        if (card.value < 1 || card.value > 13 || card.suit < 1 || card.suit > 4)
+            return false;
+        const auto n = static_cast<std::size_t>((card.suit - 1) * 13 + card.value - 1);
+        if (inDeck[n])
+            return false;
+        inDeck[n] = true;
+    }
+    if (dealt_ < 0 || dealt_ > deckSize || selected_ < -1 || selected_ >= places)
+        return false;
+    bool gap = false;
+    for (int i = 0; i < places; ++i) {
+        const FisarmonicaCard& card = row_[static_cast<std::size_t>(i)];
+        if (card.isEmpty()) {
+            gap = true;
+            continue;
+        }
+        const auto dealtSoFar = deck_.begin() + dealt_;
+        if (gap || std::find(deck_.begin(), dealtSoFar, card) == dealtSoFar)
+            return false;
+        for (int j = 0; j < i; ++j)
+            if (row_[static_cast<std::size_t>(j)] == card)
+                return false;
+    }
+    return true;
+}

@@ -57,6 +57,8 @@ public:
     int finish();
     bool finished() const { return pileCount_ > 0; }
     int pileCount() const { return pileCount_; }
+    // The deck holds every card once, and the row holds dealt cards only, each once, closed up to the left.
+    bool isConsistent() const;
     bool isWin() const { return pileCount_ == 1; }
     bool isNewRecord(int record) const { return finished() && record > pileCount_; }
 

@@ -29,6 +29,8 @@ public:
     void term2_Click();
     void rci_KeyPress(int keyAscii);
 
+    bool isConsistent() const override { return rules_.isConsistent(); }
+
 protected:
     void newGame() override { Nuova_Click(); }
 

@@ -155,3 +155,20 @@ int MargheritaRules::recordCountFrom(std::string_view valueText)
         count = count * 10 + (value[at] - '0');
     return count;
 }
+
+bool MargheritaRules::isConsistent() const
+{
+    std::array<bool, cellCount> seen{};
+    int turned = 0;
+    for (int i = 0; i < cellCount; ++i) {
+        const MargheritaCard& card = cards_[static_cast<std::size_t>(i)];
+        if (card.rank < 1 || card.rank > 10 || card.suit < 1 || card.suit > 4)
+            return false;
+        const auto n = static_cast<std::size_t>((card.suit - 1) * 10 + card.rank - 1);
+        if (seen[n])
+            return false;
+        seen[n] = true;
+        turned += states_[static_cast<std::size_t>(i)] == CellState::Turned;
+    }
+    return turned == turnedCount_;
+}

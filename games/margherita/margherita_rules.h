@@ -75,6 +75,9 @@ public:
     // "05" below 10, the plain number from 10 on.
     static std::string twoDigits(int n);
 
+    // The table holds the forty cards once each, and the count of turned cards is the turned cells'.
+    bool isConsistent() const;
+
     bool isOver() const;
     bool isSuccess() const;
     bool isNewRecord() const;

@@ -29,6 +29,8 @@ public:
     void carte_Click(int index);
     void rci_KeyPress(int keyAscii);
 
+    bool isConsistent() const override { return rules_.isConsistent(); }
+
 protected:
     void newGame() override { inizia_Click(); }
     LeavingQuestion leavingQuestion() const override;

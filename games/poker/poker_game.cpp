@@ -115,3 +115,18 @@ void PokerGame::dealNextHand(std::vector<PokerStep>& steps)
     const std::vector<PokerStep> deal = hand_.carica();
     steps.insert(steps.end(), deal.begin(), deal.end());
 }
+
+bool PokerGame::isConsistent() const
+{
+    for (int i = 0; i < PokerHand::size; ++i) {
+        const Card& card = hand_.card(i);
+        if (card.empty())
+            continue;
+        if (card.rank < 1 || card.rank > 13 || card.suit < 1 || card.suit > 4)
+            return false;
+        for (int j = 0; j < i; ++j)
+            if (hand_.card(j) == card)
+                return false;
+    }
+    return credits_ >= 0 && score_ >= 0;
+}

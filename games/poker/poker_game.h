@@ -49,6 +49,8 @@ public:
     int bonusThreshold() const { return bonusThreshold_; }
     int winPoints() const { return winPoints_; }
     HandCode lastCode() const { return lastCode_; }
+    // Five different cards on the table (or places not yet dealt), credits never below zero.
+    bool isConsistent() const;
     // The game-over flag: chooses the wording of the question on leaving.
     bool isOver() const { return over_; }
     // A finished game beats the record only with a strictly higher score.

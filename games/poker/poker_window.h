@@ -28,6 +28,8 @@ public:
     void Label1_Click();
     void rci_KeyPress(int keyAscii);
 
+    bool isConsistent() const override { return game_.isConsistent(); }
+
 protected:
     void newGame() override { Nuova_Click(); }
     LeavingQuestion leavingQuestion() const override;
