@@ -85,7 +85,9 @@ int pictureOf(int card, int deckOffset)
                                                      : piacentineCardPicture(rank, suit);
 }
 
-RecordRules napoleoneRecord()
+} // namespace
+
+RecordRules NapoleoneWindow::recordRules()
 {
     return {{"rclnp.dat", 0xB7, 5},
             RecordRules::Better::Lower,
@@ -96,11 +98,9 @@ RecordRules napoleoneRecord()
             [](std::string_view value) { return text::readClock(value); }};
 }
 
-} // namespace
-
 NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("Napoleone"), QStringLiteral("Napoleone"), 9945, 7335, QColor(0, 192, 0)),
-      random_(std::move(random)), rules_(*random_), slot_(napoleoneRecord())
+      random_(std::move(random)), rules_(*random_), slot_(recordRules())
 {
     QWidget* area = client();
     Form table(area, tableControls);
