@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <optional>
 
 namespace {
 
@@ -14,8 +13,6 @@ std::uint64_t splitmix(std::uint64_t& x)
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);
 }
-
-std::optional<std::uint64_t> fixedSeed;
 
 std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
@@ -41,12 +38,8 @@ double SeededRandom::next()
     return static_cast<double>(result >> 11) * 0x1.0p-53;
 }
 
-void fixClockSeed(std::uint64_t seed) { fixedSeed = seed; }
-
 std::uint64_t clockSeed()
 {
-    if (fixedSeed)
-        return (*fixedSeed)++;
     static std::atomic<std::uint64_t> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count()
                      ^ std::chrono::system_clock::now().time_since_epoch().count();

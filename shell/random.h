@@ -26,6 +26,3 @@ private:
 
 // A seed taken from the wall clock and a process counter, so two deals in the same instant differ.
 std::uint64_t clockSeed();
-// From now on clockSeed() gives `seed`, then seed + 1 and so on: a tool that photographs windows
-// gets the same deals on every run. The program itself never calls it.
-void fixClockSeed(std::uint64_t seed);

@@ -12,13 +12,13 @@
 
 namespace {
 
-class FisarmonicaWindow : public ::testing::Test {
+class FisarmonicaPlay : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
     void TearDown() override { closeAllWindows(); }
     void open()
     {
-        window = new Fisarmonica(std::make_unique<SeededRandom>(42));
+        window = new FisarmonicaWindow(std::make_unique<SeededRandom>(42));
         window->show();
     }
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
@@ -47,10 +47,10 @@ protected:
     }
     std::string fileBytes() { return dir.bytes("rcfis.dat"); }
     TempWorkingDir dir;
-    QPointer<Fisarmonica> window;
+    QPointer<FisarmonicaWindow> window;
 };
 
-TEST_F(FisarmonicaWindow, OpensWithAFreshGameAndAnEmptyRecordFile)
+TEST_F(FisarmonicaPlay, OpensWithAFreshGameAndAnEmptyRecordFile)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("La Fisarmonica - TOA-TOA Games"));
     EXPECT_EQ(window->client()->size(), QSize(504, 400));
@@ -67,7 +67,7 @@ TEST_F(FisarmonicaWindow, OpensWithAFreshGameAndAnEmptyRecordFile)
     EXPECT_EQ(control(window, "carteF(6)")->geometry(), QRect(16, 120, 71, 96));
 }
 
-TEST_F(FisarmonicaWindow, ClickingSelectsMovesAndShowsTheHighlight)
+TEST_F(FisarmonicaPlay, ClickingSelectsMovesAndShowsTheHighlight)
 {
     click(window, "MazzoI");
     click(window, "MazzoI");
@@ -87,7 +87,7 @@ TEST_F(FisarmonicaWindow, ClickingSelectsMovesAndShowsTheHighlight)
     EXPECT_EQ(pointerOf(control(window, "MazzoI")), Pointer::Hand);
 }
 
-TEST_F(FisarmonicaWindow, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
+TEST_F(FisarmonicaPlay, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
 {
     dealAll();
     EXPECT_EQ(caption("Label1"), "0");
@@ -123,7 +123,7 @@ TEST_F(FisarmonicaWindow, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
     EXPECT_FALSE(shown("rci"));
 }
 
-TEST_F(FisarmonicaWindow, ARecordThatCannotBeWrittenIsNotShownAsKept)
+TEST_F(FisarmonicaPlay, ARecordThatCannotBeWrittenIsNotShownAsKept)
 {
     dealAll();
     while (joinAny()) {
@@ -143,7 +143,7 @@ TEST_F(FisarmonicaWindow, ARecordThatCannotBeWrittenIsNotShownAsKept)
     EXPECT_EQ(caption("Label1"), "52");
 }
 
-TEST_F(FisarmonicaWindow, NoRecordForTwelvePilesAndNothingWrittenWithoutEnter)
+TEST_F(FisarmonicaPlay, NoRecordForTwelvePilesAndNothingWrittenWithoutEnter)
 {
     dealAll();
     // Leave twelve piles if the row is full; otherwise the count is whatever the deal left.

@@ -152,7 +152,7 @@ TEST_F(MargheritaWindowTest, ARecordIsWrittenOnEnterAndShownAtTheNextGame)
     window->newGameAction()->trigger();
     EXPECT_EQ(caption("punti") + caption("nome"), "02LUCIA   ");
     EXPECT_TRUE(box->isEnabled() && !box->isVisible() && box->text() == "LUCIA");
-    window->rci_KeyPress(13); // no record is pending
+    QTest::keyClick(box, Qt::Key_Return); // no record is pending
     play({10, 0});            // equalling the record is no record
     EXPECT_TRUE(shown("Pt") && !shown("rct") && !shown("rci"));
     EXPECT_EQ(fileBytes(), expected);

@@ -2,6 +2,7 @@
 #include "games/napoleone/napoleone_rules.h"
 
 #include "shell/random.h"
+#include "shell/text_formats.h"
 
 #include <cstdlib>
 #include <utility>
@@ -209,4 +210,15 @@ bool NapoleoneRules::isConsistent() const
     if (selected_ >= 0 && !isOutermost(selected_))
         return false;
     return seconds_ >= 0 && seconds_ <= clockLimit;
+}
+
+RecordRules NapoleoneRules::recordRules()
+{
+    return {{"rclnp.dat", 0xB7, 5},
+            RecordRules::Better::Lower,
+            59 * 60 + 58,
+            "CPU",
+            [](long long seconds) { return text::clock(seconds); },
+            // Only "mm:ss" with seconds below 60 is a time; anything else leaves the default record.
+            [](std::string_view value) { return text::readClock(value); }};
 }

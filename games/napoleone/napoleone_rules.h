@@ -1,6 +1,8 @@
 // Napoleone without its window: the 40 Italian cards, the deal round the aces, the rows, piles, foundations and the clock.
 #pragma once
 
+#include "shell/record_slot.h"
+
 #include <array>
 #include <vector>
 
@@ -95,6 +97,9 @@ public:
     bool Timer1_Timer();
     // The win: the clock stops. True when the game is won (and so nothing more is to be done).
     bool vincita();
+
+    // The record: the best (lowest) time as "mm:ss" in rclnp.dat, "59:58" held by "CPU" until beaten.
+    static RecordRules recordRules();
 
     // Every card is on the table or a foundation exactly once, rows are unbroken from the centre,
     // piles are runs of one suit, and a selection lies on an outermost card.

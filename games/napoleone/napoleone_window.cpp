@@ -87,20 +87,9 @@ int pictureOf(int card, int deckOffset)
 
 } // namespace
 
-RecordRules NapoleoneWindow::recordRules()
-{
-    return {{"rclnp.dat", 0xB7, 5},
-            RecordRules::Better::Lower,
-            59 * 60 + 58,
-            "CPU",
-            [](long long seconds) { return text::clock(seconds); },
-            // Only "mm:ss" with seconds below 60 is a time; anything else leaves the default record.
-            [](std::string_view value) { return text::readClock(value); }};
-}
-
 NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("Napoleone"), QStringLiteral("Napoleone"), 9945, 7335, QColor(0, 192, 0)),
-      random_(std::move(random)), rules_(*random_), slot_(recordRules())
+      random_(std::move(random)), rules_(*random_), slot_(NapoleoneRules::recordRules())
 {
     QWidget* area = client();
     Form table(area, tableControls);

@@ -30,9 +30,6 @@ public:
     explicit NapoleoneWindow(std::unique_ptr<Random> random);
     ~NapoleoneWindow() override;
 
-    // How the game keeps its record: the best (lowest) time as "mm:ss" in rclnp.dat.
-    static RecordRules recordRules();
-
     const NapoleoneRules& rules() const { return rules_; }
     bool isConsistent() const override { return rules_.isConsistent(); }
     bool isDealing() const { return dealing_; }
