@@ -6,6 +6,7 @@
 #include "games/napoleone/napoleone_window.h"
 #include "games/poker/poker_window.h"
 #include "games/tavola/tavola_window.h"
+#include "games/yahtzee/yahtzee_window.h"
 #include "shell/random.h"
 
 #include <memory>
@@ -41,6 +42,6 @@ std::vector<GameEntry> toatoaGames()
         {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")),
          opener<NapoleoneWindow>(), &NapoleoneRules::recordRules},
         {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<Pokerfrm>()},
-        {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), {}},
+        {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), opener<YahtzeeWindow>(), &YahtzeeWindow::recordRules},
     };
 }

@@ -5,6 +5,7 @@ set(TOATOA_SCREENSHOTS
     "margherita.png|Margherita in the middle of a game|Margherita a metà partita"
     "poker.png|Poker after a paying hand|Poker dopo una mano vincente"
     "fisarmonica.png|La Fisarmonica, the accordion patience|La Fisarmonica"
+    "yahtzee.png|Yahtzee in the middle of a game|Yahtzee a metà partita"
     "tavola.png|La Tavola Rotonda in the middle of a game|La Tavola Rotonda a metà partita"
     "tavola-won.png|La Tavola Rotonda won, the photograph uncovered|La Tavola Rotonda vinta, con la fotografia scoperta"
     "napoleone.png|Napoleone in the middle of a game, with the Piacentine cards|Napoleone a metà partita, con le carte piacentine"
