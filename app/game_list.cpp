@@ -6,6 +6,7 @@
 #include "games/golf/golf_record.h"
 #include "games/golf/golf_window.h"
 #include "games/margherita/margherita_window.h"
+#include "games/napoleone/napoleone_window.h"
 #include "games/poker/poker_window.h"
 #include "games/tavola/tavola_window.h"
 #include "games/yahtzee/yahtzee_window.h"
@@ -43,7 +44,8 @@ std::vector<GameEntry> toatoaGames()
          &TavolaRules::recordRules},
         {QStringLiteral("margherita"), QStringLiteral("Margerita"), QKeySequence(QStringLiteral("Ctrl+M")),
          opener<MargheritaWindow>(), &MargheritaRules::recordRules},
-        {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")), {}},
+        {QStringLiteral("Napo"), QStringLiteral("Napoleone"), QKeySequence(QStringLiteral("Ctrl+N")),
+         opener<NapoleoneWindow>(), &NapoleoneRules::recordRules},
         {QStringLiteral("poker"), QStringLiteral("Poker"), QKeySequence(QStringLiteral("Ctrl+P")), opener<PokerWindow>(), pokerRecordRules},
         {QStringLiteral("Yahtzee"), QStringLiteral("Yahtzee"), QKeySequence(QStringLiteral("Ctrl+Y")), opener<YahtzeeWindow>(), &YahtzeeWindow::recordRules},
     };

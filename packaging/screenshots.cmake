@@ -10,4 +10,6 @@ set(TOATOA_SCREENSHOTS
     "yahtzee.png|Yahtzee in the middle of a game|Yahtzee a metà partita"
     "tavola.png|La Tavola Rotonda in the middle of a game|La Tavola Rotonda a metà partita"
     "tavola-won.png|La Tavola Rotonda won, the photograph uncovered|La Tavola Rotonda vinta, con la fotografia scoperta"
+    "napoleone.png|Napoleone in the middle of a game, with the Piacentine cards|Napoleone a metà partita, con le carte piacentine"
+    "napoleone-napoletane.png|Napoleone, the same table with the Neapolitan cards|Napoleone, lo stesso tavolo con le carte napoletane"
 )
