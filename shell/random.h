@@ -1,7 +1,10 @@
 // The random source the games draw from: uniform numbers in [0,1), seeded from the clock or by a test.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <utility>
 
 class Random {
 public:
@@ -26,3 +29,16 @@ private:
 
 // A seed taken from the wall clock and a process counter, so two deals in the same instant differ.
 std::uint64_t clockSeed();
+
+// The shuffle every game deals with: `swaps` times two places, each drawn from the whole deck (first
+// one, then the other, so a seed always gives the same deal), change cards.
+template <typename Deck>
+void swapShuffle(Deck& deck, int swaps, Random& random)
+{
+    const int size = static_cast<int>(std::size(deck));
+    for (int swap = 0; swap < swaps; ++swap) {
+        const auto a = static_cast<std::size_t>(random.pick(size));
+        const auto b = static_cast<std::size_t>(random.pick(size));
+        std::swap(deck[a], deck[b]);
+    }
+}

@@ -71,8 +71,9 @@ protected:
             click(window, pin(p));
         click(window, "Label2");
         ASSERT_TRUE(window->rules().isConsistent());
-        if (window->rules().gameNumber() == game)
+        if (window->rules().gameNumber() == game) {
             ASSERT_EQ(window->rules().prese(), before + static_cast<int>(play.pins.size()));
+        }
     }
     void throwAll(const std::vector<Play>& plays, std::size_t count = 1000)
     {

@@ -11,7 +11,10 @@
 #include "shell/text_formats.h"
 #include "tests/support/temp_working_dir.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMainWindow>
+#include <QTest>
 #include <QWidget>
 #include <iconv.h>
 #include <gtest/gtest.h>
@@ -199,4 +202,28 @@ TEST(HiDpi, PicturesAreTheirDoubleRenderingsOnADoubleScreen)
         EXPECT_EQ(picture.devicePixelRatio(), 2.0) << "bitmap " << n;
         EXPECT_EQ(picture.size(), picture.deviceIndependentSize().toSize() * 2) << "bitmap " << n;
     }
+}
+
+// A key the name box would take for editing (Ctrl+Z, Ctrl+A; on X11 also Ctrl+E) still reaches the
+// window's menu when it is one of the menu's shortcuts.
+TEST(NameBox, LeavesTheWindowsShortcutsToTheMenu)
+{
+    QMainWindow window;
+    auto* box = new TextBox(&window, QStringLiteral("rci"), QRect(0, 0, 1500, 285), 8);
+    window.setCentralWidget(box);
+    int undone = 0;
+    QAction* undo = window.addAction(QStringLiteral("undo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QObject::connect(undo, &QAction::triggered, [&] { ++undone; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+    QTest::keyClicks(box, "abc");
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(undone, 1);
+    EXPECT_EQ(box->text(), "abc") << "the box did not undo the typing";
+    // A key that is no shortcut of the window is the box's own.
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, "x");
+    EXPECT_EQ(box->text(), "x");
 }

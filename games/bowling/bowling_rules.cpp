@@ -39,11 +39,7 @@ BowlingRules::Deck BowlingRules::orderedDeck()
 BowlingRules::Deck BowlingRules::shuffled(Random& random)
 {
     Deck deck = orderedDeck();
-    for (int swap = 0; swap < shuffleSwaps; ++swap) {
-        const int a = random.pick(deckSize);
-        const int b = random.pick(deckSize);
-        std::swap(at(deck, a), at(deck, b));
-    }
+    swapShuffle(deck, shuffleSwaps, random);
     return deck;
 }
 

@@ -66,11 +66,7 @@ GolfRules::Deck GolfRules::daicarte(Random& random)
     Deck deck;
     for (int k = 0; k < deckSize; ++k)
         deck[at(k)] = {k % 13 + 1, k / 13 + 1};
-    for (int swap = 0; swap < shuffleSwaps; ++swap) {
-        const int a = random.pick(deckSize);
-        const int b = random.pick(deckSize);
-        std::swap(deck[at(a)], deck[at(b)]);
-    }
+    swapShuffle(deck, shuffleSwaps, random);
     return deck;
 }
 

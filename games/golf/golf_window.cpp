@@ -149,7 +149,6 @@ const char* const rulesText =
     "penalità (+1). Se si finiscono le carte del tabellone, si avranno punti in meno quanto le carte rimaste nel "
     "mazzo. Minore è il punteggio,  migliore è il piazzamento. (PS: Regole Ooriginali Modificate!).";
 
-QColor colour(Rgb c) { return QColor(c.red, c.green, c.blue); }
 QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
 Pointer pointer(GolfPointer p)
@@ -362,8 +361,8 @@ void GolfWindow::draw(const GolfView& view)
     totaleG_->setCaption(fromUtf8(view.total));
     if (view.banner.shown) {
         messaggio_->setCaption(fromUtf8(view.banner.text));
-        messaggio_->setFaceColour(colour(view.banner.face));
-        messaggio_->label()->setForeColour(colour(view.banner.ink));
+        messaggio_->setFaceColour(qcolour(view.banner.face));
+        messaggio_->label()->setForeColour(qcolour(view.banner.ink));
     }
     messaggio_->setVisible(view.banner.shown);
 }

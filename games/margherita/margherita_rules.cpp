@@ -24,12 +24,7 @@ MargheritaRules::Deck MargheritaRules::orderedDeck()
 MargheritaRules::Deck MargheritaRules::metticarte(Random& random)
 {
     Deck deck = orderedDeck();
-    for (int swap = 0; swap < shuffleSwaps; ++swap) {
-        // Two separate draws, first a then b, so a seed always gives the same deal.
-        const int a = random.pick(cellCount);
-        const int b = random.pick(cellCount);
-        std::swap(deck[a], deck[b]);
-    }
+    swapShuffle(deck, shuffleSwaps, random);
     return deck;
 }
 

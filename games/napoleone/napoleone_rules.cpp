@@ -14,11 +14,7 @@ NapoleoneRules::Deck NapoleoneRules::shuffled(Random& random)
     Deck deck;
     for (int i = 0; i < deckSize; ++i)
         deck[static_cast<std::size_t>(i)] = i + 1;
-    for (int swap = 0; swap < shuffleSwaps; ++swap) {
-        const int a = random.pick(deckSize);
-        const int b = random.pick(deckSize);
-        std::swap(deck[static_cast<std::size_t>(a)], deck[static_cast<std::size_t>(b)]);
-    }
+    swapShuffle(deck, shuffleSwaps, random);
     return deck;
 }
 

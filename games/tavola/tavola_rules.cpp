@@ -22,11 +22,7 @@ TavolaRules::Deck TavolaRules::GiraCarta(Random& random)
     Deck deck;
     for (int i = 0; i < deckSize; ++i)
         deck[static_cast<std::size_t>(i)] = {i % 13 + 1, i / 13 + 1};
-    for (int swap = 0; swap < shuffleSwaps; ++swap) {
-        const int a = random.pick(deckSize);
-        const int b = random.pick(deckSize);
-        std::swap(deck[static_cast<std::size_t>(a)], deck[static_cast<std::size_t>(b)]);
-    }
+    swapShuffle(deck, shuffleSwaps, random);
     return deck;
 }
 
