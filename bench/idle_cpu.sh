@@ -30,7 +30,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         sleep 2
         game=$(xdotool search --onlyvisible --name "." | while read -r w; do
             n=$(xdotool getwindowname "$w"); [ -n "$n" ] && [ "$n" != "toatoa-games" ] && echo "$w"; done | tail -1)
-        # A new game by File's first entry, so the clocks of the timed games run; the deal and the
+        # A new game by the first entry of File, so the clocks of the timed games run; the deal and the
         # opening banners are over before the count starts.
         xdotool windowfocus --sync "$game" key alt+f
         sleep 0.5
