@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     // The program ends when the player closes the menu window, not when a window switch leaves none.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("TOA-TOA Games"));
+    // Ties the windows to the installed menu entry, so a desktop shows its icon and name for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.toatoa.games"));
     // The program's own icon: the windows that set none of their own show it.
     QApplication::setWindowIcon(ResourceCatalogue::icon(1));
     loadBundledFonts();

@@ -1,8 +1,6 @@
 // The shared frame of the game windows: fixed client area, "File" menu, and the question asked on leaving.
 #include "shell/game_window.h"
 
-#include "shell/codepage.h"
-#include "shell/controls/text_box.h"
 #include "shell/controls/twips.h"
 #include "shell/dialogs.h"
 #include "shell/resource_catalogue.h"
@@ -58,22 +56,10 @@ QMenu* GameWindow::addFileMenu(const QString& newGameName, const QString& newGam
 
 void GameWindow::esci_Click() { close(); }
 
-RecordFile GameWindow::recordFile(const RecordScheme& scheme) const
-{
-    return RecordFile(recordDirectory(), scheme.fileName, scheme.key, scheme.width);
-}
-
 // The directory's own bytes, whatever its name's encoding.
 std::filesystem::path GameWindow::recordDirectory() const
 {
     return std::filesystem::path(QFile::encodeName(appDir_).toStdString());
-}
-
-std::string takeRecordName(TextBox& box)
-{
-    box.setEnabled(false);
-    box.setText(codepage::upperWestern(box.text()));
-    return padName(codepage::toWestern(box.text()));
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)

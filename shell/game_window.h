@@ -31,8 +31,6 @@ public:
 
     // The directory of the record file, taken when the window was made.
     const QString& appDir() const { return appDir_; }
-    // The game's record file in that directory.
-    RecordFile recordFile(const RecordScheme& scheme) const;
     // That directory as the file system names it.
     std::filesystem::path recordDirectory() const;
 
@@ -73,9 +71,6 @@ private:
     bool asking_ = false; // the leaving question is open
 };
 
-// The name entry every game shares, on Enter: the box is disabled so that one record takes one name,
-// its text turns to upper case, and the name comes back as stored, eight bytes of the code page.
-std::string takeRecordName(TextBox& box);
 
 extern const LeavingQuestion abandonQuestion; // "Sei sicuro di voler abbandonare la partita?"
 extern const LeavingQuestion backToMenuQuestion; // "Sei sicuro di voler uscire dal gioco?"

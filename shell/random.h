@@ -1,8 +1,11 @@
 // The random source the games draw from: uniform numbers in [0,1), seeded from the clock or by a test.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <iterator>
+#include <utility>
 
 class Random {
 public:
@@ -29,3 +32,16 @@ private:
 std::uint64_t clockSeed();
 // Tests replaying a randomised run put their own seeds in place of the clock's; empty puts the clock back.
 void setSeedSource(std::function<std::uint64_t()> source);
+
+// The shuffle every game deals with: `swaps` times two places, each drawn from the whole deck (first
+// one, then the other, so a seed always gives the same deal), change cards.
+template <typename Deck>
+void swapShuffle(Deck& deck, int swaps, Random& random)
+{
+    const int size = static_cast<int>(std::size(deck));
+    for (int swap = 0; swap < swaps; ++swap) {
+        const auto a = static_cast<std::size_t>(random.pick(size));
+        const auto b = static_cast<std::size_t>(random.pick(size));
+        std::swap(deck[a], deck[b]);
+    }
+}

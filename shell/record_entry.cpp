@@ -19,8 +19,8 @@ void RecordEntry::offer(long long result)
     box_.setEnabled(true);
     box_.show();
     box_.raise();
-    box_.selectAll();
     box_.setFocus();
+    box_.selectAll();
 }
 
 void RecordEntry::withdraw()

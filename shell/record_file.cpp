@@ -173,25 +173,3 @@ std::string padName(std::string_view name)
     padded.resize(RecordFile::nameLength, ' ');
     return padded;
 }
-
-std::string rightAligned(long long number, int width)
-{
-    std::string digits = std::to_string(number);
-    if (static_cast<int>(digits.size()) < width)
-        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), ' ');
-    return digits;
-}
-
-long long numericValue(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value > 100'000'000'000LL)
-            break;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}

@@ -45,8 +45,3 @@ private:
 
 // The name as it is stored: upper case already, cut or padded with blanks to 8 characters.
 std::string padName(std::string_view name);
-// A number right-aligned in `width` characters ("7" in 2 is " 7").
-std::string rightAligned(long long number, int width);
-// The numeric value of a value text as the games read it: leading blanks allowed, digits up to the
-// first other character; 0 when there is no digit.
-long long numericValue(std::string_view text);

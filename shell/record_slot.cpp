@@ -13,9 +13,10 @@ RecordFile RecordSlot::file(const std::filesystem::path& directory) const
     return RecordFile(directory, rules_.scheme.fileName, rules_.scheme.key, rules_.scheme.width);
 }
 
-void RecordSlot::read(const std::filesystem::path& directory)
+void RecordSlot::read(const std::filesystem::path& directory) { take(file(directory).read()); }
+
+void RecordSlot::take(const RecordText& text)
 {
-    const RecordText text = file(directory).read();
     const std::optional<long long> stored = rules_.load(text.value);
     const bool hasName = text.name.size() >= RecordFile::nameLength;
     const std::string shown = rules_.holderCaption ? rules_.holderCaption(text.name) : text.name;

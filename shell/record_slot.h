@@ -38,6 +38,8 @@ public:
     // Reads the record file in `directory` (created empty when missing). A value the game cannot
     // read leaves the default record; nothing the file holds can make this fail.
     void read(const std::filesystem::path& directory);
+    // The same from the characters a record file holds, already decoded.
+    void take(const RecordText& text);
 
     const std::string& holder() const { return holder_; } // code-page bytes, as the record line shows them
     long long value() const { return value_; }

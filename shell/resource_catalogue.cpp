@@ -94,24 +94,37 @@ std::vector<int> iconNumbers() { return numbersIn(QStringLiteral(":/icons"), QSt
 
 QPoint cursorHotSpot(int group) { return group == 102 ? QPoint(15, 16) : QPoint(12, 1); }
 
-QPixmap cursorPicture(int group)
+QPixmap cursorPicture(int group, qreal devicePixelRatio)
 {
     QPixmap picture;
+    if (devicePixelRatio >= 2 && picture.load(QStringLiteral(":/cursors/c%1@2x.png").arg(group))) {
+        picture.setDevicePixelRatio(2);
+        return picture;
+    }
     if (!picture.load(QStringLiteral(":/cursors/c%1.png").arg(group)))
         picture = missingPicture();
     return picture;
 }
 
-QCursor cursor(int group)
+QCursor cursor(int group, qreal devicePixelRatio)
 {
+    const int scale = devicePixelRatio >= 2 ? 2 : 1;
     static QHash<int, QCursor> cache;
-    const auto found = cache.constFind(group);
+    const int key = group * 10 + scale;
+    const auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
+    // The hot spot stays in device-independent pixels: Qt scales it with the picture.
     const QPoint hot = cursorHotSpot(group);
-    const QCursor result(cursorPicture(group), hot.x(), hot.y());
-    cache.insert(group, result);
+    const QCursor result(cursorPicture(group, scale), hot.x(), hot.y());
+    cache.insert(key, result);
     return result;
+}
+
+QCursor cursor(int group)
+{
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return cursor(group, ratio);
 }
 
 int cachedBitmapCount() { return static_cast<int>(bitmapCache().size()); }

@@ -20,9 +20,13 @@ QIcon icon(int group);
 bool hasIcon(int group);
 std::vector<int> iconNumbers();
 
-// Pointer 101 (the pointing hand) or 102 (no entry) with its hot spot.
+// Pointer 101 (the pointing hand) or 102 (no entry) with its hot spot, drawn for the program's
+// screens: a device pixel ratio of 2 or more takes the drawing made twice the size.
 QCursor cursor(int group);
-QPixmap cursorPicture(int group);
+QCursor cursor(int group, qreal devicePixelRatio);
+// The picture 32 x 32 device-independent pixels, at 1x or (scale 2 and up) 2x.
+QPixmap cursorPicture(int group, qreal devicePixelRatio = 1.0);
+// In device-independent pixels, whichever drawing is used.
 QPoint cursorHotSpot(int group);
 
 // How many decoded bitmaps are cached; start-up should leave it at what the menu shows.

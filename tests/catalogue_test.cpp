@@ -66,7 +66,8 @@ TEST(Catalogue, NumberingRulesOfTheThreeDecks)
 
 TEST(Catalogue, IconsAndPointers)
 {
-    EXPECT_EQ(ResourceCatalogue::iconNumbers(), (std::vector<int>{1, 101, 102, 103, 104, 105, 106}));
+    // 900 is La Tavola Rotonda's own crown, beside the catalogue's groups.
+    EXPECT_EQ(ResourceCatalogue::iconNumbers(), (std::vector<int>{1, 101, 102, 103, 104, 105, 106, 900}));
     for (int group : ResourceCatalogue::iconNumbers()) {
         const QIcon icon = ResourceCatalogue::icon(group);
         EXPECT_EQ(icon.pixmap(QSize(16, 16), 1.0).size(), QSize(16, 16)) << group;
@@ -89,6 +90,38 @@ TEST(Catalogue, IconsAndPointers)
     // The hot spot of the hand is the finger tip: a drawn pixel.
     const QImage hand = ResourceCatalogue::cursorPicture(101).toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_GT(hand.pixelColor(12, 1).alpha(), 128);
+}
+
+TEST(Catalogue, PointersOnAHiDpiScreenAreDrawnTwiceAsFineNotHalfAsLarge)
+{
+    for (int group : {101, 102}) {
+        const QPixmap fine = ResourceCatalogue::cursorPicture(group, 2.0);
+        EXPECT_EQ(fine.size(), QSize(64, 64)) << group;
+        EXPECT_EQ(fine.devicePixelRatio(), 2.0) << group;
+        EXPECT_EQ(fine.deviceIndependentSize().toSize(), QSize(32, 32)) << group;
+        const QCursor pointer = ResourceCatalogue::cursor(group, 2.0);
+        EXPECT_EQ(pointer.pixmap().devicePixelRatio(), 2.0) << group;
+        EXPECT_EQ(pointer.hotSpot(), ResourceCatalogue::cursorHotSpot(group)) << group;
+        EXPECT_EQ(ResourceCatalogue::cursor(group, 1.0).pixmap().devicePixelRatio(), 1.0) << group;
+        // The fine drawing is the same pointer: where the 1x one shows, so does the 2x one.
+        const QImage coarse = ResourceCatalogue::cursorPicture(group).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage sharp = fine.toImage().convertToFormat(QImage::Format_ARGB32);
+        int differing = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                int shown = 0;
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx)
+                        shown += sharp.pixelColor(2 * x + dx, 2 * y + dy).alpha() > 128;
+                if ((coarse.pixelColor(x, y).alpha() > 128) != (shown >= 2))
+                    ++differing;
+            }
+        EXPECT_LT(differing, 40) << group;
+    }
+    // The finger tip is still the hot spot at twice the size.
+    const QImage hand = ResourceCatalogue::cursorPicture(101, 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_GT(hand.pixelColor(24, 2).alpha(), 128);
+    EXPECT_EQ(hand.pixelColor(24, 0).alpha(), 0);
 }
 
 TEST(Catalogue, AnUnknownNumberIsVisiblyWrongNotACrash)

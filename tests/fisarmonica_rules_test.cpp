@@ -103,7 +103,7 @@ TEST_F(Accordion, AForbiddenMoveOrAFarClickKeepsTheSelection)
     EXPECT_EQ(rules.selected(), -1);
 }
 
-TEST_F(Accordion, FinishCountsThePilesOnceAndJudgesWinAndRecord)
+TEST_F(Accordion, FinishCountsThePilesOnceAndJudgesTheWin)
 {
     dealInto({{1, 1}, {1, 2}}, 2);
     EXPECT_EQ(rules.finish(), 2);
@@ -112,8 +112,6 @@ TEST_F(Accordion, FinishCountsThePilesOnceAndJudgesWinAndRecord)
     EXPECT_EQ(rules.cardsInRow(), 1);
     EXPECT_EQ(rules.pileCount(), 2); // moves after "Finito" do not change the result
     EXPECT_FALSE(rules.isWin());
-    EXPECT_TRUE(rules.isNewRecord(12));
-    EXPECT_FALSE(rules.isNewRecord(2)); // equal is no record
 }
 
 TEST(AccordionRecord, ValueTextBothWays)

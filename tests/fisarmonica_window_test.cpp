@@ -4,6 +4,7 @@
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/random.h"
+#include "shell/record_slot.h"
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
@@ -12,13 +13,13 @@
 
 namespace {
 
-class FisarmonicaWindow : public ::testing::Test {
+class FisarmonicaPlay : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
     void TearDown() override { closeAllWindows(); }
     void open()
     {
-        window = new Fisarmonica(std::make_unique<SeededRandom>(42));
+        window = new FisarmonicaWindow(std::make_unique<SeededRandom>(42));
         window->show();
     }
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
@@ -47,10 +48,10 @@ protected:
     }
     std::string fileBytes() { return dir.bytes("rcfis.dat"); }
     TempWorkingDir dir;
-    QPointer<Fisarmonica> window;
+    QPointer<FisarmonicaWindow> window;
 };
 
-TEST_F(FisarmonicaWindow, OpensWithAFreshGameAndAnEmptyRecordFile)
+TEST_F(FisarmonicaPlay, OpensWithAFreshGameAndAnEmptyRecordFile)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("La Fisarmonica - TOA-TOA Games"));
     EXPECT_EQ(window->client()->size(), QSize(504, 400));
@@ -67,7 +68,7 @@ TEST_F(FisarmonicaWindow, OpensWithAFreshGameAndAnEmptyRecordFile)
     EXPECT_EQ(control(window, "carteF(6)")->geometry(), QRect(16, 120, 71, 96));
 }
 
-TEST_F(FisarmonicaWindow, ClickingSelectsMovesAndShowsTheHighlight)
+TEST_F(FisarmonicaPlay, ClickingSelectsMovesAndShowsTheHighlight)
 {
     click(window, "MazzoI");
     click(window, "MazzoI");
@@ -87,7 +88,7 @@ TEST_F(FisarmonicaWindow, ClickingSelectsMovesAndShowsTheHighlight)
     EXPECT_EQ(pointerOf(control(window, "MazzoI")), Pointer::Hand);
 }
 
-TEST_F(FisarmonicaWindow, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
+TEST_F(FisarmonicaPlay, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
 {
     dealAll();
     EXPECT_EQ(caption("Label1"), "0");
@@ -123,7 +124,7 @@ TEST_F(FisarmonicaWindow, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
     EXPECT_FALSE(shown("rci"));
 }
 
-TEST_F(FisarmonicaWindow, ARecordThatCannotBeWrittenIsNotShownAsKept)
+TEST_F(FisarmonicaPlay, ARecordThatCannotBeWrittenIsNotShownAsKept)
 {
     dealAll();
     while (joinAny()) {
@@ -143,7 +144,7 @@ TEST_F(FisarmonicaWindow, ARecordThatCannotBeWrittenIsNotShownAsKept)
     EXPECT_EQ(caption("Label1"), "52");
 }
 
-TEST_F(FisarmonicaWindow, NoRecordForTwelvePilesAndNothingWrittenWithoutEnter)
+TEST_F(FisarmonicaPlay, NoRecordForTwelvePilesAndNothingWrittenWithoutEnter)
 {
     dealAll();
     // Leave twelve piles if the row is full; otherwise the count is whatever the deal left.
@@ -155,3 +156,100 @@ TEST_F(FisarmonicaWindow, NoRecordForTwelvePilesAndNothingWrittenWithoutEnter)
 }
 
 } // namespace
+
+// The second game in the same window starts exactly as the first did, whatever the first left behind.
+TEST_F(FisarmonicaPlay, ASecondGameStartsAsTheFirstDid)
+{
+    auto freshState = [this] {
+        std::vector<QString> state{caption("Label1"), QString::number(picture("MazzoI"))};
+        for (int i = 0; i < 12; ++i) {
+            state.push_back(QString::number(picture(QStringLiteral("carteF(%1)").arg(i))));
+            state.push_back(shown(QStringLiteral("maschera(%1)").arg(i)) ? "framed" : "-");
+        }
+        for (const char* name : {"term2", "gover3", "record3", "rci", "vinto1", "vinto2", "vinto3", "vinto4"})
+            state.push_back(shown(name) ? QString::fromLatin1(name) : "-");
+        const FisarmonicaRules& rules = window->rules();
+        state.push_back(QStringLiteral("%1 %2 %3 %4").arg(rules.selected()).arg(rules.pileCount()).arg(rules.cardsLeft()).arg(rules.finished()));
+        return state;
+    };
+    const auto atFirst = freshState();
+    for (int game = 0; game < 2; ++game) {
+        dealAll();
+        while (joinAny()) {
+        }
+        click(window, "term2");
+        ASSERT_TRUE(shown("rci")) << "game " << game; // the record prompt comes again in the second game
+        click(window, "carteF(0)");
+        window->newGameAction()->trigger();
+        EXPECT_EQ(freshState(), atFirst) << "game " << game;
+    }
+}
+
+// The name box: eight characters at most, the last name replaced by what is typed, and the window's
+// shortcuts acting while the box has the keyboard (and after a new game has hidden it).
+TEST_F(FisarmonicaPlay, TheNameBoxTakesEightReplacesTheLastNameAndLeavesTheShortcutsToTheMenu)
+{
+    QApplication::setActiveWindow(window); // shortcuts act in the active window
+    for (const char* typed : {"abcdefghijk", "marco"}) {
+        dealAll();
+        while (joinAny()) {
+        }
+        click(window, "term2");
+        auto* box = control<QLineEdit>(window, "rci");
+        ASSERT_TRUE(box->isVisible());
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        window->newGameAction()->trigger();
+    }
+    EXPECT_EQ(caption("nome"), "MARCO   ") << "typing over the last name replaces it";
+    EXPECT_EQ(control<QLineEdit>(window, "rci")->text(), "MARCO");
+
+    // Back to the default record, so that this game beats it whatever it scores.
+    ASSERT_TRUE(QFile::remove(dir.filePath("rcfis.dat")));
+    window->newGameAction()->trigger();
+    dealAll();
+    while (joinAny()) {
+    }
+    click(window, "term2");
+    auto* box = control<QLineEdit>(window, "rci");
+    ASSERT_TRUE(box->isVisible());
+    ASSERT_TRUE(box->hasFocus());
+    QTest::keyClicks(box, "abcdefghijk");
+    EXPECT_EQ(box->text(), "abcdefgh");
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(caption("Label1"), "52") << "Ctrl+N started a new game";
+    EXPECT_FALSE(box->hasFocus()) << "a hidden box keeps no focus";
+    ScriptedAnswers no(false);
+    QTest::keyClick(box, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(no.asked.size(), 1u) << "Ctrl+E asked to leave";
+}
+
+TEST(FisarmonicaRecordValues, EveryPileCountRoundTripsThroughTheFile)
+{
+    TempWorkingDir dir;
+    for (int piles = 1; piles <= 12; ++piles) {
+        RecordSlot slot(FisarmonicaRules::recordRules());
+        ASSERT_TRUE(slot.write(dir.path().toStdString(), "ANNA", piles));
+        RecordSlot back(FisarmonicaRules::recordRules());
+        back.read(dir.path().toStdString());
+        EXPECT_EQ(back.value(), piles);
+        EXPECT_EQ(back.isDefault(), false) << piles;
+    }
+}
+
+// Every swap draws both its positions from the whole deck: one swap of the first and last places,
+// then only swaps of a place with itself, leaves the king of clubs in front and the ace of hearts last.
+TEST(FisarmonicaShuffle, DrawsFromTheWholeDeck)
+{
+    class FirstAndLast final : public Random {
+    public:
+        double next() override { return n_++ == 1 ? 0.999999 : 0.0; }
+
+    private:
+        int n_ = 0;
+    } random;
+    const FisarmonicaRules::Deck deck = FisarmonicaRules::daicarte(random);
+    EXPECT_EQ(deck.front(), (FisarmonicaCard{13, 4}));
+    EXPECT_EQ(deck.back(), (FisarmonicaCard{1, 1}));
+    EXPECT_EQ(deck[1], (FisarmonicaCard{2, 1}));
+}

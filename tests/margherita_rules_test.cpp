@@ -139,7 +139,8 @@ TEST_P(MargheritaGameEnd, ComesExactlyWhenNothingIsReachableAndSucceedsFromTwent
 {
     const CellSuits& layout = GetParam().layout;
     rules.newGame(tableWith(layout));
-    rules.takeRecord("MARIO   ", "20");
+    RecordSlot record(Rules::recordRules());
+    record.take({"MARIO   ", "20"});
     for (std::size_t step = 0; step < layout.size(); ++step) {
         ASSERT_FALSE(rules.isOver()) << "step " << step;
         ASSERT_TRUE(rules.turn(layout[step].first)) << "step " << step;
@@ -150,7 +151,7 @@ TEST_P(MargheritaGameEnd, ComesExactlyWhenNothingIsReachableAndSucceedsFromTwent
     const int count = static_cast<int>(layout.size());
     EXPECT_TRUE(rules.end().over);
     EXPECT_EQ(rules.end().success, GetParam().success) << count;
-    EXPECT_EQ(rules.end().newRecord, count > 20) << count;
+    EXPECT_EQ(record.isBeatenBy(rules.turnedCount()), count > 20) << count;
 }
 
 CellSuits snakeWith(const CellSuits& tail)
@@ -181,15 +182,17 @@ TEST_F(MargheritaRecord, ValueTextIsTwoCharactersRightAligned)
 
 TEST_F(MargheritaRecord, DefaultIsCpuWithNoneAndEqualIsNoRecord)
 {
-    rules.takeRecord("XXXXXXXX", " 0");
-    EXPECT_EQ(rules.recordName() + rules.recordText(), "CPU00");
+    RecordSlot record(Rules::recordRules());
+    record.take({"XXXXXXXX", " 0"});
+    EXPECT_EQ(record.holder() + record.valueCaption(), "CPU00");
     rules.newGame(tableWith({{3, S}}));
     rules.turn(3);
-    EXPECT_TRUE(rules.end().newRecord);
-    rules.takeRecord("ANNA    ", " 1");
-    EXPECT_EQ(rules.recordName() + rules.recordText(), "ANNA    01");
-    EXPECT_FALSE(rules.end().newRecord);
-    EXPECT_EQ(Rules::twoDigits(9) + Rules::twoDigits(10), "0910");
+    EXPECT_TRUE(rules.isOver());
+    EXPECT_TRUE(record.isBeatenBy(rules.turnedCount()));
+    record.take({"ANNA    ", " 1"});
+    EXPECT_EQ(record.holder() + record.valueCaption(), "ANNA    01");
+    EXPECT_FALSE(record.isBeatenBy(rules.turnedCount()));
+    EXPECT_EQ(rules.turnedText() + text::twoDigits(10), "0110");
 }
 
 TEST(MargheritaRandomPlay, KeepsCountAndReachableCellsTrue)

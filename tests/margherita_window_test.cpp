@@ -4,6 +4,8 @@
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/random.h"
+#include "shell/record_slot.h"
+#include "shell/text_formats.h"
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
@@ -152,10 +154,74 @@ TEST_F(MargheritaWindowTest, ARecordIsWrittenOnEnterAndShownAtTheNextGame)
     window->newGameAction()->trigger();
     EXPECT_EQ(caption("punti") + caption("nome"), "02LUCIA   ");
     EXPECT_TRUE(box->isEnabled() && !box->isVisible() && box->text() == "LUCIA");
-    window->rci_KeyPress(13); // no record is pending
+    QTest::keyClick(box, Qt::Key_Return); // no record is pending
     play({10, 0});            // equalling the record is no record
     EXPECT_TRUE(shown("Pt") && !shown("rct") && !shown("rci"));
     EXPECT_EQ(fileBytes(), expected);
 }
 
 } // namespace
+
+// A second game in the same window starts as the first did: counters, frames, banners, flag and prompt.
+TEST_F(MargheritaWindowTest, ASecondGameStartsAsTheFirstDid)
+{
+    auto state = [this] {
+        QStringList s{caption("Label1"), caption("punti"), caption("nome"), QString::number(window->gameOver())};
+        for (int i = 0; i < 40; ++i)
+            s << QString::number(control<PictureBox>(window, card(i))->picture());
+        for (int i : framed())
+            s << QStringLiteral("framed %1").arg(i);
+        for (const char* part : {"Pt", "vt", "rct", "ast1", "ast2", "rci"})
+            s << (shown(part) ? part : "-");
+        return s;
+    };
+    const QStringList atFirst = state();
+    play(pathOf(20));
+    ASSERT_TRUE(shown("rci"));
+    window->newGameAction()->trigger();
+    EXPECT_EQ(state(), atFirst);
+    play(pathOf(20));
+    EXPECT_TRUE(shown("rci")) << "the prompt comes back in the second game";
+}
+
+// The name box takes eight characters, replaces the last name when typed over, and leaves the window's
+// Ctrl shortcuts to the menu while it has the keyboard.
+TEST_F(MargheritaWindowTest, TheNameBoxTakesEightReplacesTheLastNameAndLeavesTheShortcutsToTheMenu)
+{
+    play({10, 0});
+    auto* box = control<QLineEdit>(window, "rci");
+    QTest::keyClicks(box, "abc");
+    QTest::keyClick(box, Qt::Key_Return);
+    window->newGameAction()->trigger();
+    QApplication::setActiveWindow(window); // shortcuts act in the active window
+    play(pathOf(19));
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->hasFocus());
+    QTest::keyClicks(box, "marcopolo!!");
+    EXPECT_EQ(box->text(), "marcopol");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(caption("nome"), "MARCOPOL");
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("MARCOPOL19", 0xB7));
+
+    box->setEnabled(true);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(caption("Label1"), "Carte Scoperte: 00") << "Ctrl+I started a new game";
+    EXPECT_FALSE(box->hasFocus());
+    ScriptedAnswers no(false);
+    QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(no.asked.size(), 1u) << "Ctrl+E asked to leave";
+}
+
+TEST(MargheritaRecordValues, EveryCountRoundTripsThroughTheFile)
+{
+    TempWorkingDir dir;
+    for (int count = 1; count <= 40; ++count) {
+        RecordSlot slot(MargheritaRules::recordRules());
+        ASSERT_TRUE(slot.write(dir.path().toStdString(), "ANNA", count));
+        RecordSlot back(MargheritaRules::recordRules());
+        back.read(dir.path().toStdString());
+        EXPECT_EQ(back.value(), count);
+        EXPECT_EQ(back.valueCaption(), text::twoDigits(count));
+    }
+}

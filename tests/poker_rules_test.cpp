@@ -2,10 +2,13 @@
 #include "games/poker/poker_game.h"
 #include "shell/card_pictures.h"
 #include "shell/random.h"
+#include "shell/text_formats.h"
+#include "tests/support/temp_working_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -156,6 +159,23 @@ TEST(PokerDraw, BacksLeftToRightThenNewFacesAndADiscardDrawnAgainIsRedrawn)
     EXPECT_EQ(hand.rankListText(), (std::array<std::string, 5>{"02", "03", "04", "07", "13"}));
 }
 
+// Numbers at both ends of [0, 1): the draw must reach the first and the last card of the deck.
+struct EdgeRandom final : Random {
+    double next() override { return numbers.at(used++); }
+    std::vector<double> numbers{0.0, 0.0, 0.99999, 0.99999, 0.5, 0.5, 0.3, 0.1, 0.6, 0.9};
+    std::size_t used = 0;
+};
+
+TEST(PokerDraw, TheWholeDeckCanBeDrawnFromTheAceOfHeartsToTheKingOfClubs)
+{
+    EdgeRandom random;
+    PokerHand hand(random);
+    hand.carica();
+    EXPECT_EQ(hand.card(0), (Card{1, 1}));
+    EXPECT_EQ(hand.card(1), (Card{13, 4}));
+    EXPECT_EQ(hand.picture(1), frenchCardPicture(13, 4));
+}
+
 class PokerCredits : public testing::Test {
 protected:
     std::vector<PokerStep> start(const std::string& firstHand)
@@ -193,8 +213,8 @@ TEST_F(PokerCredits, ALossCostsOneCreditAndTheLastShowsHaiPersoThenGameOver)
     EXPECT_EQ(game.score(), 0);
     const auto steps = gioca(game);
     EXPECT_EQ(script(steps), "Hide|Credits 00|Banner HAI PERSO!|Banner GAME OVER|Disabled");
-    EXPECT_EQ(steps[steps.size() - 8].colour, lossColour);
-    EXPECT_EQ(steps[steps.size() - 7].colour, gameOverColour);
+    EXPECT_EQ(steps[steps.size() - 8].message, PokerStep::Message::Loss);
+    EXPECT_EQ(steps[steps.size() - 7].message, PokerStep::Message::GameOver);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(steps[steps.size() - 6 + i].picture, pictures::redBack);
     EXPECT_TRUE(game.isOver());
@@ -232,7 +252,7 @@ TEST_F(PokerCredits, TopHandsMoveTheThresholdOnSoLaterBonusesStillCome)
 TEST_F(PokerCredits, OnlyAScoreAboveTheRecordIsANewRecord)
 {
     for (int record : {50, 0}) {
-        game.setRecord({"ANNA", record});
+        game.setRecord(record);
         start(pairA);
         play(loseA);
         playLosing(9);
@@ -240,20 +260,63 @@ TEST_F(PokerCredits, OnlyAScoreAboveTheRecordIsANewRecord)
         EXPECT_TRUE(script(gioca(game)).ends_with(end));
         EXPECT_EQ(game.isNewRecord(), record == 0);
     }
-    EXPECT_EQ(game.recordValueText(), "000050");
+    EXPECT_EQ(RecordSlot(pokerRecordRules()).storedText(game.score()), "000050");
 }
 
-TEST(PokerRecordRead, HolderValueDefaultsAndTexts)
+// The record file "rcpkr.dat" as the window reads it, from the plain text of its bytes.
+class PokerRecordRead : public testing::Test {
+protected:
+    void store(const std::string& plain)
+    {
+        std::ofstream out(dir.filePath("rcpkr.dat").toStdString(), std::ios::binary | std::ios::trunc);
+        out << TempWorkingDir::scrambled(plain, 0xB7);
+    }
+    std::string read(const std::string& plain)
+    {
+        store(plain);
+        slot.read(dir.path().toStdString());
+        return slot.holder() + " " + slot.valueCaption();
+    }
+    TempWorkingDir dir;
+    RecordSlot slot{pokerRecordRules()};
+};
+
+TEST_F(PokerRecordRead, HolderValueDefaultsAndTexts)
 {
-    const PokerRecord r = readPokerRecord("ANNA    001250XYZ", "CPU");
-    EXPECT_EQ(r.holder + " " + r.valueCaption(), "ANNA 001250");
-    EXPECT_EQ(readPokerRecord("", "CPU").holder + " " + readPokerRecord("", "CPU").valueCaption(), "CPU 000000");
-    EXPECT_EQ(readPokerRecord("BOB ", "LUCA").holder, "LUCA");
-    EXPECT_EQ(readPokerRecord("        000000", "CPU").holder, "");
-    EXPECT_EQ(readPokerRecord("BOB     12", "CPU").value, 12);
-    EXPECT_EQ(readPokerRecord("BOB     -00050", "CPU").value, 0);
-    EXPECT_EQ(recordHolderCaption("AB CDEFGHIJ"), "AB");
-    EXPECT_EQ(pokerCreditsText(9) + pokerCreditsText(0) + pokerCreditsText(15), "090015");
-    EXPECT_EQ(pokerScoreText(1250) + " " + pokerScoreText(1234567), "001250 1234567");
-    EXPECT_EQ(pokerRecordValueText(999999) + pokerRecordValueText(1000000), "999999999999");
+    EXPECT_EQ(read(""), "CPU 000000");
+    EXPECT_EQ(read("ANNA    001250XYZ"), "ANNA 001250");
+    read("LUCA    000010");
+    EXPECT_EQ(read("BOB "), "LUCA 000000"); // too short for a name: the holder shown stays
+    EXPECT_EQ(read("        000000"), " 000000");
+    EXPECT_EQ(read("BOB     12"), "BOB 000012");
+    EXPECT_EQ(slot.value(), 12);
+    EXPECT_EQ(read("BOB     -00050"), "BOB 000000");
+    EXPECT_EQ(slot.value(), 0);
+    EXPECT_EQ(read("AB CDEFGHIJ"), "AB 000000");
+    EXPECT_EQ(text::twoDigits(9) + text::twoDigits(0) + text::twoDigits(15), "090015");
+    EXPECT_EQ(text::zeroPadded(1250, pokerScoreDigits) + " " + text::zeroPadded(1234567, pokerScoreDigits), "001250 1234567");
+    EXPECT_EQ(slot.storedText(999999) + slot.storedText(1000000), "999999999999");
 }
+
+class PokerRecordValue : public testing::TestWithParam<std::pair<long long, long long>> {};
+
+TEST_P(PokerRecordValue, ReadsBackAsWritten)
+{
+    const auto [score, kept] = GetParam();
+    TempWorkingDir dir;
+    RecordSlot slot(pokerRecordRules());
+    ASSERT_TRUE(slot.write(dir.path().toStdString(), "ANNA", score));
+    RecordSlot again(pokerRecordRules());
+    again.read(dir.path().toStdString());
+    EXPECT_EQ(again.value(), kept);
+    EXPECT_EQ(again.holder(), "ANNA");
+    EXPECT_FALSE(again.isBeatenBy(kept));
+    EXPECT_TRUE(again.isBeatenBy(kept + 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScore, PokerRecordValue,
+                         testing::Values(std::pair{0LL, 0LL}, std::pair{1LL, 1LL}, std::pair{999999LL, 999999LL},
+                                         std::pair{1234567LL, 999999LL}),
+                         [](const testing::TestParamInfo<std::pair<long long, long long>>& info) {
+                             return "Score" + std::to_string(info.param.first);
+                         });

@@ -1,5 +1,6 @@
 // The Poker window, driven by clicks on its real controls on a hand-driven clock.
 #include "games/poker/poker_window.h"
+#include "shell/record_entry.h"
 #include "shell/card_pictures.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
@@ -49,7 +50,7 @@ struct Moment {
 
 const std::string loseA = "2h 5s 7d 9c Kh", loseB = "3h 6s 8d Tc Qh";
 
-class PokerWindow : public ::testing::Test {
+class PokerTable : public ::testing::Test {
 protected:
     void TearDown() override { closeAllWindows(); }
     void open(const std::string& firstHand)
@@ -57,7 +58,7 @@ protected:
         auto owned = std::make_unique<ScriptedRandom>();
         random = owned.get();
         random->queue(last = firstHand);
-        window = new Pokerfrm(std::move(owned));
+        window = new PokerWindow(std::move(owned));
         window->show();
     }
     // Clicks "Gioca" with `nextHand` queued for the deal after it.
@@ -116,7 +117,8 @@ protected:
                 shownMessages.push_back(m.message);
         return shownMessages;
     }
-    // Each hand dealt shares no card with the one before, so the script is drawn as written.
+    // Each hand dealt shares no card with the one before, so the script is drawn as written. A new
+    // game's first hand is drawn apart from the last hand of the game before, which stays in the rules.
     void loseUntilGameOver(int hands)
     {
         for (int i = 0; i < hands; ++i)
@@ -127,6 +129,26 @@ protected:
         random->queue(last = firstHand);
         watched([this] { window->newGameAction()->trigger(); });
     }
+    // Everything a game shows and keeps at its start, as one text, to compare two starts.
+    std::string startState()
+    {
+        const PokerGame& game = window->game();
+        QStringList state{caption("crd"), caption("xxx"), caption("nome"), caption("recpk"),
+                          QString::number(game.credits()), QString::number(game.score()),
+                          QString::number(game.bonusThreshold()), game.isOver() ? "over" : "on",
+                          window->recordEntry().isPending() ? "pending" : "no name asked"};
+        QStringList names{"vincita", "rct", "rc1", "rc2", "rci", "Label1", "gioca"};
+        for (int i = 0; i < 5; ++i) {
+            names << QStringLiteral("tieni(%1)").arg(i) << QStringLiteral("mascherp(%1)").arg(i);
+            state << QString(picture(i) == pictures::redBack ? "back" : "face") + (game.hand().isMarked(i) ? " marked" : "")
+                         + (control(window, QStringLiteral("CarteP(%1)").arg(i))->isEnabled() ? "" : " off");
+        }
+        for (int k = 0; k < 8; ++k)
+            names << QStringLiteral("maspo(%1)").arg(k);
+        for (const QString& name : names)
+            state << name + (shown(name) ? " shown" : " hidden");
+        return state.join(", ").toStdString();
+    }
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }
     int picture(int i) { return control<PictureBox>(window, QStringLiteral("CarteP(%1)").arg(i))->picture(); }
@@ -134,13 +156,13 @@ protected:
 
     FakeClock clock;
     TempWorkingDir dir;
-    QPointer<Pokerfrm> window;
+    QPointer<PokerWindow> window;
     ScriptedRandom* random = nullptr;
     std::string last;
     std::vector<Moment> moments;
 };
 
-TEST_F(PokerWindow, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
+TEST_F(PokerTable, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
 {
     open("Jh 5s 7d 9c Kh");
     EXPECT_EQ(window->objectName(), "Pokerfrm");
@@ -170,7 +192,7 @@ TEST_F(PokerWindow, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
     EXPECT_EQ(pointerOf(control(window, "Label1")), Pointer::Hand);
 }
 
-TEST_F(PokerWindow, MarkedCardsAloneAreReplacedAndAPairOfJacksPaysWithItsRowLit)
+TEST_F(PokerTable, MarkedCardsAloneAreReplacedAndAPairOfJacksPaysWithItsRowLit)
 {
     open("Jh 5s 7d 9c Kh");
     click(window, "CarteP(0)");
@@ -213,7 +235,7 @@ TEST_F(PokerWindow, MarkedCardsAloneAreReplacedAndAPairOfJacksPaysWithItsRowLit)
     EXPECT_EQ(caption("crd") + caption("xxx"), "09000050");
 }
 
-TEST_F(PokerWindow, TheLastCreditLostEndsTheGameAndChangesTheLeavingQuestion)
+TEST_F(PokerTable, TheLastCreditLostEndsTheGameAndChangesTheLeavingQuestion)
 {
     open(loseA);
     {
@@ -253,7 +275,7 @@ TEST_F(PokerWindow, TheLastCreditLostEndsTheGameAndChangesTheLeavingQuestion)
     EXPECT_EQ(no.asked.at(0).first, "ABBANDONA");
 }
 
-TEST_F(PokerWindow, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
+TEST_F(PokerTable, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
 {
     open("Qh Qs 2d 5c 8h");
     gioca(loseA); // a pair of queens: 50 points
@@ -286,7 +308,7 @@ TEST_F(PokerWindow, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
     EXPECT_FALSE(shown("rct"));
 }
 
-TEST_F(PokerWindow, ClosingWhileAMessageIsHeldWaitsForItThenLeaves)
+TEST_F(PokerTable, ClosingWhileAMessageIsHeldWaitsForItThenLeaves)
 {
     open(loseA);
     ScriptedAnswers yes(true);
@@ -305,4 +327,133 @@ TEST_F(PokerWindow, ClosingWhileAMessageIsHeldWaitsForItThenLeaves)
     EXPECT_TRUE(window.isNull());
 }
 
+TEST_F(PokerTable, ASecondGameStartsExactlyAsTheFirst)
+{
+    const std::string quads = "Kh Ks Kd Kc 2h";
+    open(quads);
+    const std::string first = startState();
+
+    // A new game in the middle of a hand, a card marked.
+    click(window, "CarteP(0)");
+    nuovaPartita("Ah As Ad Ac 3h");
+    EXPECT_EQ(startState(), first);
+
+    // A new game after one that paid a bonus and beat the record, its name still asked for.
+    click(window, "CarteP(4)");
+    gioca("3d " + loseB);
+    last = loseB;
+    EXPECT_EQ((caption("crd") + " " + caption("xxx")).toStdString(), "15 001000");
+    ASSERT_EQ(window->game().bonusThreshold(), 2000);
+    loseUntilGameOver(15);
+    ASSERT_TRUE(window->recordEntry().isPending() && shown("rci") && shown("rct"));
+    EXPECT_EQ(QApplication::focusWidget(), control(window, "rci"));
+    nuovaPartita(quads);
+    EXPECT_EQ(startState(), first);
+}
+
+TEST_F(PokerTable, EveryHeldMessageLastsExactlyItsSeconds)
+{
+    open("Jh 5s 7d 9c Kh");
+    click(window, "CarteP(1)");
+    click(window, "CarteP(3)");
+    random->queue("Js 3d " + loseB);
+    // Each hold is cut just before its end, then taken to its end: it must still be on at the first
+    // and over at the second. What is on show says which hold it is.
+    std::vector<std::string> holds;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (clock.pending() != 1)
+            return;
+        const bool panel = shown("vincita");
+        const double length = panel ? 3.0 : 0.02;
+        const double end = clock.now() + length;
+        clock.advance(length - 0.001);
+        const bool heldOn = clock.pending() == 1 && shown("vincita") == panel;
+        clock.advance(end - clock.now());
+        const bool over = clock.pending() == 0;
+        if (!over)
+            clock.advance(10);
+        holds.push_back((panel ? "panel " : "card ") + std::string(!heldOn ? "short" : over ? "exact" : "long"));
+    });
+    watcher.start();
+    click(window, "Label1");
+    std::vector<std::string> expected(5, "card exact");
+    expected.push_back("panel exact");
+    expected.insert(expected.end(), 5, "card exact");
+    EXPECT_EQ(holds, expected);
+    EXPECT_FALSE(shown("vincita"));
+}
+
+TEST_F(PokerTable, TheNameBoxTakesEightLettersAndANewNameReplacesTheLastOne)
+{
+    open("Qh Qs 2d 5c 8h");
+    gioca(loseA);
+    loseUntilGameOver(10);
+    auto* box = control<QLineEdit>(window, "rci");
+    ASSERT_TRUE(shown("rci"));
+    QTest::keyClicks(box, "abcdefghij");
+    EXPECT_EQ(box->text().toStdString(), "abcdefgh");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("ABCDEFGH000050", 0xB7));
+    EXPECT_EQ(caption("nome").toStdString(), "ABCDEFGH");
+
+    // The next record finds the last name there, selected: typing replaces it.
+    nuovaPartita("Ks Kd Kc 2s 5d");
+    gioca(loseB);
+    loseUntilGameOver(10);
+    ASSERT_TRUE(shown("rci") && box->isEnabled());
+    EXPECT_EQ(box->selectedText().toStdString(), "ABCDEFGH");
+    QTest::keyClicks(box, "bo");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("BO      000200", 0xB7));
+    EXPECT_EQ((caption("nome") + " " + caption("recpk")).toStdString(), "BO 000200");
+
+    // Enter alone keeps the name shown.
+    nuovaPartita("4h 4s 4d 4c 9s");
+    gioca(loseB);
+    loseUntilGameOver(15);
+    ASSERT_TRUE(shown("rci"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("BO      001000", 0xB7));
+}
+
 } // namespace
+
+struct LitRowCase {
+    HandCode code;
+    const char* hand;
+    friend void PrintTo(const LitRowCase& c, std::ostream* os) { *os << c.hand; }
+};
+
+class PokerLitRow : public testing::TestWithParam<LitRowCase> {};
+
+TEST_P(PokerLitRow, LiesUnderTheCaptionOfItsHand)
+{
+    FakeClock clock;
+    TempWorkingDir dir;
+    const auto window = std::make_unique<PokerWindow>(std::make_unique<SeededRandom>(1));
+    const QString hand = QString::fromLatin1(GetParam().hand) + "  ";
+    QLabel* row = nullptr;
+    for (int r = 0; r < 8; ++r)
+        if (auto* candidate = control<QLabel>(window.get(), QStringLiteral("winner(%1)").arg(r));
+            candidate->text().startsWith(hand))
+            row = candidate;
+    ASSERT_TRUE(row) << "no row for " << GetParam().hand;
+    const int lit = highlightIndex(GetParam().code);
+    const QRect place = control(window.get(), QStringLiteral("maspo(%1)").arg(lit))->geometry();
+    EXPECT_TRUE(place.contains(row->geometry().center())) << "maspo(" << lit << ") lies off the row";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryHand, PokerLitRow,
+                         testing::Values(LitRowCase{HandCode::CoppiaVestita, "Coppia Vestita"},
+                                         LitRowCase{HandCode::DoppiaCoppia, "Doppia Coppia"},
+                                         LitRowCase{HandCode::Tris, "Tris"}, LitRowCase{HandCode::Scala, "Scala"},
+                                         LitRowCase{HandCode::Full, "Full"}, LitRowCase{HandCode::Colore, "Colore"},
+                                         LitRowCase{HandCode::Poker, "Poker"},
+                                         LitRowCase{HandCode::ScalaReale, "Scala Reale"}),
+                         [](const testing::TestParamInfo<LitRowCase>& info) {
+                             std::string name = info.param.hand;
+                             std::erase(name, ' ');
+                             return name;
+                         });

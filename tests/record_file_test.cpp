@@ -60,12 +60,11 @@ TEST_F(RecordFiles, MissingFileIsCreatedEmptyAndReadsAsNoRecord)
 TEST_F(RecordFiles, NameIsPaddedAndEveryByteScrambledWithTheKey)
 {
     RecordFile file(dir, "rcfis.dat", 0x5C, 2);
-    ASSERT_TRUE(file.write(codepage::toWestern(codepage::upperWestern(QStringLiteral("paolo"))), rightAligned(7, 2)));
+    ASSERT_TRUE(file.write(codepage::toWestern(codepage::upperWestern(QStringLiteral("paolo"))), " 7"));
     EXPECT_EQ(bytesOf("rcfis.dat"), scrambled("PAOLO   " " 7", 0x5C));
     const RecordText back = file.read();
     EXPECT_EQ(back.name, "PAOLO   ");
     EXPECT_EQ(back.value, " 7");
-    EXPECT_EQ(numericValue(back.value), 7);
 }
 
 TEST_F(RecordFiles, AnEmptyNameIsEightBlanks)
@@ -82,7 +81,7 @@ TEST_F(RecordFiles, BytesBeyondTheRecordSurviveAWriteAndAreIgnoredOnReading)
     EXPECT_EQ(file.read().value, "999999");
     ASSERT_TRUE(file.write("NEW", "000123"));
     EXPECT_EQ(bytesOf("rcpkr.dat"), scrambled("NEW     000123tail", 0xB7));
-    EXPECT_FALSE(fs::exists(dir / "rcpkr.dat.new"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(RecordFiles, ShortHugeOrGarbageFilesReadWithoutHarm)
@@ -99,7 +98,6 @@ TEST_F(RecordFiles, ShortHugeOrGarbageFilesReadWithoutHarm)
     const RecordText text = file.read();
     EXPECT_EQ(text.name.size(), 8u);
     EXPECT_EQ(text.value.size(), 2u);
-    EXPECT_NO_THROW(numericValue(text.value));
 }
 
 TEST_F(RecordFiles, ADirectoryInPlaceOfTheFileGivesNoRecordAndRefusesTheWrite)
@@ -143,17 +141,6 @@ TEST_F(RecordFiles, AFailedWriteLeavesTheOldRecordWholeAndNoDebris)
     for (const auto& entry : fs::directory_iterator(dir))
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"rcfis.dat"});
-}
-
-TEST_F(RecordFiles, ALinkUnderAGuessableNameIsNeverWrittenThrough)
-{
-    putBytes("victim.txt", "precious");
-    fs::create_symlink(dir / "victim.txt", dir / "rcfis.dat.new");
-    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
-    ASSERT_TRUE(file.write("X", " 3"));
-    EXPECT_EQ(bytesOf("victim.txt"), "precious");
-    EXPECT_TRUE(fs::is_symlink(dir / "rcfis.dat.new"));
-    EXPECT_EQ(file.read().value, " 3");
 }
 
 // A link in the record's place, whatever it points at, is read as no record and never followed.
@@ -217,18 +204,6 @@ TEST_F(RecordFiles, AWriteKeepsTheFilesPermissions)
     ASSERT_TRUE(file.write("B", " 4"));
     EXPECT_EQ(fs::status(dir / "rcfis.dat").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST(RecordValues, NumbersAndTheirText)
-{
-    EXPECT_EQ(rightAligned(7, 2), " 7");
-    EXPECT_EQ(rightAligned(11, 2), "11");
-    EXPECT_EQ(rightAligned(50, 6), "    50");
-    EXPECT_EQ(numericValue(" 7"), 7);
-    EXPECT_EQ(numericValue("12"), 12);
-    EXPECT_EQ(numericValue("  "), 0);
-    EXPECT_EQ(numericValue("x5"), 0);
-    EXPECT_EQ(numericValue("99999999999999999999"), numericValue("999999999999"));
 }
 
 TEST(RecordNames, OnlyWhatTheCodePageHoldsAndCasedWithinIt)

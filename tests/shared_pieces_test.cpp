@@ -1,4 +1,5 @@
 // The shared pieces: number formats and their readers, the record slot, and the listing builder.
+#include "shell/codepage.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
 #include "shell/controls/picture_box.h"
@@ -6,10 +7,16 @@
 #include "shell/controls/text_box.h"
 #include "shell/controls/twips.h"
 #include "shell/record_slot.h"
+#include "shell/resource_catalogue.h"
 #include "shell/text_formats.h"
 #include "tests/support/temp_working_dir.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
 #include <QWidget>
+#include <iconv.h>
 #include <gtest/gtest.h>
 
 TEST(TextFormats, WriteEveryShapeTheGamesShow)
@@ -156,4 +163,67 @@ TEST(Listing, BuildsEveryControlByNameAtItsPlaceInOrder)
     EXPECT_TRUE(form.label("term2")->actsAsButton());
     EXPECT_FALSE(form.label("Label1")->actsAsButton());
     EXPECT_EQ(form.textBox("rci")->maxLength(), 8);
+}
+
+// Every byte against the system's own table of the Western code page.
+TEST(CodePage, AllTwoHundredFiftySixBytesAsTheSystemTableHasThem)
+{
+    iconv_t toUnicode = iconv_open("UTF-32LE", "WINDOWS-1252");
+    ASSERT_NE(toUnicode, reinterpret_cast<iconv_t>(-1));
+    for (int b = 0; b < 256; ++b) {
+        char in = static_cast<char>(b);
+        char32_t out = 0;
+        char* inPtr = &in;
+        auto* outPtr = reinterpret_cast<char*>(&out);
+        std::size_t inLeft = 1, outLeft = sizeof out;
+        iconv(toUnicode, nullptr, nullptr, nullptr, nullptr);
+        const bool defined = iconv(toUnicode, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+        const std::string byte(1, in);
+        const QString decoded = codepage::fromWestern(byte);
+        ASSERT_EQ(decoded.size(), 1) << b;
+        if (defined) {
+            EXPECT_EQ(decoded.front().unicode(), out) << "byte " << b;
+            EXPECT_TRUE(codepage::isWestern(decoded.front())) << "byte " << b;
+            EXPECT_EQ(codepage::toWestern(decoded), byte) << "byte " << b;
+        } else {
+            EXPECT_EQ(decoded, QStringLiteral("?")) << "undefined byte " << b;
+        }
+    }
+    iconv_close(toUnicode);
+}
+
+// Run by the suite a second time on a screen of device pixel ratio 2 (QT_SCALE_FACTOR=2).
+TEST(HiDpi, PicturesAreTheirDoubleRenderingsOnADoubleScreen)
+{
+    if (qApp->devicePixelRatio() < 2)
+        GTEST_SKIP() << "a screen of ratio 1";
+    for (int n : ResourceCatalogue::bitmapNumbers()) {
+        const QPixmap picture = ResourceCatalogue::bitmap(n);
+        EXPECT_EQ(picture.devicePixelRatio(), 2.0) << "bitmap " << n;
+        EXPECT_EQ(picture.size(), picture.deviceIndependentSize().toSize() * 2) << "bitmap " << n;
+    }
+}
+
+// A key the name box would take for editing (Ctrl+Z, Ctrl+A; on X11 also Ctrl+E) still reaches the
+// window's menu when it is one of the menu's shortcuts.
+TEST(NameBox, LeavesTheWindowsShortcutsToTheMenu)
+{
+    QMainWindow window;
+    auto* box = new TextBox(&window, QStringLiteral("rci"), QRect(0, 0, 1500, 285), 8);
+    window.setCentralWidget(box);
+    int undone = 0;
+    QAction* undo = window.addAction(QStringLiteral("undo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QObject::connect(undo, &QAction::triggered, [&] { ++undone; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+    QTest::keyClicks(box, "abc");
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(undone, 1);
+    EXPECT_EQ(box->text(), "abc") << "the box did not undo the typing";
+    // A key that is no shortcut of the window is the box's own.
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, "x");
+    EXPECT_EQ(box->text(), "x");
 }

@@ -3,7 +3,7 @@
 
 #include "shell/card_pictures.h"
 #include "shell/random.h"
-#include "shell/record_file.h"
+#include "shell/text_formats.h"
 
 #include <algorithm>
 #include <utility>
@@ -15,11 +15,7 @@ FisarmonicaRules::Deck FisarmonicaRules::daicarte(Random& random)
     Deck deck;
     for (int i = 0; i < deckSize; ++i)
         deck[static_cast<std::size_t>(i)] = {i % 13 + 1, i / 13 + 1};
-    for (int swap = 0; swap < shuffleSwaps; ++swap) {
-        const int a = random.pick(deckSize);
-        const int b = random.pick(deckSize);
-        std::swap(deck[static_cast<std::size_t>(a)], deck[static_cast<std::size_t>(b)]);
-    }
+    swapShuffle(deck, shuffleSwaps, random);
     return deck;
 }
 
@@ -108,25 +104,35 @@ int FisarmonicaRules::finish()
     return pileCount_;
 }
 
-std::string FisarmonicaRules::recordValueText(int piles) { return rightAligned(piles, recordWidth); }
+std::string FisarmonicaRules::recordValueText(int piles) { return text::rightAligned(piles, recordWidth); }
 
 // The value is read as the window always read it: a count below 10 is taken from the second
 // character alone, so " 7" is 7 while "7 " holds no record.
 int FisarmonicaRules::storedRecord(std::string_view valueText)
 {
     const std::string_view text = valueText.substr(0, recordWidth);
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    long long piles = numericValue(text.substr(i + (negative || (i < text.size() && text[i] == '+') ? 1 : 0)));
-    if (negative)
-        piles = -piles;
+    long long piles = text::readSignedNumber(text).value_or(0);
     if (piles < 10) {
         const char second = text.size() > 1 ? text[1] : ' ';
         piles = second >= '0' && second <= '9' ? second - '0' : 0;
     }
     return piles > 0 ? static_cast<int>(piles) : 0;
+}
+
+RecordRules FisarmonicaRules::recordRules()
+{
+    RecordRules rules;
+    rules.scheme = {"rcfis.dat", 0x5C, recordWidth};
+    rules.better = RecordRules::Better::Lower;
+    rules.defaultValue = defaultRecord;
+    rules.defaultHolder = defaultRecordName;
+    rules.store = [](long long piles) { return recordValueText(static_cast<int>(piles)); };
+    rules.load = [](std::string_view value) -> std::optional<long long> {
+        const int piles = storedRecord(value);
+        return piles > 0 ? std::optional<long long>(piles) : std::nullopt;
+    };
+    rules.show = [](long long piles) { return std::to_string(piles); };
+    return rules;
 }
 
 bool FisarmonicaRules::isConsistent() const

@@ -1,6 +1,8 @@
 // One accordion game: the deck, the row of twelve places, the moves between them and the pile count.
 #pragma once
 
+#include "shell/record_slot.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -60,12 +62,13 @@ public:
     // The deck holds every card once, and the row holds dealt cards only, each once, closed up to the left.
     bool isConsistent() const;
     bool isWin() const { return pileCount_ == 1; }
-    bool isNewRecord(int record) const { return finished() && record > pileCount_; }
 
     // The record's value text: the pile count right-aligned in two characters (" 7", "11").
     static std::string recordValueText(int piles);
     // The pile count a read value text holds; 0 when it holds none and the default record stands.
     static int storedRecord(std::string_view valueText);
+    // How the fewest piles are kept in "rcfis.dat".
+    static RecordRules recordRules();
 
 private:
     void closeUp();

@@ -4,91 +4,84 @@
 #include "shell/card_pictures.h"
 #include "shell/codepage.h"
 #include "shell/controls/banner.h"
-#include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
+#include "shell/controls/layout.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
 #include "shell/controls/text_box.h"
 #include "shell/random.h"
-#include "shell/record_file.h"
+#include "shell/record_entry.h"
 
 namespace {
 
-constexpr RecordScheme records{"rcfis.dat", 0x5C, FisarmonicaRules::recordWidth};
+constexpr Rgb felt{0, 192, 0};
+constexpr Rgb ink{0, 0, 0};
+constexpr Rgb cream{255, 255, 192};
+constexpr Rgb gold{255, 215, 0};
+constexpr Rgb navy{0, 0, 128};
 
-constexpr int cardWidth = 1065;
-constexpr int cardHeight = 1440;
-constexpr int columnLeft[6] = {240, 1440, 2640, 3840, 5040, 6240};
-const QColor felt(0, 192, 0);
-const QColor ink(0, 0, 0);
-const QColor cream(255, 255, 192);
+constexpr const char* rulesText =
+    "Il gioco consiste nello spostare i vari mazzetti in un unico mazzo. "
+    "Per fare questo potrete muovere la carta situata più a destra su quella "
+    "di sinistra, rispettando le seguenti regole: Potrete muovere la carta "
+    "solo se ha lo stesso valore o lo stesso seme e solo se queste si trovino "
+    "ad un massimo di 3 carte di distanza. La soluzione del gioco è giuducata "
+    "molto rara...se non quasi impossibile!";
+
+// The row's twelve places lie in two rows of six.
+constexpr ControlSpec fisarmonicaControls[] = {
+    picture("carteF", 240, 240, 1065, 1440).array(FisarmonicaRules::places, 6, 1200, 1560),
+    rectangle("maschera", 240, 240, 1095, 1455).array(FisarmonicaRules::places, 6, 1200, 1560).border({255, 255, 0}, 3).hidden(),
+    picture("MazzoI", 1560, 3720, 1065, 1440),
+    label("Label2", 360, 3720, 0, 0, "Mazzo").font(10, true),
+    label("Label1", 480, 4080, 0, 0, "52").font(14, true),
+    roundedRectangle("term1", 360, 4815, 975, 375).fill(cream).border(ink, 2),
+    button("term2", 360, 4815, 975, 375, "Finito").font(10, true),
+    label("Label4", 2880, 3480, 0, 0, "Regole").font(10, true),
+    label("Label3", 2880, 3780, 4440, 1680, rulesText).align(Qt::AlignJustify | Qt::AlignTop),
+    label("Label5", 240, 5550, 0, 0, "Record:").font(10, true),
+    label("record", 1200, 5550, 0, 0).font(10, true),
+    label("Label6", 1560, 5550, 0, 0, "Mazzetti - ").font(10, true),
+    label("nome", 2760, 5550, 0, 0).font(10, true),
+    // One plaque behind both win captions: the back and its gold inner frame. The captions' places
+    // overlap: the first keeps to the top of its place, the second to the bottom.
+    roundedRectangle("vinto2", 1740, 375, 3855, 1005).fill(navy).border(ink, 2),
+    roundedRectangle("vinto1", 1800, 435, 3735, 885).border(gold, 2),
+    label("vinto3", 1920, 435, 3495, 615, "COMPLIMENTI!!!!").font(18, true).fore(gold).align(Qt::AlignHCenter | Qt::AlignTop),
+    label("vinto4", 1800, 825, 3735, 495, "Solitario RIUSCITO").font(14, true).fore(gold).align(Qt::AlignHCenter | Qt::AlignBottom),
+    textBox("rci", 3000, 2760, 1695, 285).length(RecordFile::nameLength),
+};
 
 } // namespace
 
-Fisarmonica::Fisarmonica(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Fisarmonica"), QStringLiteral("La Fisarmonica - TOA-TOA Games"), 7560, 6000, felt),
-      random_(std::move(random)), rules_(*random_)
+FisarmonicaWindow::FisarmonicaWindow(std::unique_ptr<Random> random)
+    : GameWindow(QStringLiteral("Fisarmonica"), QStringLiteral("La Fisarmonica - TOA-TOA Games"), 7560, 6000, qcolour(felt)),
+      random_(std::move(random)), rules_(*random_), record_(FisarmonicaRules::recordRules())
 {
     QWidget* area = client();
+    const Form form(area, fisarmonicaControls);
+    carteF_ = form.pictures("carteF");
+    maschera_ = form.shapes("maschera");
+    MazzoI_ = form.picture(QStringLiteral("MazzoI"));
+    Label1_ = form.label(QStringLiteral("Label1"));
+    term1_ = form.shape(QStringLiteral("term1"));
+    term2_ = form.label(QStringLiteral("term2"));
+    record_label_ = form.label(QStringLiteral("record"));
+    nome_ = form.label(QStringLiteral("nome"));
+    for (const char* name : {"vinto2", "vinto1", "vinto3", "vinto4"})
+        vinto_.push_back(form.widget(QString::fromLatin1(name)));
+    rci_ = form.textBox(QStringLiteral("rci"));
+
     for (int i = 0; i < FisarmonicaRules::places; ++i) {
-        const QRect place(columnLeft[i % 6], i < 6 ? 240 : 1800, cardWidth, cardHeight);
-        auto* card = new PictureBox(area, arrayName("carteF", i), place);
+        PictureBox* card = carteF_[static_cast<std::size_t>(i)];
         connect(card, &PictureBox::clicked, this, [this, i] { carteF_Click(i); });
         connect(card, &PictureBox::mouseMoved, this, [this, i] { carteF_MouseMove(i); });
-        carteF_.push_back(card);
     }
-    for (int i = 0; i < FisarmonicaRules::places; ++i) {
-        const QRect place(columnLeft[i % 6], i < 6 ? 240 : 1800, 1095, 1455);
-        auto* frame = new Shape(area, arrayName("maschera", i), place);
-        frame->setBorder(QColor(255, 255, 0), 3);
-        frame->hide();
-        maschera_.push_back(frame);
-    }
-
-    MazzoI_ = new PictureBox(area, QStringLiteral("MazzoI"), QRect(1560, 3720, cardWidth, cardHeight));
-    connect(MazzoI_, &PictureBox::clicked, this, &Fisarmonica::MazzoI_Click);
-    connect(MazzoI_, &PictureBox::mouseMoved, this, &Fisarmonica::MazzoI_MouseMove);
-    new Label(area, QStringLiteral("Label2"), QRect(360, 3720, 0, 0), QStringLiteral("Mazzo"), 10, true);
-    Label1_ = new Label(area, QStringLiteral("Label1"), QRect(480, 4080, 0, 0), QStringLiteral("52"), 14, true);
-
-    term1_ = new Shape(area, QStringLiteral("term1"), QRect(360, 4815, 975, 375), Shape::Kind::RoundedRectangle);
-    term1_->setFill(cream);
-    term1_->setBorder(ink, 2);
-    term2_ = new Label(area, QStringLiteral("term2"), QRect(360, 4815, 975, 375), QStringLiteral("Finito"), 10, true);
-    term2_->setAlignment(Qt::AlignCenter);
-    connect(term2_, &Label::clicked, this, &Fisarmonica::term2_Click);
+    connect(MazzoI_, &PictureBox::clicked, this, &FisarmonicaWindow::MazzoI_Click);
+    connect(MazzoI_, &PictureBox::mouseMoved, this, &FisarmonicaWindow::MazzoI_MouseMove);
+    connect(term2_, &Label::clicked, this, &FisarmonicaWindow::term2_Click);
     connect(term2_, &Label::mouseMoved, this, [this] { setPointer(term2_, Pointer::Hand); });
-
-    new Label(area, QStringLiteral("Label4"), QRect(2880, 3480, 0, 0), QStringLiteral("Regole"), 10, true);
-    auto* rulesText = new Label(area, QStringLiteral("Label3"), QRect(2880, 3780, 4440, 1680),
-                                QStringLiteral("Il gioco consiste nello spostare i vari mazzetti in un unico mazzo. "
-                                               "Per fare questo potrete muovere la carta situata più a destra su quella "
-                                               "di sinistra, rispettando le seguenti regole: Potrete muovere la carta "
-                                               "solo se ha lo stesso valore o lo stesso seme e solo se queste si trovino "
-                                               "ad un massimo di 3 carte di distanza. La soluzione del gioco è giuducata "
-                                               "molto rara...se non quasi impossibile!"),
-                                8);
-    rulesText->setAlignment(Qt::AlignJustify | Qt::AlignTop);
-
-    new Label(area, QStringLiteral("Label5"), QRect(240, 5550, 0, 0), QStringLiteral("Record:"), 10, true);
-    record_label_ = new Label(area, QStringLiteral("record"), QRect(1200, 5550, 0, 0), {}, 10, true);
-    new Label(area, QStringLiteral("Label6"), QRect(1560, 5550, 0, 0), QStringLiteral("Mazzetti - "), 10, true);
-    nome_ = new Label(area, QStringLiteral("nome"), QRect(2760, 5550, 0, 0), {}, 10, true);
-
-    // One plaque behind both win labels: the back and its gold inner frame.
-    vinto2_ = new Shape(area, QStringLiteral("vinto2"), QRect(1740, 375, 3855, 1005), Shape::Kind::RoundedRectangle);
-    vinto2_->setFill(QColor(0, 0, 128));
-    vinto2_->setBorder(QColor(0, 0, 0), 2);
-    vinto1_ = new Shape(area, QStringLiteral("vinto1"), QRect(1800, 435, 3735, 885), Shape::Kind::RoundedRectangle);
-    vinto1_->setBorder(QColor(255, 215, 0), 2);
-    // The two labels' places overlap: the first keeps to the top of its place, the second to the bottom.
-    vinto3_ = new Label(area, QStringLiteral("vinto3"), QRect(1920, 435, 3495, 615), QStringLiteral("COMPLIMENTI!!!!"), 18, true);
-    vinto4_ = new Label(area, QStringLiteral("vinto4"), QRect(1800, 825, 3735, 495), QStringLiteral("Solitario RIUSCITO"), 14, true);
-    vinto3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    vinto4_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    for (Label* win : {vinto3_, vinto4_})
-        win->setForeColour(QColor(255, 215, 0));
 
     gover_ = std::make_unique<Banner>(area, QStringLiteral("gover3"), QStringLiteral("gover1"), QStringLiteral("gover2"),
                                       QRect(2520, 1485, 2535, 615), QStringLiteral("Game Over"),
@@ -96,29 +89,27 @@ Fisarmonica::Fisarmonica(std::unique_ptr<Random> random)
     record3_ = std::make_unique<Banner>(area, QStringLiteral("record3"), QStringLiteral("record1"), QStringLiteral("record2"),
                                         QRect(2280, 2325, 3135, 495), QStringLiteral("Nuovo RECORD"),
                                         BannerLook{QColor(255, 255, 0), QColor(160, 0, 0), QColor(0, 0, 0), 14, true});
-    rci_ = new TextBox(area, QStringLiteral("rci"), QRect(3000, 2760, 1695, 285), RecordFile::nameLength);
-    connect(rci_, &TextBox::keyPress, this, &Fisarmonica::rci_KeyPress);
+    rci_->raise();
+    entry_ = new RecordEntry(*this, *rci_, record_);
+    connect(entry_, &RecordEntry::written, this, &FisarmonicaWindow::rci_Written);
 
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova Partita"), QKeySequence(QStringLiteral("Ctrl+N")),
                 QKeySequence(QStringLiteral("Ctrl+E")));
     Form_Load();
 }
 
-Fisarmonica::~Fisarmonica() = default;
+FisarmonicaWindow::~FisarmonicaWindow() = default;
 
-void Fisarmonica::Form_Load() { Nuova_Click(); }
+void FisarmonicaWindow::Form_Load() { Nuova_Click(); }
 
-void Fisarmonica::LeggiRecord()
+void FisarmonicaWindow::LeggiRecord()
 {
-    const RecordText text = recordFile(records).read();
-    const int stored = FisarmonicaRules::storedRecord(text.value);
-    record_ = stored > 0 ? stored : FisarmonicaRules::defaultRecord;
-    nome_->setCaption(stored > 0 ? codepage::fromWestern(text.name)
-                                 : QString::fromLatin1(FisarmonicaRules::defaultRecordName));
-    record_label_->setCaption(QString::number(record_));
+    record_.read(recordDirectory());
+    nome_->setCaption(codepage::fromWestern(record_.holder()));
+    record_label_->setCaption(QString::fromStdString(record_.valueCaption()));
 }
 
-void Fisarmonica::Nuova_Click()
+void FisarmonicaWindow::Nuova_Click()
 {
     LeggiRecord();
     for (Shape* frame : maschera_)
@@ -127,17 +118,16 @@ void Fisarmonica::Nuova_Click()
     term2_->hide();
     gover_->setVisible(false);
     record3_->setVisible(false);
-    for (QWidget* win : std::initializer_list<QWidget*>{vinto1_, vinto2_, vinto3_, vinto4_})
+    for (QWidget* win : vinto_)
         win->hide();
-    rci_->hide();
-    rci_->setEnabled(true);
+    entry_->withdraw();
     Label1_->setCaption(QStringLiteral("52"));
     MazzoI_->setPicture(pictures::redBack);
     rules_.Nuova();
     showRow();
 }
 
-void Fisarmonica::showRow()
+void FisarmonicaWindow::showRow()
 {
     for (int i = 0; i < FisarmonicaRules::places; ++i) {
         carteF_[static_cast<std::size_t>(i)]->setPicture(rules_.picture(i));
@@ -145,7 +135,7 @@ void Fisarmonica::showRow()
     }
 }
 
-void Fisarmonica::MazzoI_Click()
+void FisarmonicaWindow::MazzoI_Click()
 {
     if (rules_.deckEmpty()) {
         MazzoI_->setPicture(pictures::emptyPlace);
@@ -162,20 +152,20 @@ void Fisarmonica::MazzoI_Click()
     showRow();
 }
 
-void Fisarmonica::carteF_Click(int index)
+void FisarmonicaWindow::carteF_Click(int index)
 {
     rules_.click(index);
     showRow();
 }
 
-void Fisarmonica::carteF_MouseMove(int index)
+void FisarmonicaWindow::carteF_MouseMove(int index)
 {
     setPointer(carteF_[static_cast<std::size_t>(index)], rules_.place(index).isEmpty() ? Pointer::Arrow : Pointer::Hand);
 }
 
-void Fisarmonica::MazzoI_MouseMove() { setPointer(MazzoI_, rules_.deckEmpty() ? Pointer::Arrow : Pointer::Hand); }
+void FisarmonicaWindow::MazzoI_MouseMove() { setPointer(MazzoI_, rules_.deckEmpty() ? Pointer::Arrow : Pointer::Hand); }
 
-void Fisarmonica::term2_Click()
+void FisarmonicaWindow::term2_Click()
 {
     if (!term2_->isVisible())
         return;
@@ -184,27 +174,23 @@ void Fisarmonica::term2_Click()
     const int piles = rules_.finish();
     gover_->setVisible(true);
     if (rules_.isWin()) {
-        for (QWidget* win : std::initializer_list<QWidget*>{vinto2_, vinto1_, vinto3_, vinto4_}) {
+        for (QWidget* win : vinto_) {
             win->show();
             win->raise();
         }
     }
-    if (record_ > piles) {
+    if (record_.isBeatenBy(piles)) {
         record3_->setVisible(true);
-        rci_->show();
-        rci_->raise();
-        rci_->setFocus();
+        entry_->offer(piles);
     }
 }
 
-void Fisarmonica::rci_KeyPress(int keyAscii)
+// The record line shows the new holder at once; its count waits for the next game's reading. A record
+// file that cannot be written costs the record, never the game: the line then shows what the file holds.
+void FisarmonicaWindow::rci_Written(bool ok)
 {
-    if (keyAscii != 13 || !rci_->isEnabled())
-        return;
-    const std::string name = takeRecordName(*rci_);
-    nome_->setCaption(codepage::fromWestern(name));
-    // A record file that cannot be written costs the record, never the game: the record line then
-    // shows what the file still holds.
-    if (!recordFile(records).write(name, FisarmonicaRules::recordValueText(rules_.pileCount())))
+    if (ok)
+        nome_->setCaption(codepage::fromWestern(record_.holder()));
+    else
         LeggiRecord();
 }

@@ -3,6 +3,7 @@
 
 #include "games/fisarmonica/fisarmonica_rules.h"
 #include "shell/game_window.h"
+#include "shell/record_slot.h"
 
 #include <memory>
 #include <vector>
@@ -11,25 +12,24 @@ class Banner;
 class Label;
 class PictureBox;
 class Random;
+class RecordEntry;
 class Shape;
 class TextBox;
 
-class Fisarmonica : public GameWindow {
+class FisarmonicaWindow : public GameWindow {
     Q_OBJECT
 public:
     // The window deals from `random`; it keeps it for as long as it lives.
-    explicit Fisarmonica(std::unique_ptr<Random> random);
-    ~Fisarmonica() override;
+    explicit FisarmonicaWindow(std::unique_ptr<Random> random);
+    ~FisarmonicaWindow() override;
 
     const FisarmonicaRules& rules() const { return rules_; }
+    bool isConsistent() const override { return rules_.isConsistent(); }
 
     void Nuova_Click();
     void MazzoI_Click();
     void carteF_Click(int index);
     void term2_Click();
-    void rci_KeyPress(int keyAscii);
-
-    bool isConsistent() const override { return rules_.isConsistent(); }
 
 protected:
     void newGame() override { Nuova_Click(); }
@@ -40,10 +40,11 @@ private:
     void showRow();
     void carteF_MouseMove(int index);
     void MazzoI_MouseMove();
+    void rci_Written(bool ok);
 
     std::unique_ptr<Random> random_;
     FisarmonicaRules rules_;
-    int record_ = FisarmonicaRules::defaultRecord;
+    RecordSlot record_;
 
     std::vector<PictureBox*> carteF_;
     std::vector<Shape*> maschera_;
@@ -53,11 +54,9 @@ private:
     Label* term2_;
     std::unique_ptr<Banner> gover_;
     std::unique_ptr<Banner> record3_;
-    Shape* vinto1_;
-    Shape* vinto2_;
-    Label* vinto3_;
-    Label* vinto4_;
+    std::vector<QWidget*> vinto_; // the plaque and its two captions
     TextBox* rci_;
+    RecordEntry* entry_;
     Label* record_label_;
     Label* nome_;
 };

@@ -24,12 +24,7 @@ MargheritaRules::Deck MargheritaRules::orderedDeck()
 MargheritaRules::Deck MargheritaRules::metticarte(Random& random)
 {
     Deck deck = orderedDeck();
-    for (int swap = 0; swap < shuffleSwaps; ++swap) {
-        // Two separate draws, first a then b, so a seed always gives the same deal.
-        const int a = random.pick(cellCount);
-        const int b = random.pick(cellCount);
-        std::swap(deck[a], deck[b]);
-    }
+    swapShuffle(deck, shuffleSwaps, random);
     return deck;
 }
 
@@ -99,11 +94,6 @@ bool MargheritaRules::isFramed(int i) const
     return lastTurned_ >= 0 && states_[i] == CellState::Reachable;
 }
 
-std::string MargheritaRules::twoDigits(int n)
-{
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
 bool MargheritaRules::isOver() const
 {
     return std::none_of(states_.begin(), states_.end(),
@@ -115,45 +105,33 @@ bool MargheritaRules::isSuccess() const
     return isOver() && turnedCount_ >= successCount;
 }
 
-bool MargheritaRules::isNewRecord() const
-{
-    return isOver() && turnedCount_ > recordCount_;
-}
+MargheritaEnd MargheritaRules::end() const { return {isOver(), isSuccess()}; }
 
-MargheritaEnd MargheritaRules::end() const
-{
-    return {isOver(), isSuccess(), isNewRecord()};
-}
-
-void MargheritaRules::takeRecord(std::string_view name, std::string_view valueText)
-{
-    recordCount_ = recordCountFrom(valueText);
-    recordName_ = recordCount_ > 0 ? std::string(name) : std::string(defaultRecordName);
-}
-
-std::string MargheritaRules::recordValueText(int count)
-{
-    std::string text = std::to_string(count);
-    if (text.size() < recordWidth)
-        text.insert(0, recordWidth - text.size(), ' ');
-    return text;
-}
+std::string MargheritaRules::recordValueText(int count) { return text::rightAligned(count, recordWidth); }
 
 int MargheritaRules::recordCountFrom(std::string_view valueText)
 {
-    // A value cut short belongs to a damaged file, which holds no record.
+    // A value cut short belongs to a damaged file, which holds no record; so does a negative one.
     if (valueText.size() < recordWidth)
         return 0;
-    const std::string_view value = valueText.substr(0, recordWidth);
-    std::size_t at = value.find_first_not_of(' ');
-    if (at == std::string_view::npos || value[at] == '-')
-        return 0;
-    if (value[at] == '+')
-        ++at;
-    int count = 0;
-    for (; at < value.size() && value[at] >= '0' && value[at] <= '9'; ++at)
-        count = count * 10 + (value[at] - '0');
-    return count;
+    const long long count = text::readSignedNumber(valueText.substr(0, recordWidth)).value_or(0);
+    return count > 0 ? static_cast<int>(count) : 0;
+}
+
+RecordRules MargheritaRules::recordRules()
+{
+    RecordRules rules;
+    rules.scheme = {"rcmgh.dat", 0xB7, recordWidth};
+    rules.better = RecordRules::Better::Higher;
+    rules.defaultValue = 0;
+    rules.defaultHolder = std::string(defaultRecordName);
+    rules.store = [](long long count) { return recordValueText(static_cast<int>(count)); };
+    rules.load = [](std::string_view value) -> std::optional<long long> {
+        const int count = recordCountFrom(value);
+        return count > 0 ? std::optional<long long>(count) : std::nullopt;
+    };
+    rules.show = [](long long count) { return text::twoDigits(count); };
+    return rules;
 }
 
 bool MargheritaRules::isConsistent() const

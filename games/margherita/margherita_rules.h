@@ -1,6 +1,9 @@
 // Margherita without its window: the 4 x 10 table, the deal, turning cards along the suits' directions, the end and the record.
 #pragma once
 
+#include "shell/record_slot.h"
+#include "shell/text_formats.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -19,9 +22,8 @@ struct MargheritaCard {
 
 // What the end banners show once no card can be turned.
 struct MargheritaEnd {
-    bool over = false;      // "MOSSE TERMINATE", and the game-over flag is 1
-    bool success = false;   // "GIOCO RIUSCITO"
-    bool newRecord = false; // "NUOVO RECORD" and the name entry
+    bool over = false;    // "MOSSE TERMINATE", and the game-over flag is 1
+    bool success = false; // "GIOCO RIUSCITO"
 };
 
 class MargheritaRules {
@@ -71,29 +73,21 @@ public:
     int lastTurned() const { return lastTurned_; }
 
     int turnedCount() const { return turnedCount_; }
-    std::string turnedText() const { return twoDigits(turnedCount_); }
-    // "05" below 10, the plain number from 10 on.
-    static std::string twoDigits(int n);
+    std::string turnedText() const { return text::twoDigits(turnedCount_); }
 
     // The table holds the forty cards once each, and the count of turned cards is the turned cells'.
     bool isConsistent() const;
 
     bool isOver() const;
     bool isSuccess() const;
-    bool isNewRecord() const;
     MargheritaEnd end() const;
-
-    // The record as read at the start of a game: the holder's name and the value text that follows
-    // it in the record file. A value that is not a positive number gives the default record.
-    void takeRecord(std::string_view name, std::string_view valueText);
-    const std::string& recordName() const { return recordName_; }
-    int recordCount() const { return recordCount_; }
-    std::string recordText() const { return twoDigits(recordCount_); }
 
     // The value written after the name: the count right-aligned in recordWidth characters (" 7", "15").
     static std::string recordValueText(int count);
     // The record count a value text stands for; 0 when it is not a positive number.
     static int recordCountFrom(std::string_view valueText);
+    // How the most cards turned are kept in "rcmgh.dat": shown in two digits, "CPU" and "00" without one.
+    static RecordRules recordRules();
 
 private:
     Random& random_;
@@ -101,6 +95,4 @@ private:
     std::array<CellState, cellCount> states_{};
     int turnedCount_ = 0;
     int lastTurned_ = -1;
-    std::string recordName_{defaultRecordName};
-    int recordCount_ = 0;
 };

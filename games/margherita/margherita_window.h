@@ -3,6 +3,7 @@
 
 #include "games/margherita/margherita_rules.h"
 #include "shell/game_window.h"
+#include "shell/record_slot.h"
 
 #include <memory>
 #include <vector>
@@ -11,6 +12,7 @@ class Banner;
 class Label;
 class PictureBox;
 class Random;
+class RecordEntry;
 class Shape;
 class TextBox;
 
@@ -27,7 +29,6 @@ public:
 
     void inizia_Click();
     void carte_Click(int index);
-    void rci_KeyPress(int keyAscii);
 
     bool isConsistent() const override { return rules_.isConsistent(); }
 
@@ -43,9 +44,11 @@ private:
     void showEnd();
     void ctrlrec();
     void showRecordEntry(bool visible);
+    void rci_Written(bool ok);
 
     std::unique_ptr<Random> random_;
     MargheritaRules rules_;
+    RecordSlot record_;
     int gameOver_ = 0;
 
     std::vector<PictureBox*> carte_;
@@ -60,4 +63,5 @@ private:
     Label* ast1_;
     Label* ast2_;
     TextBox* rci_;
+    RecordEntry* entry_;
 };

@@ -2,16 +2,28 @@
 #include "games/poker/poker_game.h"
 
 #include "shell/card_pictures.h"
+#include "shell/text_formats.h"
 
-std::string pokerCreditsText(int credits)
-{
-    return (credits < 10 ? "0" : "") + std::to_string(credits);
-}
+#include <algorithm>
 
-std::string pokerScoreText(int score)
+namespace {
+// Six digits cannot hold a million: such a score is kept as the highest they can.
+constexpr long long largestStored = 999999;
+} // namespace
+
+RecordRules pokerRecordRules()
 {
-    const std::string digits = std::to_string(score);
-    return digits.size() >= 6 ? digits : std::string(6 - digits.size(), '0') + digits;
+    RecordRules rules{{"rcpkr.dat", 0xB7, pokerScoreDigits},
+                      RecordRules::Better::Higher,
+                      0,
+                      "CPU",
+                      [](long long v) { return text::zeroPadded(std::clamp(v, 0LL, largestStored), pokerScoreDigits); },
+                      [](std::string_view s) { return text::readNumber(s); }};
+    // The record line shows the name up to its first blank.
+    rules.holderCaption = [](std::string_view name) { return std::string(name.substr(0, name.find(' '))); };
+    rules.shortFileKeepsHolder = true;
+    rules.nameWithoutValueCounts = true;
+    return rules;
 }
 
 PokerGame::PokerGame(Random& random) : hand_(random) {}
@@ -24,10 +36,9 @@ std::vector<PokerStep> PokerGame::nuovaPartita()
     winPoints_ = 0;
     lastCode_ = HandCode::None;
     over_ = false;
-    std::vector<PokerStep> steps{
-        PokerStep::caption(PokerStep::Kind::Credits, pokerCreditsText(credits_)),
-        PokerStep::caption(PokerStep::Kind::Score, pokerScoreText(score_)),
-    };
+    std::vector<PokerStep> steps;
+    showCredits(steps);
+    showScore(steps);
     dealNextHand(steps);
     return steps;
 }
@@ -58,11 +69,11 @@ std::vector<PokerStep> PokerGame::controlla()
     } else {
         --credits_;
     }
-    steps.push_back(PokerStep::caption(PokerStep::Kind::Credits, pokerCreditsText(credits_)));
-    steps.push_back(PokerStep::banner(handMessage(lastCode_), paid ? winColour : lossColour));
+    showCredits(steps);
+    steps.push_back(PokerStep::banner(handMessage(lastCode_), paid ? PokerStep::Message::Win : PokerStep::Message::Loss));
     if (paid) {
         score_ += winPoints_;
-        steps.push_back(PokerStep::caption(PokerStep::Kind::Score, pokerScoreText(score_)));
+        showScore(steps);
     }
 
     if (credits_ == 0) {
@@ -91,21 +102,31 @@ void PokerGame::payBonus(std::vector<PokerStep>& steps)
     }
     if (bonus == 0)
         return;
-    steps.push_back(PokerStep::banner("Hai Vinto " + std::to_string(bonus) + " Crediti", bonusColour));
+    steps.push_back(PokerStep::banner("Hai Vinto " + std::to_string(bonus) + " Crediti", PokerStep::Message::Bonus));
     credits_ += bonus;
-    steps.push_back(PokerStep::caption(PokerStep::Kind::Credits, pokerCreditsText(credits_)));
+    showCredits(steps);
 }
 
 void PokerGame::endGame(std::vector<PokerStep>& steps)
 {
     over_ = true;
-    steps.push_back(PokerStep::banner("GAME OVER", gameOverColour));
+    steps.push_back(PokerStep::banner("GAME OVER", PokerStep::Message::GameOver));
     if (isNewRecord())
         steps.push_back(PokerStep::plain(PokerStep::Kind::NewRecord));
     hand_.ripulisci();
     for (int i = 0; i < PokerHand::size; ++i)
         steps.push_back(PokerStep::card(i, pictures::redBack));
     steps.push_back(PokerStep::plain(PokerStep::Kind::CardsDisabled));
+}
+
+void PokerGame::showCredits(std::vector<PokerStep>& steps) const
+{
+    steps.push_back(PokerStep::caption(PokerStep::Kind::Credits, text::twoDigits(credits_)));
+}
+
+void PokerGame::showScore(std::vector<PokerStep>& steps) const
+{
+    steps.push_back(PokerStep::caption(PokerStep::Kind::Score, text::zeroPadded(score_, pokerScoreDigits)));
 }
 
 void PokerGame::dealNextHand(std::vector<PokerStep>& steps)

@@ -3,24 +3,18 @@
 
 #include "games/poker/poker_evaluation.h"
 #include "games/poker/poker_hand.h"
-#include "games/poker/poker_record.h"
 #include "games/poker/poker_step.h"
+#include "shell/record_slot.h"
 
-#include <string>
 #include <vector>
 
 class Random;
 
-// Fill colours of the message panel, one per kind of message.
-inline constexpr Rgb winColour{255, 128, 128};
-inline constexpr Rgb lossColour{128, 128, 255};
-inline constexpr Rgb gameOverColour{192, 0, 0};
-inline constexpr Rgb bonusColour{192, 192, 0};
+// The score is shown, and the record kept, in six digits.
+inline constexpr int pokerScoreDigits = 6;
 
-// "09" below ten, the number itself from ten on.
-std::string pokerCreditsText(int credits);
-// Six digits with leading zeros; a longer score is written in full.
-std::string pokerScoreText(int score);
+// The record file "rcpkr.dat": the highest score, in six digits, and who made it.
+RecordRules pokerRecordRules();
 
 class PokerGame {
 public:
@@ -30,9 +24,8 @@ public:
 
     explicit PokerGame(Random& random);
 
-    // The record read at the start of each game; the game is measured against it when it ends.
-    void setRecord(const PokerRecord& record) { record_ = record; }
-    const PokerRecord& record() const { return record_; }
+    // The record's value, read at the start of each game; the game is measured against it when it ends.
+    void setRecord(long long value) { record_ = value; }
 
     // A fresh game: ten credits, no score, the first hand dealt.
     std::vector<PokerStep> nuovaPartita();
@@ -54,17 +47,17 @@ public:
     // The game-over flag: chooses the wording of the question on leaving.
     bool isOver() const { return over_; }
     // A finished game beats the record only with a strictly higher score.
-    bool isNewRecord() const { return over_ && score_ > record_.value; }
-    // The score as the record file keeps it, and as `recpk` shows it after the name is entered.
-    std::string recordValueText() const { return pokerRecordValueText(score_); }
+    bool isNewRecord() const { return over_ && score_ > record_; }
 
 private:
     void payBonus(std::vector<PokerStep>& steps);
     void endGame(std::vector<PokerStep>& steps);
     void dealNextHand(std::vector<PokerStep>& steps);
+    void showCredits(std::vector<PokerStep>& steps) const;
+    void showScore(std::vector<PokerStep>& steps) const;
 
     PokerHand hand_;
-    PokerRecord record_;
+    long long record_ = 0;
     int credits_ = startCredits;
     int score_ = 0;
     int bonusThreshold_ = bonusStep;

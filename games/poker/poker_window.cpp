@@ -1,169 +1,170 @@
 // The Poker window: lays out the table and plays back, one by one, what the rules say the player sees.
 #include "games/poker/poker_window.h"
 
-#include "shell/card_pictures.h"
 #include "shell/codepage.h"
 #include "shell/controls/banner.h"
+#include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
+#include "shell/controls/layout.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
 #include "shell/controls/text_box.h"
 #include "shell/random.h"
-#include "shell/record_file.h"
+#include "shell/record_entry.h"
 #include "shell/waits.h"
 
 namespace {
 
-constexpr RecordScheme records{"rcpkr.dat", 0xB7, pokerRecordValueWidth};
-
 constexpr int positions = PokerHand::size;
 constexpr int rows = 8;
-constexpr int cardTop = 3840;
-constexpr int cardWidth = 975;
-constexpr int cardHeight = 1455;
-constexpr int cardLeft(int i) { return 360 + 1080 * i; }
-// maspo(k) lies on the row of the hand with code k + 1; the rows run from the top hand down.
-constexpr int highlightTop[rows] = {2890, 2520, 2160, 1800, 1440, 1080, 720, 360};
 
-const QColor felt(0, 96, 48);
-const QColor white(255, 255, 255);
-const QColor black(0, 0, 0);
-const QColor gold(255, 204, 0);
-const QColor navy(0, 0, 112);
-const QColor yellow(255, 255, 0);
-const QColor darkRed(176, 0, 0);
-const QColor paper(255, 255, 208);
+constexpr Rgb felt{0, 96, 48};
+constexpr Rgb white{255, 255, 255};
+constexpr Rgb black{0, 0, 0};
+constexpr Rgb gold{255, 204, 0};
+constexpr Rgb navy{0, 0, 112};
+constexpr Rgb yellow{255, 255, 0};
+constexpr Rgb darkRed{176, 0, 0};
+constexpr Rgb paper{255, 255, 208};
 
-const QString rulesText = QStringLiteral(
-    "Questo Poker in solitario, ha le stesse regole di un normale Video Poker (dove la vincita minima aprte da una "
-    "coppia di J, Q, K o A), ma con delle aggiunte.Partirete con 10 Crediti che diminuiranno di 1 ogni volta che "
-    "perderete.Ogni 1000 Punti raggiunti, vi verranno dati altri e 5 Crediti. Il gioco finisce quando avrete finito i "
-    "Crediti.");
+// The message panel's face, one colour for each kind of message.
+constexpr Rgb messageColour(PokerStep::Message message)
+{
+    switch (message) {
+    case PokerStep::Message::Win:
+        return {255, 128, 128};
+    case PokerStep::Message::Loss:
+        return {128, 128, 255};
+    case PokerStep::Message::GameOver:
+        return {192, 0, 0};
+    case PokerStep::Message::Bonus:
+        return {192, 192, 0};
+    }
+    return {};
+}
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+// The pay table's lit row, and the caption it lies under; the rows run from the top hand down.
+constexpr ControlSpec litRow(const char* name, int top)
+{
+    return rectangle(name, 240, top, 5415, 255).fill(darkRed).border(yellow).hidden();
+}
+// The blanks in each caption set its points apart: the caption must stay on one line.
+constexpr ControlSpec payRow(const char* name, int top)
+{
+    return label(name, 360, top, 5235, 255).font(10, true).oneLine().align(Qt::AlignLeft | Qt::AlignVCenter).fore(yellow);
+}
+constexpr ControlSpec whiteLabel(const char* name, int l, int t, int w, int h, const char* caption, double size)
+{
+    return label(name, l, t, w, h, caption).font(size, true).fore(white);
+}
+constexpr ControlSpec recordLine(const char* name, int l, int t, int w, const char* caption)
+{
+    return whiteLabel(name, l, t, w, 375, caption, 12).align(Qt::AlignHCenter | Qt::AlignTop);
+}
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+constexpr ControlSpec pokerControls[] = {
+    // The pay table: a dark board with the eight rows, the paid row lit behind its caption.
+    rectangle("tabella", 120, 240, 5655, 3030).fill(navy).border(gold, 2),
+    // maspo(k) lies on the row of the hand with code k + 1.
+    litRow("maspo(0)", 2890), litRow("maspo(1)", 2520), litRow("maspo(2)", 2160), litRow("maspo(3)", 1800),
+    litRow("maspo(4)", 1440), litRow("maspo(5)", 1080), litRow("maspo(6)", 720), litRow("maspo(7)", 360),
+    payRow("winner(0)", 360), payRow("winner(1)", 720), payRow("winner(2)", 1080), payRow("winner(3)", 1440),
+    payRow("winner(4)", 1800), payRow("winner(5)", 2160), payRow("winner(6)", 2520), payRow("winner(7)", 2890),
 
-QColor colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+    picture("CarteP", 360, 3840, 975, 1455).array(positions, positions, 1080),
+    roundedRectangle("mascherp", 360, 3840, 975, 1455).array(positions, positions, 1080)
+        .fill({0, 0, 0, 110}).border({255, 64, 64}, 3).hidden(),
+    label("tieni", 360, 5350, 975, 255, "Scarta").array(positions, positions, 1080)
+        .font(9, true).align(Qt::AlignCenter).fore(yellow).hidden(),
+
+    roundedRectangle("gioca", 2280, 5655, 1455, 375).fill(gold).border(black, 2),
+    button("Label1", 2280, 5700, 1455, 255, "Gioca").font(10, true),
+
+    whiteLabel("Label2(0)", 240, 6120, 0, 0, "Punteggio:", 10),
+    whiteLabel("xxx", 1440, 6120, 975, 255, "000000", 10),
+    whiteLabel("Label2(1)", 4200, 6120, 0, 0, "Crediti:", 10),
+    whiteLabel("crd", 5040, 6120, 735, 255, "10", 10),
+
+    whiteLabel("Label4", 6000, 240, 0, 0, "Regole", 11),
+    label("Label3", 6000, 600, 1800, 4200,
+          "Questo Poker in solitario, ha le stesse regole di un normale Video Poker (dove la vincita minima aprte da "
+          "una coppia di J, Q, K o A), ma con delle aggiunte.Partirete con 10 Crediti che diminuiranno di 1 ogni "
+          "volta che perderete.Ogni 1000 Punti raggiunti, vi verranno dati altri e 5 Crediti. Il gioco finisce "
+          "quando avrete finito i Crediti.").fore(white),
+    recordLine("Label5", 6120, 4950, 1575, "RECORD").fore(gold),
+    recordLine("recpk", 6120, 5400, 1575, "000000"),
+    recordLine("nome", 6000, 5880, 1695, "CPU"),
+
+    rectangle("rc2", 1680, 5160, 2895, 900).fill(black).hidden(),
+    rectangle("rc1", 1560, 5040, 2895, 900).fill(paper).border(darkRed, 2).hidden(),
+    // The caption keeps to the top of its place, clear of the name box that overlaps its lower part.
+    label("rct", 1680, 5160, 2655, 495, "NUOVO RECORD").font(14, true).align(Qt::AlignHCenter | Qt::AlignTop)
+        .fore({255, 0, 0}).hidden(),
+    textBox("rci", 2160, 5520, 1695, 285).hidden(),
+};
+
+QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-Pokerfrm::Pokerfrm(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Pokerfrm"), QStringLiteral("Poker - TOA-TOA Games"), 7920, 6600, felt),
-      random_(std::move(random)), game_(*random_)
+PokerWindow::PokerWindow(std::unique_ptr<Random> random)
+    : GameWindow(QStringLiteral("Pokerfrm"), QStringLiteral("Poker - TOA-TOA Games"), 7920, 6600, qcolour(felt)),
+      random_(std::move(random)), game_(*random_), record_(pokerRecordRules())
 {
     QWidget* area = client();
+    const Form form(area, pokerControls);
 
-    // The pay table: a dark board with the eight rows, the paid row lit behind its caption.
-    auto* board = new Shape(area, QStringLiteral("tabella"), QRect(120, 240, 5655, 3030));
-    board->setFill(navy);
-    board->setBorder(gold, 2);
     for (int k = 0; k < rows; ++k) {
-        auto* row = new Shape(area, indexed("maspo", k), QRect(240, highlightTop[k], 5415, 255));
-        row->setFill(darkRed);
-        row->setBorder(yellow, 1);
-        row->hide();
-        maspo_.push_back(row);
+        maspo_.push_back(form.shape(arrayName("maspo", k)));
+        form.label(arrayName("winner", k))->setCaption(qtext(payTableCaptions()[static_cast<std::size_t>(k)]));
     }
-    for (int r = 0; r < rows; ++r) {
-        auto* row = new Label(area, indexed("winner", r), QRect(360, highlightTop[rows - 1 - r], 5235, 255),
-                              text(payTableCaptions()[static_cast<std::size_t>(r)]), 10, true);
-        // The blanks in each caption set its points apart: the caption must stay on one line.
-        row->setWordWrap(false);
-        row->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        row->setForeColour(yellow);
-    }
-
+    CarteP_ = form.pictures("CarteP");
+    mascherp_ = form.shapes("mascherp");
+    tieni_ = form.labels("tieni");
     for (int i = 0; i < positions; ++i) {
-        auto* card = new PictureBox(area, indexed("CarteP", i), QRect(cardLeft(i), cardTop, cardWidth, cardHeight));
-        connect(card, &PictureBox::clicked, this, [this, i] { CarteP_Click(i); });
-        connect(card, &PictureBox::mouseMoved, this, [this, i] { CarteP_MouseMove(i); });
-        CarteP_.push_back(card);
+        connect(CarteP_[static_cast<std::size_t>(i)], &PictureBox::clicked, this, [this, i] { CarteP_Click(i); });
+        connect(CarteP_[static_cast<std::size_t>(i)], &PictureBox::mouseMoved, this, [this, i] { CarteP_MouseMove(i); });
     }
-    for (int i = 0; i < positions; ++i) {
-        auto* marker = new Shape(area, indexed("mascherp", i), QRect(cardLeft(i), cardTop, cardWidth, cardHeight),
-                                 Shape::Kind::RoundedRectangle);
-        marker->setFill(QColor(0, 0, 0, 110));
-        marker->setBorder(QColor(255, 64, 64), 3);
-        marker->hide();
-        mascherp_.push_back(marker);
-        auto* mark = new Label(area, indexed("tieni", i), QRect(cardLeft(i), 5350, cardWidth, 255),
-                               QStringLiteral("Scarta"), 9, true);
-        mark->setAlignment(Qt::AlignCenter);
-        mark->setForeColour(yellow);
-        mark->hide();
-        tieni_.push_back(mark);
-    }
-
-    gioca_ = new Shape(area, QStringLiteral("gioca"), QRect(2280, 5655, 1455, 375), Shape::Kind::RoundedRectangle);
-    gioca_->setFill(gold);
-    gioca_->setBorder(black, 2);
-    Label1_ = new Label(area, QStringLiteral("Label1"), QRect(2280, 5700, 1455, 255), QStringLiteral("Gioca"), 10, true);
-    Label1_->setAlignment(Qt::AlignCenter);
-    connect(Label1_, &Label::clicked, this, &Pokerfrm::Label1_Click);
+    gioca_ = form.shape(QStringLiteral("gioca"));
+    Label1_ = form.label(QStringLiteral("Label1"));
+    connect(Label1_, &Label::clicked, this, &PokerWindow::Label1_Click);
     connect(Label1_, &Label::mouseMoved, this, [this] { setPointer(Label1_, Pointer::Hand); });
+    xxx_ = form.label(QStringLiteral("xxx"));
+    crd_ = form.label(QStringLiteral("crd"));
+    recpk_ = form.label(QStringLiteral("recpk"));
+    nome_ = form.label(QStringLiteral("nome"));
 
-    auto whiteLabel = [area](const QString& name, const QRect& twips, const QString& caption, qreal size,
-                             bool bold = true) {
-        auto* label = new Label(area, name, twips, caption, size, bold);
-        label->setForeColour(white);
-        return label;
-    };
-    whiteLabel(QStringLiteral("Label2(0)"), QRect(240, 6120, 0, 0), QStringLiteral("Punteggio:"), 10);
-    xxx_ = whiteLabel(QStringLiteral("xxx"), QRect(1440, 6120, 975, 255), QStringLiteral("000000"), 10);
-    whiteLabel(QStringLiteral("Label2(1)"), QRect(4200, 6120, 0, 0), QStringLiteral("Crediti:"), 10);
-    crd_ = whiteLabel(QStringLiteral("crd"), QRect(5040, 6120, 735, 255), QStringLiteral("10"), 10);
-
-    whiteLabel(QStringLiteral("Label4"), QRect(6000, 240, 0, 0), QStringLiteral("Regole"), 11);
-    whiteLabel(QStringLiteral("Label3"), QRect(6000, 600, 1800, 4200), rulesText, 8, false);
-
-    auto* recordTitle = whiteLabel(QStringLiteral("Label5"), QRect(6120, 4950, 1575, 375), QStringLiteral("RECORD"), 12);
-    recordTitle->setForeColour(gold);
-    recpk_ = whiteLabel(QStringLiteral("recpk"), QRect(6120, 5400, 1575, 375), QStringLiteral("000000"), 12);
-    nome_ = whiteLabel(QStringLiteral("nome"), QRect(6000, 5880, 1695, 375), QStringLiteral("CPU"), 12);
-    for (Label* label : {recordTitle, recpk_, nome_})
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    TextBox* rci = form.textBox(QStringLiteral("rci"));
+    recordPanel_ = {form.shape(QStringLiteral("rc2")), form.shape(QStringLiteral("rc1")), form.label(QStringLiteral("rct"))};
+    entry_ = new RecordEntry(*this, *rci, record_);
+    connect(entry_, &RecordEntry::written, this, &PokerWindow::showRecord);
 
     vincita_ = std::make_unique<Banner>(area, QStringLiteral("vincita"), QStringLiteral("vin1"), QStringLiteral("vin2"),
                                         QRect(1440, 4200, 2895, 615), QString(),
-                                        BannerLook{colour(winColour), white, black, 14, true, 120});
+                                        BannerLook{qcolour(messageColour(PokerStep::Message::Win)), qcolour(white),
+                                                   qcolour(black), 14, true, 120});
     vincita_->placeCaption(QRect(1560, 4320, 2535, 375));
-
-    rc2_ = new Shape(area, QStringLiteral("rc2"), QRect(1680, 5160, 2895, 900));
-    rc2_->setFill(black);
-    rc1_ = new Shape(area, QStringLiteral("rc1"), QRect(1560, 5040, 2895, 900));
-    rc1_->setFill(paper);
-    rc1_->setBorder(darkRed, 2);
-    // The caption keeps to the top of its place, clear of the name box that overlaps its lower part.
-    rct_ = new Label(area, QStringLiteral("rct"), QRect(1680, 5160, 2655, 495), QStringLiteral("NUOVO RECORD"), 14, true);
-    rct_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    rct_->setForeColour(QColor(255, 0, 0));
-    rci_ = new TextBox(area, QStringLiteral("rci"), QRect(2160, 5520, 1695, 285), RecordFile::nameLength);
-    connect(rci_, &TextBox::keyPress, this, &Pokerfrm::rci_KeyPress);
-    for (QWidget* part : std::initializer_list<QWidget*>{rc2_, rc1_, rct_, rci_})
-        part->hide();
 
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova Partita"), QKeySequence(), QKeySequence());
     Form_Load();
 }
 
-Pokerfrm::~Pokerfrm() = default;
+PokerWindow::~PokerWindow() = default;
 
-void Pokerfrm::Form_Load()
+void PokerWindow::Form_Load()
 {
     setIconGroup(103);
     Nuova_Click();
 }
 
-LeavingQuestion Pokerfrm::leavingQuestion() const
+LeavingQuestion PokerWindow::leavingQuestion() const
 {
     return game_.isOver() ? backToMenuQuestion : abandonQuestion;
 }
 
-void Pokerfrm::Nuova_Click()
+void PokerWindow::Nuova_Click()
 {
-    rci_->setEnabled(true);
     LeggiRecord();
     const auto steps = game_.nuovaPartita();
     for (int i = 0; i < positions; ++i)
@@ -172,16 +173,22 @@ void Pokerfrm::Nuova_Click()
     play(steps);
 }
 
-void Pokerfrm::LeggiRecord()
+void PokerWindow::LeggiRecord()
 {
-    const RecordText stored = recordFile(records).read();
-    const PokerRecord record = readPokerRecord(stored.name + stored.value, codepage::toWestern(nome_->caption()));
-    game_.setRecord(record);
-    nome_->setCaption(codepage::fromWestern(record.holder));
-    recpk_->setCaption(text(record.valueCaption()));
+    record_.read(recordDirectory());
+    game_.setRecord(record_.value());
+    showRecord();
 }
 
-bool Pokerfrm::pause(double seconds)
+void PokerWindow::showRecord()
+{
+    nome_->setCaption(codepage::fromWestern(record_.holder()));
+    recpk_->setCaption(qtext(record_.valueCaption()));
+    nome_->repaint();
+    recpk_->repaint();
+}
+
+bool PokerWindow::pause(double seconds)
 {
     if (isLeaving())
         return false;
@@ -191,7 +198,7 @@ bool Pokerfrm::pause(double seconds)
     return hold(*this, seconds);
 }
 
-bool Pokerfrm::play(const std::vector<PokerStep>& steps)
+bool PokerWindow::play(const std::vector<PokerStep>& steps)
 {
     for (const PokerStep& step : steps) {
         const auto at = static_cast<std::size_t>(step.index);
@@ -216,11 +223,11 @@ bool Pokerfrm::play(const std::vector<PokerStep>& steps)
                 return false;
             break;
         case PokerStep::Kind::Credits:
-            crd_->setCaption(text(step.text));
+            crd_->setCaption(qtext(step.text));
             crd_->repaint();
             break;
         case PokerStep::Kind::Score:
-            xxx_->setCaption(text(step.text));
+            xxx_->setCaption(qtext(step.text));
             break;
         case PokerStep::Kind::Ripulisci:
             ripulisci();
@@ -236,10 +243,10 @@ bool Pokerfrm::play(const std::vector<PokerStep>& steps)
     return true;
 }
 
-bool Pokerfrm::showMessage(const PokerStep& step)
+bool PokerWindow::showMessage(const PokerStep& step)
 {
-    vincita_->setFaceColour(colour(step.colour));
-    vincita_->setCaption(text(step.text));
+    vincita_->setFaceColour(qcolour(messageColour(step.message)));
+    vincita_->setCaption(qtext(step.text));
     vincita_->setVisible(true);
     if (!pause(step.hold))
         return false;
@@ -248,7 +255,7 @@ bool Pokerfrm::showMessage(const PokerStep& step)
     return true;
 }
 
-void Pokerfrm::ripulisci()
+void PokerWindow::ripulisci()
 {
     gioca_->show();
     Label1_->show();
@@ -258,25 +265,26 @@ void Pokerfrm::ripulisci()
         tieni_[at]->hide();
         mascherp_[at]->hide();
     }
-    for (QWidget* part : std::initializer_list<QWidget*>{rc2_, rc1_, rct_, rci_})
+    for (QWidget* part : recordPanel_)
         part->hide();
+    entry_->withdraw();
     vincita_->setVisible(false);
     for (Shape* row : maspo_)
         row->hide();
     client()->repaint();
 }
 
-void Pokerfrm::newrecord()
+void PokerWindow::newrecord()
 {
-    for (QWidget* part : std::initializer_list<QWidget*>{rc2_, rc1_, rct_, rci_}) {
+    for (QWidget* part : recordPanel_) {
         part->show();
         part->raise();
     }
-    rci_->setFocus();
+    entry_->offer(game_.score());
     client()->repaint();
 }
 
-void Pokerfrm::disableCards()
+void PokerWindow::disableCards()
 {
     for (int i = 0; i < positions; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -286,13 +294,13 @@ void Pokerfrm::disableCards()
     }
 }
 
-void Pokerfrm::CarteP_MouseMove(int index)
+void PokerWindow::CarteP_MouseMove(int index)
 {
     // Once the game is over the backs take no clicks, so they lose the hand.
     setPointer(CarteP_[static_cast<std::size_t>(index)], game_.isOver() ? Pointer::Arrow : Pointer::Hand);
 }
 
-void Pokerfrm::CarteP_Click(int index)
+void PokerWindow::CarteP_Click(int index)
 {
     const auto at = static_cast<std::size_t>(index);
     if (!CarteP_[at]->isEnabled())
@@ -302,7 +310,7 @@ void Pokerfrm::CarteP_Click(int index)
     mascherp_[at]->setVisible(marked);
 }
 
-void Pokerfrm::Label1_Click()
+void PokerWindow::Label1_Click()
 {
     if (Label1_->isHidden() || game_.isOver())
         return;
@@ -312,21 +320,4 @@ void Pokerfrm::Label1_Click()
         return;
     const std::vector<PokerStep> result = game_.controlla();
     play(result);
-}
-
-void Pokerfrm::rci_KeyPress(int keyAscii)
-{
-    if (keyAscii != 13 || !rci_->isEnabled() || !game_.isNewRecord())
-        return;
-    const std::string name = takeRecordName(*rci_);
-    for (PictureBox* card : CarteP_)
-        card->setEnabled(false);
-    nome_->setCaption(codepage::fromWestern(recordHolderCaption(name)));
-    recpk_->setCaption(text(game_.recordValueText()));
-    // A record file that cannot be written costs the record, never the game: the record line then
-    // shows what the file still holds.
-    if (!recordFile(records).write(name, game_.recordValueText()))
-        LeggiRecord();
-    nome_->repaint();
-    recpk_->repaint();
 }

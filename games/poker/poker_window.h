@@ -3,6 +3,7 @@
 
 #include "games/poker/poker_game.h"
 #include "shell/game_window.h"
+#include "shell/record_slot.h"
 
 #include <memory>
 #include <vector>
@@ -11,22 +12,23 @@ class Banner;
 class Label;
 class PictureBox;
 class Random;
+class RecordEntry;
 class Shape;
 class TextBox;
 
-class Pokerfrm : public GameWindow {
+class PokerWindow : public GameWindow {
     Q_OBJECT
 public:
     // The window draws its cards from `random`; it keeps it for as long as it lives.
-    explicit Pokerfrm(std::unique_ptr<Random> random);
-    ~Pokerfrm() override;
+    explicit PokerWindow(std::unique_ptr<Random> random);
+    ~PokerWindow() override;
 
     const PokerGame& game() const { return game_; }
+    const RecordEntry& recordEntry() const { return *entry_; }
 
     void Nuova_Click();
     void CarteP_Click(int index);
     void Label1_Click();
-    void rci_KeyPress(int keyAscii);
 
     bool isConsistent() const override { return game_.isConsistent(); }
 
@@ -45,10 +47,12 @@ private:
     void ripulisci();
     void newrecord();
     void disableCards();
+    void showRecord();
     void CarteP_MouseMove(int index);
 
     std::unique_ptr<Random> random_;
     PokerGame game_;
+    RecordSlot record_;
 
     std::vector<PictureBox*> CarteP_;
     std::vector<Shape*> mascherp_;
@@ -61,8 +65,7 @@ private:
     Label* xxx_;
     Label* recpk_;
     Label* nome_;
-    Shape* rc1_;
-    Shape* rc2_;
-    Label* rct_;
-    TextBox* rci_;
+    // The new-record group around the name box rci.
+    std::vector<QWidget*> recordPanel_;
+    RecordEntry* entry_;
 };

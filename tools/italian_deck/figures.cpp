@@ -5,6 +5,8 @@
 // the full-length Neapolitan figures and the Piacentine half figures alike.
 #include "figures.h"
 
+#include "figure_parts.h"
+
 #include "ornaments.h"
 #include "shapes.h"
 #include "suit_signs.h"
@@ -15,26 +17,12 @@ namespace italian_deck {
 
 namespace {
 
-enum class Role { Fante, Cavallo, Re };
-
-struct Costume {
-    std::string main;
-    std::string second;
-    std::string trim;
-    std::string horse;
-    std::string mane;
-    bool dapples = false;
-    // How much wider than the head the body is cut: Naples gives its
-    // full-length figures a broader, stockier build to fill the card.
-    double broad = 1.0;
-};
-
 // Each suit dresses its court in its own colours, and rides its own horse.
 Costume costume(const Palette& p, Suit suit)
 {
     switch (suit) {
     case Suit::Coppe:
-        return {p.red, p.blue, p.yellow, "#ebe6da", "#8c8474", true};
+        return {p.red, p.blue, p.yellow, "#f7f4ee", "#b9b1a2", true};
     case Suit::Denari:
         return {p.blue, p.red, p.yellow, "#a8622e", "#3b2414"};
     case Suit::Spade:
@@ -90,91 +78,6 @@ void drawShoulders(Canvas& c, const Palette& q, const Costume& dress)
         c.circle(s.x, s.y, 2.9, filled(dress.second, q.ink, q.line));
 }
 
-void drawFace(Canvas& c, const Palette& q)
-{
-    const double lw = q.line;
-    c.rect(-1.9, 3.4, 3.8, 4.6, 0, filled(q.flesh, q.ink, lw));
-    c.ellipse(0, 0, 4.4, 5.2, filled(q.flesh, q.ink, lw));
-    for (double s : {-1.0, 1.0}) {
-        c.ellipse(s * 1.65, -0.3, 0.6, 0.75, fillOnly(q.ink));
-        Path brow;
-        brow.move(s * 2.7, -1.8).quad(s * 1.7, -2.6, s * 0.7, -2.0);
-        c.path(brow, stroked(q.ink, lw * 0.9));
-        c.circle(s * 2.6, 1.9, 1.0, Paint{q.red, "none", 0, 0.3});
-    }
-    Path nose;
-    nose.move(0.2, -0.3).line(0.7, 1.7).line(-0.2, 1.9);
-    c.path(nose, stroked(q.ink, lw * 0.8));
-    Path mouth;
-    mouth.move(-1.1, 3.1).quad(0, 3.7, 1.1, 3.1);
-    c.path(mouth, stroked(q.darkRed, 0.7));
-}
-
-void drawHead(Canvas& c, const Palette& q, Role role, const Costume& dress)
-{
-    const double lw = q.line;
-    const std::string beard = q.deck == Deck::Napoletane ? "#e8e2d6" : "#f2f2f2";
-    if (role == Role::Fante) {
-        // A page's bob, cut level at the jaw.
-        Path hair;
-        hair.move(-5.5, -1).cubic(-6.6, 3.5, -6.3, 6.2, -4.4, 7.0).line(4.4, 7.0)
-            .cubic(6.3, 6.2, 6.6, 3.5, 5.5, -1).cubic(5.5, -7.2, -5.5, -7.2, -5.5, -1).close();
-        c.path(hair, filled(q.hair, q.ink, lw));
-    } else if (role == Role::Re) {
-        Path hair;
-        hair.move(-5.0, -2).cubic(-7.4, 3.5, -7.6, 8, -6.6, 9.6).line(6.6, 9.6)
-            .cubic(7.6, 8, 7.4, 3.5, 5.0, -2).close();
-        c.path(hair, filled(beard, q.ink, lw));
-    }
-    drawFace(c, q);
-    if (role == Role::Re) {
-        // A full white beard and moustache, the mouth showing between them.
-        Path b;
-        b.move(-4.3, 0.8).cubic(-4.7, 7, -1.9, 10.6, 0, 11.2).cubic(1.9, 10.6, 4.7, 7, 4.3, 0.8)
-            .cubic(3.6, 3.3, 2.4, 4.4, 1.2, 3.4).line(0, 3.0).line(-1.2, 3.4).cubic(-2.4, 4.4, -3.6, 3.3, -4.3, 0.8)
-            .close();
-        c.path(b, filled(beard, q.ink, lw));
-        for (double s : {-1.0, 1.0}) {
-            Path strand;
-            strand.move(s * 1.5, 5.5).quad(s * 2.0, 8, s * 0.8, 9.8);
-            c.path(strand, stroked("#b7b0a4", lw * 0.8));
-        }
-        c.ellipse(0, 4.0, 0.9, 0.45, fillOnly(q.darkRed));
-        Group crown(c, translate(0, -4.0));
-        drawCrown(c, q, 10.6, 8.2);
-    } else if (role == Role::Cavallo) {
-        Path hair;
-        hair.move(-4.4, -0.5).quad(-4.8, -4.5, 0, -5.3).quad(4.8, -4.5, 4.4, -0.5).quad(0, -3.2, -4.4, -0.5).close();
-        c.path(hair, filled(q.hair, q.ink, lw));
-        Path moustache;
-        moustache.move(-2.2, 2.9).quad(0, 1.9, 2.2, 2.9);
-        c.path(moustache, stroked(q.hair, 0.9));
-        // A round helmet with a plume blowing back.
-        for (int i = 0; i < 3; ++i) {
-            std::vector<Pt> feather = sampleQuad({0.5, -7.5}, {4.0 + i, -13.0 + i * 1.5}, {9.5 + i * 0.6, -8.5 + i * 2.8}, 8);
-            c.path(ribbon(feather, [](double t) { return 2.4 * (1.0 - t * 0.8); }),
-                   filled(i == 1 ? dress.trim : dress.second, q.ink, lw * 0.8));
-        }
-        Path helmet;
-        helmet.move(-5.0, -2.2).cubic(-5.4, -9.6, 5.4, -9.6, 5.0, -2.2).close();
-        c.path(helmet, filled(q.steel, q.ink, lw));
-        c.path(Path().move(0, -8.2).line(0, -2.4), stroked(q.darkBlue, lw * 1.6));
-        c.rect(-5.4, -3.2, 10.8, 1.8, 0.6, filled(dress.trim, q.ink, lw));
-    } else {
-        // A beret worn aslant, with a long feather.
-        std::vector<Pt> feather = sampleQuad({3.0, -6.0}, {9.5, -8.0}, {10.5, -14.5}, 10);
-        c.path(ribbon(feather, [](double t) { return 2.6 * (1.0 - t * 0.7); }), filled(q.white, q.ink, lw * 0.8));
-        c.path(openPolyline(std::vector<Pt>(feather.begin() + 2, feather.end())), stroked(dress.trim, 0.5));
-        Path cap;
-        cap.move(-6.2, -3.0).cubic(-7.4, -6.8, -2.0, -9.2, 2.6, -8.8).cubic(7.2, -8.4, 8.8, -5.6, 6.6, -2.8)
-            .cubic(3.0, -4.0, -2.0, -4.1, -6.2, -3.0).close();
-        c.path(cap, filled(dress.second, q.ink, lw));
-        Path band;
-        band.move(-6.0, -3.2).cubic(-2.0, -4.5, 3.0, -4.4, 6.5, -3.0);
-        c.path(band, stroked(dress.trim, 1.0));
-    }
-}
-
 // Doublet with a bright front panel, a white collar and a belt.
 void drawDoublet(Canvas& c, const Palette& q, const Costume& dress)
 {
@@ -192,7 +95,7 @@ void drawDoublet(Canvas& c, const Palette& q, const Costume& dress)
 }
 
 // The page: short pleated tunic, short cape, parti-coloured hose.
-void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
+void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress, int gaze)
 {
     const double lw = q.line;
     {
@@ -220,7 +123,7 @@ void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     drawDoublet(c, q, dress);
     }
     drawShoulders(c, q, dress);
-    drawHead(c, q, Role::Fante, dress);
+    drawHead(c, q, Role::Fante, suit, dress, gaze);
 
     // The hand on the hip, then the hand with the sign.
     drawArm(c, q, rightShoulder, {12.5, 17.5}, {7.4, 23.0}, dress);
@@ -248,7 +151,7 @@ void drawFante(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
 }
 
 // The king: a long robe trimmed with ermine under a cloak.
-void drawRe(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
+void drawRe(Canvas& c, const Palette& q, Suit suit, const Costume& dress, int gaze)
 {
     const double lw = q.line;
     {
@@ -293,7 +196,7 @@ void drawRe(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     for (double x : {-5.0, -2.0, 2.0, 5.0})
         c.path(Path().move(x, 10.6).line(x, 11.8), stroked(q.ink, 0.7));
     }
-    drawHead(c, q, Role::Re, dress);
+    drawHead(c, q, Role::Re, suit, dress, gaze);
 
     switch (suit) {
     case Suit::Coppe:
@@ -323,85 +226,7 @@ void drawRe(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     }
 }
 
-// A horse walking to the left under a scalloped caparison, one foreleg raised.
-void drawHorse(Canvas& c, const Palette& q, const Costume& dress)
-{
-    const double lw = q.line;
-    // Far legs first, a shade darker.
-    limb(c, {{-7, 40}, {-9, 50}, {-8.5, 58}, {-9.5, 66}}, 3.0, dress.mane, q.ink, lw);
-    limb(c, {{15, 40}, {17.5, 50}, {16, 58}, {17, 66}}, 3.0, dress.mane, q.ink, lw);
-    // Tail.
-    std::vector<Pt> tail = sampleQuad({20.5, 29}, {26, 36}, {22.5, 53}, 10);
-    c.path(ribbon(tail, [](double t) { return 4.0 * (1.0 - t * 0.6); }), filled(dress.mane, q.ink, lw));
-    // Body, neck and head.
-    Path body;
-    body.move(-14, 31).cubic(-15, 24, -6, 23.5, 4, 24.5).cubic(12, 25, 20, 25, 21, 30).cubic(22.5, 36, 20, 42, 14, 42)
-        .line(-8, 42).cubic(-14, 42, -15, 37, -14, 31).close();
-    c.path(body, filled(dress.horse, q.ink, lw));
-    // A shadow under the belly rounds the barrel, and lets a white horse
-    // stand off white paper.
-    Path belly;
-    belly.move(-13.2, 36).cubic(-8, 39.6, 12, 39.8, 20.6, 35).cubic(20, 40, 17.5, 41.6, 14, 41.6).line(-8, 41.6)
-        .cubic(-11.5, 41.6, -13, 39.5, -13.2, 36).close();
-    c.path(belly, Paint{q.ink, "none", 0, 0.16});
-    if (dress.dapples)
-        for (Pt d : {Pt{-13.5, 15.5}, Pt{-15.6, 20.5}, Pt{-12.2, 22}, Pt{-15, 27}, Pt{-3.5, 39.5}, Pt{9.5, 39.5}})
-            c.circle(d.x, d.y, 1.2, Paint{q.ink, "none", 0, 0.18});
-    Path neck;
-    neck.move(-2, 26).cubic(-5, 20, -8, 14, -10.5, 9.5).line(-17.5, 12.5).cubic(-18.5, 20, -17, 28, -14.5, 35).close();
-    c.path(neck, filled(dress.horse, q.ink, lw));
-    Path head;
-    head.move(-10.5, 9.5).cubic(-12.5, 7, -15.5, 7.2, -17.2, 8.6).cubic(-20, 11.5, -23, 15.5, -25, 19.2)
-        .cubic(-26, 21.2, -25, 23.2, -23, 23.1).cubic(-21, 23, -19.4, 21.6, -18, 19).cubic(-17.6, 17, -17.5, 14.5, -17.5, 12.5)
-        .close();
-    c.path(head, filled(dress.horse, q.ink, lw));
-    c.path(polygon({{-12.6, 8.4}, {-11.6, 4.4}, {-14.4, 7.8}}), filled(dress.horse, q.ink, lw));
-    c.circle(-16.3, 12.2, 0.7, fillOnly(q.ink));
-    c.ellipse(-23.8, 20.6, 0.6, 0.4, fillOnly(q.ink));
-    std::vector<Pt> mane = sampleQuad({-11.5, 8}, {-6.5, 15}, {-3, 25}, 8);
-    c.path(ribbon(mane, [](double t) { return 2.6 + t; }), filled(dress.mane, q.ink, lw));
-    // Bridle.
-    c.path(Path().move(-13.5, 9.2).line(-18.8, 19.4).line(-24.5, 19.8), stroked(q.darkRed, 0.8));
-    c.path(Path().move(-13.4, 9.4).line(-14.5, 15.0).line(-18.8, 19.4), stroked(q.darkRed, 0.8));
-    // Near legs: one standing, one foreleg lifted.
-    limb(c, {{-11, 40}, {-12.5, 50}, {-11.5, 58}, {-12.5, 66}}, 3.2, dress.horse, q.ink, lw);
-    limb(c, {{-6, 39}, {-12, 46}, {-16.5, 49}, {-17.5, 52}}, 3.2, dress.horse, q.ink, lw);
-    limb(c, {{13, 40}, {14.5, 50}, {13, 58}, {14, 66}}, 3.2, dress.horse, q.ink, lw);
-    for (Pt hoof : {Pt{-12.6, 66.6}, Pt{14.1, 66.6}, Pt{-9.6, 66.4}, Pt{17.1, 66.4}})
-        c.ellipse(hoof.x, hoof.y, 2.0, 1.0, filled(q.ink, q.ink, lw));
-    c.ellipse(-17.8, 52.8, 1.4, 1.8, filled(q.ink, q.ink, lw));
-    // Caparison: Naples hangs it to the knees; Piacenza, whose half figure is
-    // cut at the horse's belly, has a short saddle cloth so that no solid band
-    // of colour meets its mirror image across the middle of the card.
-    const bool full = q.deck == Deck::Napoletane;
-    const double hem = full ? 46 : 36.5;
-    const double notch = full ? 3.5 : 2.6;
-    const double front = full ? -12.5 : -9.0;
-    const double back = full ? 20.5 : 16.5;
-    const int scallops = full ? 8 : 6;
-    const double step = (back - front) / scallops;
-    Path drape;
-    drape.move(front, 28).cubic(front + 8.5, 24.5, back - 10.5, 24.5, back, 28);
-    for (int i = 0; i < scallops; ++i) {
-        double x = back - i * step;
-        drape.line(x - step / 2, hem).line(x - step, hem - notch);
-    }
-    drape.close();
-    c.path(drape, filled(dress.second, q.ink, lw));
-    Path border;
-    border.move(front + 0.2, hem - notch - 1.7).line(back + 0.1, hem - notch - 1.7);
-    c.path(border, stroked(dress.trim, 1.2));
-    const int studs = full ? 6 : 4;
-    const double firstStud = full ? front + 4.5 : front + 3.5;
-    const double studStep = full ? 5.6 : (back - front - 7) / (studs - 1);
-    for (int i = 0; i < studs; ++i)
-        c.circle(firstStud + i * studStep, full ? 34.5 : 30.5, 0.9, fillOnly(dress.trim));
-    // Saddle.
-    c.path(Path().move(-4.5, 25.5).quad(1, 28.5, 7.5, 24.2).line(8.2, 21.8).quad(1, 26, -4.5, 23).close(),
-           filled(q.darkWood, q.ink, lw));
-}
-
-void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
+void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress, int gaze)
 {
     const double lw = q.line;
     // A short cape flying behind the rider.
@@ -419,11 +244,11 @@ void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
         drawDoublet(c, q, dress);
     }
     drawShoulders(c, q, dress);
-    drawHead(c, q, Role::Cavallo, dress);
+    drawHead(c, q, Role::Cavallo, suit, dress, gaze);
 
     // The left hand holds the reins; the right raises the sign.
     drawArm(c, q, leftShoulder, {-11.5, 17}, {-6.0, 20.5}, dress);
-    c.path(Path().move(-6.0, 20.5).quad(-15, 24, -24.2, 20.2), stroked(q.darkRed, 0.7));
+    c.path(Path().move(-6.0, 20.5).quad(-15, 24, -21.8, 21.0), stroked(q.darkRed, 0.7));
     // Piacenza's half figure has less room above the rider, so the sword and
     // the baton are held lower and upright to stay inside the rule.
     struct Raised {
@@ -452,20 +277,58 @@ void drawCavallo(Canvas& c, const Palette& q, Suit suit, const Costume& dress)
     drawArm(c, q, rightShoulder, raised.elbow, raised.hand, dress);
 }
 
+// Which way each figure turns and looks, so that no two of a deck stand alike;
+// Piacenza turns the other way from Naples wherever Naples faces front.
+struct Pose {
+    bool mirrored;
+    int gaze;
+};
+
+Pose pose(Deck deck, Suit suit, int rank)
+{
+    // Indexed by suit, then fante, cavallo, re.
+    static const Pose naples[4][3] = {
+        {{false, -1}, {false, -1}, {false, 0}},
+        {{true, 1}, {true, -1}, {true, 1}},
+        {{false, 1}, {false, 0}, {true, -1}},
+        {{true, -1}, {true, 1}, {false, 1}},
+    };
+    Pose chosen = naples[int(suit)][rank - 8];
+    if (deck == Deck::Piacentine) {
+        chosen.mirrored = !chosen.mirrored;
+        chosen.gaze = -chosen.gaze;
+    }
+    return chosen;
+}
+
 void drawRole(Canvas& c, const Palette& p, Suit suit, int rank, Pt head, double k)
 {
-    Group g(c, translate(head.x, head.y) + " " + scale(k));
+    const Pose turn = pose(p.deck, suit, rank);
+    Group g(c, translate(head.x, head.y) + " " + scale(turn.mirrored ? -k : k, k));
     Palette q = p;
     q.line = p.line / k;
     Costume dress = costume(p, suit);
     if (p.deck == Deck::Napoletane)
         dress.broad = rank == 9 ? 1.08 : 1.18;
     if (rank == 8)
-        drawFante(c, q, suit, dress);
+        drawFante(c, q, suit, dress, turn.gaze);
     else if (rank == 9)
-        drawCavallo(c, q, suit, dress);
+        drawCavallo(c, q, suit, dress, turn.gaze);
     else
-        drawRe(c, q, suit, dress);
+        drawRe(c, q, suit, dress, turn.gaze);
+}
+
+
+// The colour each suit is known by: it paints the base the Neapolitan figures
+// stand on and the band between the Piacentine half figures.
+const std::string& suitColour(const Palette& p, Suit suit)
+{
+    switch (suit) {
+    case Suit::Coppe: return p.red;
+    case Suit::Denari: return p.yellow;
+    case Suit::Spade: return p.blue;
+    default: return p.green;
+    }
 }
 
 } // namespace
@@ -473,27 +336,34 @@ void drawRole(Canvas& c, const Palette& p, Suit suit, int rank, Pt head, double 
 void paintFigure(Canvas& canvas, const Palette& p, Suit suit, int rank, double width, double height)
 {
     const double cx = width / 2;
+    // The figures are drawn a little off centre, towards the side the body leans.
+    const double lean = pose(p.deck, suit, rank).mirrored ? -1.0 : 1.0;
     if (p.deck == Deck::Napoletane) {
-        // Full length, standing on a patch of ground.
-        const Pt head = rank == 9 ? Pt{cx + 1.5, 19.0} : Pt{cx + 1.0, rank == 10 ? 18.5 : 18.0};
-        const double k = rank == 9 ? 1.0 : 1.15;
-        canvas.ellipse(cx, head.y + 68.0 * k, 23, 3.2, Paint{p.green, "none", 0, 0.35});
+        // Full length, standing on a base in the suit's colour.
+        // The cavallo is drawn smaller and set lower, so every base is as tall.
+        const Pt head = rank == 9 ? Pt{cx + 1.5 * lean, 24.0} : Pt{cx + 1.0 * lean, rank == 10 ? 17.5 : 17.0};
+        const double k = rank == 9 ? 1.0 : 1.13;
+        const double baseTop = rank == 9 ? 91.0 : head.y + 66.8 * k;
+        canvas.rect(2.2, baseTop, width - 4.4, height - 2.2 - baseTop, 0, filled(suitColour(p, suit), p.ink, p.line));
+        canvas.path(Path().move(2.2, baseTop + 1.3).line(width - 2.2, baseTop + 1.3), stroked(p.white, 0.5));
         Group clip(canvas, "", canvas.clipRect(0.8, 0.8, width - 1.6, height - 1.6));
         drawRole(canvas, p, suit, rank, head, k);
         return;
     }
-    // Double-headed: the top half is drawn, clipped at the middle, and turned
-    // about the centre for the bottom half.
+    // Double-headed: the top half is drawn, clipped above the band across the
+    // middle, and turned about the centre for the bottom half.
     const double mid = height / 2;
-    const std::string clipId = canvas.clipRect(2.4, 2.4, width - 4.8, mid - 2.4);
+    const double band = 1.6;
+    const std::string clipId = canvas.clipRect(2.4, 2.4, width - 4.8, mid - band - 2.4);
     for (int half = 0; half < 2; ++half) {
         Group turned(canvas, half == 0 ? "" : "rotate(180 " + num(cx) + " " + num(mid) + ")", clipId);
         if (rank == 9)
-            drawRole(canvas, p, suit, rank, {cx + 4.5, 14.0}, 0.78);
+            drawRole(canvas, p, suit, rank, {cx + 0.5 * lean, 14.0}, 0.74);
         else
-            drawRole(canvas, p, suit, rank, {cx + 1.5, rank == 10 ? 16.0 : 14.5}, 1.15);
+            drawRole(canvas, p, suit, rank, {cx + 1.5 * lean, rank == 10 ? 16.0 : 14.5}, 1.12);
     }
-    canvas.path(Path().move(2.4, mid).line(width - 2.4, mid), stroked(p.ink, 0.6));
+    canvas.rect(2.4, mid - band, width - 4.8, 2 * band, 0, filled(suitColour(p, suit), p.ink, p.line));
+    canvas.path(Path().move(2.4, mid).line(width - 2.4, mid), stroked(p.white, 0.5));
 }
 
 } // namespace italian_deck

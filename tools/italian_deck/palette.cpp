@@ -19,7 +19,7 @@ const Palette& palette(Deck deck)
         "#8fb8dc", // steel
         "#5f9a3a", "#3d6b22", // wood of the batons
         "#fffdf6",
-        0.5,
+        0.42,
     };
     static const Palette piacentine{
         Deck::Piacentine,

@@ -217,51 +217,6 @@ void paintCastle(Canvas& c)
     }
 }
 
-// Looked down on: the great round table in green and white, its king and knights.
-void knightFromAbove(Canvas& c, double angle, double radius, const std::string& surcoat, const std::string& plume,
-                     bool king)
-{
-    Group g(c, translate(150, 200) + " " + rotate(angle) + " " + translate(radius, 0));
-    const std::string ink = "#20160f";
-    // High-backed chair behind him.
-    c.rect(10, -17, 9, 34, 3, filled(king ? "#7a1f1f" : "#6b4325", ink, 1));
-    c.rect(12, -14, 4, 28, 1.5, fillOnly(king ? "#b8862a" : "#8c5a32"));
-    if (king) {
-        c.circle(15, -18, 3, filled("#e8b830", ink, 0.8));
-        c.circle(15, 18, 3, filled("#e8b830", ink, 0.8));
-    }
-    // Shoulders and surcoat, arms reaching for the table.
-    c.ellipse(2, 0, 9, 15, filled(surcoat, ink, 1));
-    c.path(Path().move(-4, -12).quad(-10, -13, -16, -8), stroked(ink, 6.4));
-    c.path(Path().move(-4, -12).quad(-10, -13, -16, -8), stroked(king ? "#6a1b4d" : "#9aa3ad", 4.6));
-    c.path(Path().move(-4, 12).quad(-10, 13, -16, 8), stroked(ink, 6.4));
-    c.path(Path().move(-4, 12).quad(-10, 13, -16, 8), stroked(king ? "#6a1b4d" : "#9aa3ad", 4.6));
-    c.circle(-17, -8, 2.6, filled(king ? "#f0c9a4" : "#8a939c", ink, 0.8));
-    c.circle(-17, 8, 2.6, filled(king ? "#f0c9a4" : "#8a939c", ink, 0.8));
-    if (king) {
-        c.circle(2, 0, 7, filled("#8a5a2a", ink, 1));
-        Path crown;
-        for (int i = 0; i < 10; ++i) {
-            double a = 2 * pi * i / 10;
-            double r = i % 2 == 0 ? 8.4 : 6.2;
-            if (i == 0)
-                crown.move(2 + r * std::cos(a), r * std::sin(a));
-            else
-                crown.line(2 + r * std::cos(a), r * std::sin(a));
-        }
-        crown.close();
-        c.path(crown, filled("#f2c230", ink, 0.9));
-        c.circle(2, 0, 4.6, filled("#a4202a", ink, 0.6));
-    } else {
-        // Helmet with its crest.
-        c.circle(2, 0, 6.6, filled(c.radialGradient(0, -2, 8, {{0, "#ffffff"}, {0.4, "#c4ccd6"}, {1, "#5f6a78"}}), ink, 1));
-        c.path(Path().move(-4, 0).line(9, 0), stroked(plume, 2.6));
-        Path crest;
-        crest.move(8, 0).cubic(14, -3, 17, 3, 22, 1);
-        c.path(crest, stroked(plume, 2.2));
-    }
-}
-
 void shieldShape(Canvas& c, double s, const std::string& field, const std::string& charge, int device)
 {
     const std::string ink = "#20160f";
@@ -288,9 +243,100 @@ void shieldShape(Canvas& c, double s, const std::string& field, const std::strin
     c.path(shield, stroked(ink, 0.8));
 }
 
+// The hall seen from high up: the round table in perspective, the king on his
+// throne at the far side with knights either side of him facing us, and the
+// knights on the near side seen from behind, their shields hung on their chairs.
+// Figures are drawn large, as the picture is small and shown stretched.
+const std::string hallInk = "#20160f";
+
+void face(Canvas& c, double r, bool bearded, const std::string& beard)
+{
+    c.circle(0, 0, r, filled("#f0c9a4", hallInk, 1));
+    for (double s : {-1.0, 1.0})
+        c.circle(s * r * 0.38, -r * 0.1, r * 0.13, fillOnly(hallInk));
+    if (bearded) {
+        c.path(Path().move(-r * 0.85, r * 0.1).cubic(-r * 0.8, r * 1.3, r * 0.8, r * 1.3, r * 0.85, r * 0.1)
+                   .cubic(r * 0.4, r * 0.5, -r * 0.4, r * 0.5, -r * 0.85, r * 0.1).close(),
+               filled(beard, hallInk, 0.9));
+    } else {
+        c.path(Path().move(-r * 0.3, r * 0.45).quad(0, r * 0.6, r * 0.3, r * 0.45), stroked("#8e2a20", 1.2));
+    }
+}
+
+// A knight across the table, facing us: chair, shoulders in his surcoat, an open
+// helmet with a crest. The origin is where he meets the table's edge.
+void knightFacing(Canvas& c, double k, const std::string& surcoat, const std::string& crest, const std::string& charge)
+{
+    Group g(c, scale(k));
+    c.rect(-16, -66, 32, 60, 6, filled("#6b4325", hallInk, 1.2));
+    c.rect(-11, -61, 22, 50, 4, fillOnly("#8c5a32"));
+    // Mail sleeves reaching to the table.
+    for (double s : {-1.0, 1.0})
+        limb(c, {{s * 15, -24}, {s * 19, -10}, {s * 14, 2}}, 7, "#9aa3ad", hallInk, 1);
+    Path body;
+    body.move(-18, 4).line(-17, -22).cubic(-16, -31, 16, -31, 17, -22).line(18, 4).close();
+    c.path(body, filled(surcoat, hallInk, 1.2));
+    c.rect(-3, -24, 6, 26, 0, fillOnly(charge));
+    c.rect(-12, -16, 24, 6, 0, fillOnly(charge));
+    c.path(body, stroked(hallInk, 1.2));
+    Group head(c, translate(0, -38));
+    face(c, 9, false, "");
+    // Steel cap with a nasal and a crest running back over it.
+    c.path(Path().move(-10, -1).cubic(-10, -14, 10, -14, 10, -1).close(),
+           filled(c.radialGradient(-3, -8, 12, {{0, "#ffffff"}, {0.45, "#c4ccd6"}, {1, "#5f6a78"}}), hallInk, 1));
+    c.rect(-1.2, -2, 2.4, 6, 0.8, filled("#aab3bd", hallInk, 0.7));
+    c.path(Path().move(0, -11).cubic(3, -18, 10, -17, 13, -10), stroked(hallInk, 5.4));
+    c.path(Path().move(0, -11).cubic(3, -18, 10, -17, 13, -10), stroked(crest, 3.8));
+}
+
+// The king on his throne, crowned and bearded, in red under an ermine collar.
+void kingFacing(Canvas& c, double k)
+{
+    Group g(c, scale(k));
+    c.path(Path().move(-24, -4).line(-24, -70).cubic(-24, -92, 24, -92, 24, -70).line(24, -4).close(),
+           filled("#7a1f1f", hallInk, 1.4));
+    c.path(Path().move(-18, -8).line(-18, -68).cubic(-18, -84, 18, -84, 18, -68).line(18, -8).close(),
+           fillOnly("#a4302a"));
+    for (double s : {-1.0, 1.0})
+        c.circle(s * 24, -72, 4, filled("#e8b830", hallInk, 1));
+    c.circle(0, -88, 4.4, filled("#e8b830", hallInk, 1));
+    for (double s : {-1.0, 1.0})
+        limb(c, {{s * 17, -26}, {s * 21, -10}, {s * 15, 2}}, 8, "#6a1b4d", hallInk, 1);
+    Path robe;
+    robe.move(-21, 4).line(-20, -24).cubic(-18, -34, 18, -34, 20, -24).line(21, 4).close();
+    c.path(robe, filled("#b0202a", hallInk, 1.2));
+    c.path(Path().move(-18, -28).cubic(-6, -18, 6, -18, 18, -28).cubic(10, -36, -10, -36, -18, -28).close(),
+           filled("#fbf8ef", hallInk, 1));
+    for (double x : {-9.0, 0.0, 9.0})
+        c.path(Path().move(x, -29).line(x, -26), stroked(hallInk, 1.2));
+    Group head(c, translate(0, -44));
+    face(c, 11, true, "#f2efe6");
+    Path crown;
+    crown.move(-11, -6).line(-12, -19).line(-6, -12).line(0, -22).line(6, -12).line(12, -19).line(11, -6).close();
+    c.path(crown, filled("#f2c230", hallInk, 1.1));
+    for (double x : {-12.0, 0.0, 12.0})
+        c.circle(x, x == 0 ? -22 : -19, 2, filled("#f2c230", hallInk, 0.8));
+    c.circle(0, -10, 1.8, fillOnly("#c41e2a"));
+}
+
+// A knight on the near side, seen from behind: helmet and shoulders above the
+// chair's back, his shield hung on it.
+void knightFromBehind(Canvas& c, double k, const std::string& surcoat, const std::string& field,
+                      const std::string& charge, int device)
+{
+    Group g(c, scale(k));
+    c.ellipse(0, -40, 21, 10, filled(surcoat, hallInk, 1.2));
+    c.circle(0, -50, 10, filled(c.radialGradient(-3, -55, 13, {{0, "#ffffff"}, {0.45, "#c4ccd6"}, {1, "#5f6a78"}}),
+                                hallInk, 1.1));
+    c.path(Path().move(0, -60).line(0, -40), stroked(hallInk, 1));
+    c.rect(-15, -42, 30, 44, 5, filled("#6b4325", hallInk, 1.2));
+    Group sh(c, translate(0, -22));
+    shieldShape(c, 10, field, charge, device);
+}
+
 void paintRoundTable(Canvas& c)
 {
-    // Flagstones under a warm light.
+    // Flagstones, the hall's floor.
     c.rect(0, 0, W, H, 0, fillOnly("#5e4c3c"));
     Scatter rnd(212);
     Path joints;
@@ -305,80 +351,103 @@ void paintRoundTable(Canvas& c)
         c.rect(std::floor(rnd.range(0, 7)) * 44 + (i % 2) * 22, std::floor(rnd.range(0, 14)) * 30, 44, 30, 0,
                Paint{i % 3 ? "#6e5a47" : "#4f4034", "none", 0, 0.6});
     c.path(joints, stroked("#2e241c", 1.6));
-    // A red carpet runs to the king's seat.
-    c.rect(128, 0, 44, 60, 0, filled("#8e1f28", "#4a0f14", 1));
-    c.path(Path().move(132, 0).line(132, 60).move(168, 0).line(168, 60), stroked("#e0b040", 1.2));
-    // Shadow of the table, then the knights round it, then the table top.
-    c.circle(156, 206, 130, Paint{"#000000", "none", 0, 0.35});
-    const std::string surcoats[] = {"#b82b2b", "#2b59c3", "#e0b030", "#2e8b57", "#ffffff", "#7b2d8b",
-                                    "#d2691e", "#1c7c8c", "#c0c0c0", "#a52a2a", "#3b6e2b"};
-    const std::string plumes[] = {"#ffffff", "#e0b030", "#b82b2b", "#ffffff", "#2b59c3", "#e0b030",
-                                  "#ffffff", "#b82b2b", "#2e8b57", "#e0b030", "#b82b2b"};
-    for (int i = 0; i < 12; ++i) {
-        double angle = -90 + 30 * i;
-        knightFromAbove(c, angle, 122, i == 0 ? "#a4202a" : surcoats[i - 1], i == 0 ? "#e0b030" : plumes[i - 1], i == 0);
-    }
-    const double cx = 150, cy = 200, r = 104;
-    c.circle(cx, cy, r + 4, filled("#4a2c16", "#1a0f08", 1.2));
-    for (int i = 0; i < 24; ++i) {
-        double a0 = 2 * pi * i / 24 - pi / 2 - pi / 24, a1 = 2 * pi * (i + 1) / 24 - pi / 2 - pi / 24;
-        Path seg;
-        seg.move(cx, cy).line(cx + r * std::cos(a0), cy + r * std::sin(a0)).arc(r, r, false, true, cx + r * std::cos(a1),
-                                                                              cy + r * std::sin(a1)).close();
-        c.path(seg, fillOnly(i % 2 == 0 ? "#2f6b3a" : "#efe6c8"));
-    }
-    c.circle(cx, cy, r, Paint{c.radialGradient(cx - 25, cy - 30, 140, {{0, "#fff6d0"}, {0.6, "#fff6d0"}, {1, "#000000"}}),
-                              "none", 0, 0.18});
-    c.circle(cx, cy, r, stroked("#1a0f08", 1.4));
-    c.circle(cx, cy, r - 14, stroked("#1a0f08", 0.8));
-    // The rose at the heart of the table.
-    c.circle(cx, cy, 30, filled("#1f4d28", "#1a0f08", 1));
-    for (int ring = 0; ring < 2; ++ring) {
-        double pr = ring == 0 ? 26 : 16;
-        for (int i = 0; i < 5; ++i) {
-            double a = 2 * pi * i / 5 - pi / 2 + ring * pi / 5;
-            c.circle(cx + pr * 0.55 * std::cos(a), cy + pr * 0.55 * std::sin(a), pr * 0.5,
-                     filled(ring == 0 ? "#c41e2a" : "#ffffff", "#1a0f08", 0.8));
-        }
-    }
-    c.circle(cx, cy, 5.5, filled("#f2c230", "#1a0f08", 0.8));
-    for (int i = 0; i < 8; ++i) {
-        double a = 2 * pi * i / 8;
-        c.circle(cx + 3 * std::cos(a), cy + 3 * std::sin(a), 0.9, fillOnly("#7a4a10"));
-    }
-    // Each place has its shield and its goblet; the king has his sword laid before him.
-    for (int i = 0; i < 12; ++i) {
-        double a = (-90 + 30 * i) * pi / 180;
-        Pt at{cx + 86 * std::cos(a), cy + 86 * std::sin(a)};
-        Group g(c, translate(at.x, at.y) + " " + rotate(-90 + 30 * i + 90));
-        if (i == 0) {
-            c.path(Path().move(-22, 2).line(18, 2), stroked("#20160f", 3.6));
-            c.path(Path().move(-22, 2).line(18, 2), stroked("#cfd8e2", 2.4));
-            c.path(Path().move(18, -4).line(18, 8), stroked("#b8862a", 2.4));
-            c.path(Path().move(18, 2).line(26, 2), stroked("#6a1b1b", 2.4));
-            c.circle(27, 2, 2, filled("#e8b830", "#20160f", 0.6));
-            continue;
-        }
-        {
-            Group sh(c, translate(-6, 0) + " " + rotate(180));
-            shieldShape(c, 6.5, surcoats[(i + 3) % 11], plumes[i % 11] == surcoats[(i + 3) % 11] ? "#20160f" : plumes[i % 11], i);
-        }
-        c.circle(10, -2, 3.6, filled("#e8b830", "#20160f", 0.7));
-        c.circle(10, -2, 2.2, fillOnly("#7a1010"));
-    }
-    // Four candles and their light.
+    // A tapestry on the far wall, behind the king.
+    c.rect(0, 0, W, 64, 0, fillOnly("#3a2c22"));
+    c.rect(70, 0, 160, 58, 0, filled("#7a1f28", hallInk, 1.2));
+    for (int i = 0; i < 9; ++i)
+        c.path(polygon({{72 + i * 17.6, 58}, {80.8 + i * 17.6, 66}, {89.6 + i * 17.6, 58}}), filled("#e0b040", hallInk, 0.8));
+
+    const double cx = 150, cy = 238, rx = 118, ry = 74;
+    auto seat = [&](double degrees, double out) {
+        double a = degrees * pi / 180;
+        return Pt{cx + (rx + out) * std::cos(a), cy + (ry + out * 0.62) * std::sin(a)};
+    };
+    // The far side: the king in the middle, two knights either side, facing us.
+    const std::string surcoats[] = {"#2b59c3", "#2e8b57", "#e0b030", "#7b2d8b", "#d2691e", "#1c7c8c", "#b82b2b", "#c0c0c0"};
+    const std::string crests[] = {"#ffffff", "#e0b030", "#b82b2b", "#ffffff", "#2b59c3", "#e0b030", "#ffffff", "#b82b2b"};
+    const double far[] = {205, 237, 303, 335};
     for (int i = 0; i < 4; ++i) {
-        double a = pi / 4 + i * pi / 2;
-        Pt at{cx + 48 * std::cos(a), cy + 48 * std::sin(a)};
-        c.circle(at.x, at.y, 18, Paint{"#ffe9a0", "none", 0, 0.22});
-        c.circle(at.x, at.y, 10, Paint{"#fff3c4", "none", 0, 0.35});
-        c.circle(at.x, at.y, 4.4, filled("#f8f0dc", "#20160f", 0.8));
-        c.circle(at.x, at.y, 1.6, fillOnly("#ff9a20"));
+        Pt at = seat(far[i], -14);
+        Group g(c, translate(at.x, at.y));
+        knightFacing(c, 0.95, surcoats[i], crests[i], i % 2 ? "#ffffff" : "#f2c230");
+    }
+    {
+        Pt at = seat(270, -16);
+        Group g(c, translate(at.x, at.y));
+        kingFacing(c, 1.1);
+    }
+    // The table: its apron, a green and white border and a wooden top with the rose.
+    c.ellipse(cx, cy + 12, rx, ry, filled("#3a2212", hallInk, 1.4));
+    c.rect(cx - rx, cy, 2 * rx, 12, 0, fillOnly("#3a2212"));
+    c.ellipse(cx, cy, rx, ry, filled("#2f6b3a", hallInk, 1.4));
+    for (int i = 0; i < 16; ++i) {
+        double a0 = 2 * pi * (i + 0.25) / 16, a1 = 2 * pi * (i + 0.75) / 16;
+        c.path(Path().move(cx + rx * std::cos(a0), cy + ry * std::sin(a0))
+                   .arc(rx, ry, false, true, cx + rx * std::cos(a1), cy + ry * std::sin(a1))
+                   .line(cx + (rx - 14) * std::cos(a1), cy + (ry - 9) * std::sin(a1))
+                   .arc(rx - 14, ry - 9, false, false, cx + (rx - 14) * std::cos(a0), cy + (ry - 9) * std::sin(a0))
+                   .close(),
+               fillOnly("#efe6c8"));
+    }
+    c.ellipse(cx, cy, rx - 14, ry - 9, filled(c.radialGradient(cx - 20, cy - 20, 120, {{0, "#b07a44"}, {1, "#6e4322"}}),
+                                                hallInk, 1));
+    {
+        Group rose(c, translate(cx, cy) + " " + scale(1, ry / rx));
+        c.circle(0, 0, 24, filled("#1f4d28", hallInk, 1));
+        for (int ring = 0; ring < 2; ++ring) {
+            double pr = ring == 0 ? 21 : 13;
+            for (int i = 0; i < 5; ++i) {
+                double a = 2 * pi * i / 5 - pi / 2 + ring * pi / 5;
+                c.circle(pr * 0.55 * std::cos(a), pr * 0.55 * std::sin(a), pr * 0.5,
+                         filled(ring == 0 ? "#c41e2a" : "#ffffff", hallInk, 0.8));
+            }
+        }
+        c.circle(0, 0, 4.5, filled("#f2c230", hallInk, 0.8));
+    }
+    // Hands on the table's edge, a goblet before each place, the king's sword.
+    const double places[] = {205, 237, 270, 303, 335};
+    for (double deg : places) {
+        Pt at = seat(deg, -20);
+        for (double s : {-1.0, 1.0})
+            c.circle(at.x + s * 14, at.y + 4, 3.4, filled(deg == 270 ? "#f0c9a4" : "#8a939c", hallInk, 0.9));
+        if (deg != 270) {
+            Pt g = seat(deg, -36);
+            c.path(Path().move(g.x - 4, g.y - 6).line(g.x + 4, g.y - 6).line(g.x + 1.5, g.y + 1).line(g.x + 1, g.y + 5)
+                       .line(g.x + 3.5, g.y + 6.5).line(g.x - 3.5, g.y + 6.5).line(g.x - 1, g.y + 5).line(g.x - 1.5, g.y + 1)
+                       .close(),
+                   filled("#e8b830", hallInk, 0.9));
+        }
+    }
+    {
+        Pt at = seat(270, -34);
+        c.path(Path().move(at.x - 34, at.y + 4).line(at.x + 22, at.y + 4), stroked(hallInk, 5));
+        c.path(Path().move(at.x - 34, at.y + 4).line(at.x + 22, at.y + 4), stroked("#cfd8e2", 3.4));
+        c.path(Path().move(at.x + 22, at.y - 4).line(at.x + 22, at.y + 12), stroked(hallInk, 4.4));
+        c.path(Path().move(at.x + 22, at.y - 4).line(at.x + 22, at.y + 12), stroked("#b8862a", 3));
+        c.path(Path().move(at.x + 22, at.y + 4).line(at.x + 32, at.y + 4), stroked("#6a1b1b", 3.4));
+        c.circle(at.x + 34, at.y + 4, 2.8, filled("#e8b830", hallInk, 0.8));
+    }
+    // Candles on the table.
+    for (double deg : {150.0, 30.0}) {
+        Pt at{cx + 60 * std::cos(deg * pi / 180), cy + 38 * std::sin(deg * pi / 180) - 18};
+        c.circle(at.x, at.y - 12, 16, Paint{"#ffe9a0", "none", 0, 0.25});
+        c.rect(at.x - 3, at.y - 10, 6, 14, 1, filled("#f8f0dc", hallInk, 0.9));
+        c.path(Path().move(at.x, at.y - 18).quad(at.x + 3.5, at.y - 13, at.x, at.y - 10).quad(at.x - 3.5, at.y - 13, at.x, at.y - 18).close(),
+               filled("#ffb020", "#c05010", 0.6));
+    }
+    // The near side: knights seen from behind, shields on their chairs.
+    const double nearSide[] = {150, 112, 68, 30};
+    const std::string fields[] = {"#b82b2b", "#2b59c3", "#2e8b57", "#e0b030"};
+    const std::string charges[] = {"#ffffff", "#e0b030", "#ffffff", "#b82b2b"};
+    for (int i = 0; i < 4; ++i) {
+        Pt at = seat(nearSide[i], 34);
+        Group g(c, translate(at.x, at.y));
+        knightFromBehind(c, 1.2, surcoats[4 + i], fields[i], charges[i], i);
     }
     // The corners fall into shadow.
     Path vignette;
     vignette.move(0, 0).line(W, 0).line(W, H).line(0, H).close();
-    vignette.move(150, 200 - 195).arc(170, 195, false, false, 150, 200 + 195).arc(170, 195, false, false, 150, 200 - 195).close();
+    vignette.move(150, 200 - 205).arc(175, 205, false, false, 150, 200 + 205).arc(175, 205, false, false, 150, 200 - 205).close();
     c.path(vignette, Paint{"#000000", "none", 0, 0.3});
 }
 
@@ -404,6 +473,15 @@ void paintCrown(Canvas& c)
         .cubic(252, 286, 240, 300, 150, 302).cubic(60, 300, 48, 286, 52, 270).close();
     c.path(cushion, filled(c.radialGradient(140, 262, 110, {{0, "#e0343c"}, {0.7, "#9c1020"}, {1, "#5a0812"}}), "#300008", 1.2));
     c.path(cushion, stroked("#e8b830", 1.4));
+    // Quilted: gold buttons pull the velvet into folds, light catches the near edge.
+    for (int i = 0; i < 5; ++i) {
+        const double x = 82 + i * 34, y = 268 + (i % 2 ? 6 : 0);
+        for (double d : {-1.0, 1.0})
+            c.path(Path().move(x, y).quad(x + d * 10, y - 4, x + d * 17, y + (i % 2 ? -6 : 6)), stroked("#5a0812", 1.1));
+        c.circle(x, y, 2.6, filled("#f2c94a", "#7a5210", 0.7));
+    }
+    c.path(Path().move(70, 292).cubic(110, 300, 190, 300, 230, 292), stroked("#ff8a80", 1.6));
+    c.path(Path().move(62, 258).cubic(90, 250, 120, 249, 150, 249), Paint{"none", "#ffd0c0", 1.4, 0.6});
     for (double side : {-1.0, 1.0}) {
         Pt corner{150 + side * 98, 274};
         c.path(Path().move(corner.x, corner.y).quad(corner.x + side * 6, corner.y + 10, corner.x + side * 4, corner.y + 20),
@@ -609,10 +687,22 @@ void paintGrail(Canvas& c)
     c.path(blocks, stroked("#241e2c", 1.2));
     // Clouds on which it floats.
     for (int i = 0; i < 9; ++i) {
-        double x = 60 + i * 23, y = 300 + (i % 3) * 8;
-        c.circle(x, y, 24 + (i % 2) * 6, Paint{i % 2 ? "#e8e4f4" : "#c8c4e0", "none", 0, 0.92});
+        double x = 60 + i * 23, y = 296 + (i % 3) * 6;
+        c.circle(x, y, 20 + (i % 2) * 5, Paint{i % 2 ? "#e8e4f4" : "#c8c4e0", "none", 0, 0.92});
     }
-    c.rect(34, 316, 232, 84, 0, fillOnly(c.linearGradient(0, 300, 0, 400, {{0, "#c8c4e0"}, {1, "#6a68a0"}})));
+    // A stone altar under the clouds: a slab, a carved front with a cross, a step.
+    const std::string stone = c.linearGradient(34, 0, 266, 0, {{0, "#6e6680"}, {0.45, "#b8b0c8"}, {1, "#4e4660"}});
+    c.rect(44, 376, 212, 24, 0, filled(stone, "#241e2c", 1.4));
+    c.rect(68, 318, 164, 60, 0, filled(stone, "#241e2c", 1.4));
+    c.rect(84, 328, 132, 42, 3, filled("none", "#3a3442", 1.4));
+    c.rect(145, 333, 10, 32, 0, filled("#e8b830", "#7a5210", 1));
+    c.rect(133, 342, 34, 9, 0, filled("#e8b830", "#7a5210", 1));
+    c.rect(56, 306, 188, 14, 2, filled(stone, "#241e2c", 1.4));
+    c.path(Path().move(58, 308).line(242, 308), stroked("#dcd4ea", 1.2));
+    for (int i = 0; i < 9; ++i) {
+        double x = 60 + i * 23, y = 300 + (i % 3) * 5;
+        c.circle(x, y, 14 + (i % 2) * 4, Paint{i % 2 ? "#e8e4f4" : "#d6d2ea", "none", 0, 0.9});
+    }
     // The chalice.
     const std::string gold = c.linearGradient(100, 0, 200, 0, {{0, "#7a4a08"}, {0.3, "#ffe27a"}, {0.55, "#e8a820"},
                                                                 {0.8, "#fff0b0"}, {1, "#7a4a08"}});

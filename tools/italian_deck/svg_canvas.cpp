@@ -121,6 +121,14 @@ void Canvas::end()
     --depth_;
 }
 
+std::string Canvas::clipEllipse(double cx, double cy, double rx, double ry)
+{
+    std::string id = nextId();
+    defs_ += "<clipPath id=\"" + id + "\"><ellipse cx=\"" + num(cx) + "\" cy=\"" + num(cy) + "\" rx=\"" + num(rx) +
+             "\" ry=\"" + num(ry) + "\"/></clipPath>\n";
+    return id;
+}
+
 std::string Canvas::clipRect(double x, double y, double w, double h)
 {
     std::string id = nextId();

@@ -58,6 +58,7 @@ public:
     void begin(const std::string& transform, const std::string& clipId = "");
     void end();
     std::string clipRect(double x, double y, double w, double h);
+    std::string clipEllipse(double cx, double cy, double rx, double ry);
 
     // Gradients live in <defs>; the returned string is a paint such as "url(#g3)".
     std::string linearGradient(double x1, double y1, double x2, double y2,
