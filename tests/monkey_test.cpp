@@ -252,10 +252,17 @@ private:
     {
         if (depth_ >= 2 || !failure_.empty() || !dice_.chance(40))
             return;
+        const QWidgetList open = openWindows();
+        QPointer<GameWindow> window = open.size() == 1 ? qobject_cast<GameWindow*>(open.front()) : nullptr;
+        if (!window)
+            return;
         ++depth_;
         ++reach_.insideWaits;
         note("inside a wait:");
-        for (int n = 1 + dice_.below(2); n > 0 && failure_.empty(); --n) {
+        // Once the player has left, the wait ends before the event loop takes another event.
+        for (int n = 1 + dice_.below(2); n > 0 && failure_.empty() && window && !window->isLeaving() &&
+                                         openWindows() == QWidgetList{window.data()};
+             --n) {
             step();
             check();
         }

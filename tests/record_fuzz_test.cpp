@@ -3,6 +3,7 @@
 #include "app/game_list.h"
 #include "shell/record_file.h"
 #include "shell/record_slot.h"
+#include "shell/text_formats.h"
 #include "tests/support/dice.h"
 
 #include <gtest/gtest.h>
@@ -128,7 +129,7 @@ private:
             most *= 10;
         for (int i = 0; i < 4000; ++i) {
             const long long n = static_cast<long long>(dice.next() % static_cast<std::uint64_t>(most));
-            tryText(rightAligned(n, width_));
+            tryText(text::rightAligned(n, width_));
             std::string zeros = std::to_string(n);
             zeros.insert(0, static_cast<std::size_t>(std::max(0, width_ - static_cast<int>(zeros.size()))), '0');
             tryText(zeros);
@@ -405,10 +406,10 @@ TEST(RecordFuzzOfPlainNumbers, EveryWidthFromOneToTwelve)
                           width % 2 ? RecordRules::Better::Higher : RecordRules::Better::Lower,
                           width % 2 ? 0 : std::stoll(std::string(static_cast<std::size_t>(width), '9')),
                           "CPU",
-                          [width](long long value) { return rightAligned(value, width); },
-                          [](std::string_view text) -> std::optional<long long> {
-                              const long long value = numericValue(text);
-                              return value > 0 ? std::optional<long long>(value) : std::nullopt;
+                          [width](long long value) { return text::rightAligned(value, width); },
+                          [](std::string_view stored) -> std::optional<long long> {
+                              const std::optional<long long> value = text::readNumber(stored);
+                              return value && *value > 0 ? value : std::nullopt;
                           }};
         RecordFuzzer fuzzer(rules, length.seed + static_cast<std::uint64_t>(width), "width" + std::to_string(width));
         fuzzer.run(length.first, std::max(1LL, length.inputs / 12));
