@@ -471,9 +471,10 @@ private:
     // Lets posted events, timers and deferred deletes run, as the event loop would between two events.
     static void settle()
     {
+        // The loop deletes what closed before it takes the player's next event.
         for (int i = 0; i < 2; ++i) {
-            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QApplication::processEvents();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
 
