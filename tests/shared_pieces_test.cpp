@@ -135,7 +135,7 @@ TEST(RecordSlotFile, AFailedWriteShowsWhatTheFileHolds)
 
 namespace {
 constexpr Rgb yellow{255, 255, 0};
-constexpr ControlSpec listing[] = {
+constexpr ControlLine listing[] = {
     picture("carte", 240, 360, 975, 1455).array(12, 6, 1200, 1560),
     rectangle("mascher", 240, 360, 975, 1455).array(12, 6, 1200, 1560).border(yellow, 3).hidden(),
     label("Label1", 360, 4080, 0, 0, "Carte Scoperte: 00").font(14, true).fore({255, 255, 255}),

@@ -31,7 +31,7 @@ const QColor dimmed(110, 160, 110);
 constexpr int cardW = 975;
 constexpr int cardH = 1455;
 
-constexpr ControlSpec bowlingControls[] = {
+constexpr ControlLine bowlingControls[] = {
     // The pins, a triangle with its wide end at the top.
     picture("CarteB(0)", 360, 360, cardW, cardH),
     picture("CarteB(1)", 1440, 360, cardW, cardH),

@@ -30,7 +30,7 @@ constexpr const char* rulesText =
     "molto rara...se non quasi impossibile!";
 
 // The row's twelve places lie in two rows of six.
-constexpr ControlSpec fisarmonicaControls[] = {
+constexpr ControlLine fisarmonicaControls[] = {
     picture("carteF", 240, 240, 1065, 1440).array(FisarmonicaRules::places, 6, 1200, 1560),
     rectangle("maschera", 240, 240, 1095, 1455).array(FisarmonicaRules::places, 6, 1200, 1560).border({255, 255, 0}, 3).hidden(),
     picture("MazzoI", 1560, 3720, 1065, 1440),

@@ -52,7 +52,7 @@ constexpr Place cardPlace(int k) { return {360 + 1200 * (k / 5), 360 + 480 * (k 
 constexpr Place pilePlace(int i) { return i < 4 ? Place{3960 - 1200 * i, 4320} : Place{7560 - 1200 * (i - 4), 6120}; }
 
 // The controls on a grid, as the form lists them.
-constexpr ControlSpec golfControls[] = {
+constexpr ControlLine golfControls[] = {
     rectangle("partite", 9120, scoreTop, 3615, 375).array(9, 1, 0, scoreStep).border(scoreLine),
     rectangle("gara", 11280, scoreTop, 1455, 375).array(9, 1, 0, scoreStep).border(scoreLine),
     label("gioco", 9240, scoreTop, 2055, 375).array(9, 1, 0, scoreStep).font(10, true).fore(chalk)
@@ -102,10 +102,10 @@ struct TableNames {
     }
 };
 
-std::vector<ControlSpec> tableListing()
+std::vector<ControlLine> tableListing()
 {
     static const TableNames names;
-    std::vector<ControlSpec> listing;
+    std::vector<ControlLine> listing;
     for (int k = 0; k < GolfRules::cells; ++k) {
         const Place at = cardPlace(k);
         listing.push_back(picture(names.CarteG[std::size_t(k)].c_str(), at.left, at.top, cardWidth, cardHeight));
@@ -130,7 +130,7 @@ std::vector<ControlSpec> tableListing()
 }
 
 // The new-record group lies over the tableau, so it comes after it.
-constexpr ControlSpec recordControls[] = {
+constexpr ControlLine recordControls[] = {
     rectangle("rcd1", 2760, 840, 3735, 1245).fill(frameYellow).border(recordRed, 2).hidden(),
     rectangle("rcd", 2880, 1200, 3495, 765).fill(cream).border(recordRed, 1).hidden(),
     label("rcdt", 2880, 900, 3495, 315, "Nuovo Record").font(13, true).fore(recordRed).align(Qt::AlignCenter).hidden(),
@@ -179,7 +179,7 @@ GolfWindow::GolfWindow(std::unique_ptr<Random> random)
 {
     QWidget* area = client();
     const Form form(area, golfControls);
-    const std::vector<ControlSpec> table = tableListing();
+    const std::vector<ControlLine> table = tableListing();
     const Form tableForm(area, table);
     const Form recordForm(area, recordControls);
 

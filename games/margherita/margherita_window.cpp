@@ -45,7 +45,7 @@ constexpr const char* rulesText =
     "sulla carta sopra o sotto oppure destra o sinistra;   FIORI: ci si potrà spostare sulla carta "
     "sopra o a sinitra o a destra.  Il programma ti dirà su quali carte potrai muovere.";
 
-constexpr ControlSpec margheritaControls[] = {
+constexpr ControlLine margheritaControls[] = {
     picture("carte", 240, 360, 975, 1455).array(MargheritaRules::cellCount, MargheritaRules::columns, 1080, 1560),
     rectangle("mascher", 240, 360, 975, 1455).array(MargheritaRules::cellCount, MargheritaRules::columns, 1080, 1560)
         .border({255, 255, 0}, 3).hidden(),

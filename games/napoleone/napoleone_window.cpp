@@ -44,7 +44,7 @@ constexpr const char* rulesText =
 
 // The table's backing, the foundations and the texts, lowest first; the cells come next, then the
 // selection frame and the small pile cards over them.
-constexpr ControlSpec tableControls[] = {
+constexpr ControlLine tableControls[] = {
     rectangle("Shape2", 0, 0, 9975, 5295).fill(felt).border(darkFelt, 1),
     rectangle("Shape3", 0, 5880, 9975, 1455).fill(parchment).border(darkFelt, 1),
     rectangle("Shape5", 0, 5400, 9975, 375).fill(darkFelt).border(darkFelt, 1),
@@ -63,7 +63,7 @@ constexpr ControlSpec tableControls[] = {
 };
 
 // Above every banner: the stars of the record banner and the name box.
-constexpr ControlSpec entryControls[] = {
+constexpr ControlLine entryControls[] = {
     label("ast1", 3120, 2160, 0, 0, "*").font(18, true).fore({176, 0, 0}).hidden(),
     label("ast2", 6000, 2160, 0, 0, "*").font(18, true).fore({176, 0, 0}).hidden(),
     textBox("rci", 3960, 2520, 1935, 285).length(8).hidden(),

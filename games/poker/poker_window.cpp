@@ -45,25 +45,25 @@ constexpr Rgb messageColour(PokerStep::Message message)
 }
 
 // The pay table's lit row, and the caption it lies under; the rows run from the top hand down.
-constexpr ControlSpec litRow(const char* name, int top)
+constexpr ControlLine litRow(const char* name, int top)
 {
     return rectangle(name, 240, top, 5415, 255).fill(darkRed).border(yellow).hidden();
 }
 // The blanks in each caption set its points apart: the caption must stay on one line.
-constexpr ControlSpec payRow(const char* name, int top)
+constexpr ControlLine payRow(const char* name, int top)
 {
     return label(name, 360, top, 5235, 255).font(10, true).oneLine().align(Qt::AlignLeft | Qt::AlignVCenter).fore(yellow);
 }
-constexpr ControlSpec whiteLabel(const char* name, int l, int t, int w, int h, const char* caption, double size)
+constexpr ControlLine whiteLabel(const char* name, int l, int t, int w, int h, const char* caption, double size)
 {
     return label(name, l, t, w, h, caption).font(size, true).fore(white);
 }
-constexpr ControlSpec recordLine(const char* name, int l, int t, int w, const char* caption)
+constexpr ControlLine recordLine(const char* name, int l, int t, int w, const char* caption)
 {
     return whiteLabel(name, l, t, w, 375, caption, 12).align(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-constexpr ControlSpec pokerControls[] = {
+constexpr ControlLine pokerControls[] = {
     // The pay table: a dark board with the eight rows, the paid row lit behind its caption.
     rectangle("tabella", 120, 240, 5655, 3030).fill(navy).border(gold, 2),
     // maspo(k) lies on the row of the hand with code k + 1.

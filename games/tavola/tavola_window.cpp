@@ -42,7 +42,7 @@ constexpr const char* rulesText =
     "possono eliminare le carte la cui coppia dia la somma di 10 o la singola carta sia 10.";
 
 // The controls of `Re` as the form lists them; a later line lies on top of an earlier one.
-constexpr ControlSpec tavolaControls[] = {
+constexpr ControlLine tavolaControls[] = {
     picture("Image1", 240, 240, 4320, 5760),
     picture("carte", 240, 240, cardWidth, cardHeight).array(16, 4, 1080, 1440),
     label("Label4", 5280, 2295, 0, 0, "Regole").font(11, true).fore(chalk),

@@ -38,7 +38,7 @@ constexpr int rowHeight = 375;
 constexpr int nameWidth = 1575;
 
 // The dice, their pips, marks and click areas, the roll button and the record line, as the form lists them.
-constexpr ControlSpec yatzControls[] = {
+constexpr ControlLine yatzControls[] = {
     roundedRectangle("faccia", 360, 360, 1095, 1215).array(5, 5, dieStep).fill(ivory).border(ink, 2),
     circle("AL", 480, 480, 255, 255).array(5, 5, dieStep).fill(pip).border(pip),
     circle("AR", 1080, 480, 255, 255).array(5, 5, dieStep).fill(pip).border(pip),

@@ -11,28 +11,28 @@
 
 namespace {
 
-QWidget* make(QWidget* parent, const ControlSpec& spec, const QString& name, const QRect& place)
+QWidget* make(QWidget* parent, const ControlLine& entry, const QString& name, const QRect& place)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    switch (entry.kind) {
     case ControlKind::Picture:
         return new PictureBox(parent, name, place);
     case ControlKind::Label:
     case ControlKind::Button: {
-        auto* label = new Label(parent, name, place, caption, spec.pointSize, spec.bold);
-        label->setAlignment(spec.alignment);
+        auto* label = new Label(parent, name, place, caption, entry.pointSize, entry.bold);
+        label->setAlignment(entry.alignment);
         if (place.width() != 0 && place.height() != 0)
-            label->setWordWrap(spec.wordWrap);
-        if (spec.foreColour)
-            label->setForeColour(qcolour(*spec.foreColour));
-        if (spec.backColour)
-            label->setBackColour(qcolour(*spec.backColour));
-        if (spec.kind == ControlKind::Button)
+            label->setWordWrap(entry.wordWrap);
+        if (entry.foreColour)
+            label->setForeColour(qcolour(*entry.foreColour));
+        if (entry.backColour)
+            label->setBackColour(qcolour(*entry.backColour));
+        if (entry.kind == ControlKind::Button)
             label->setActsAsButton(true);
         return label;
     }
     case ControlKind::TextBox:
-        return new TextBox(parent, name, place, spec.maxLength);
+        return new TextBox(parent, name, place, entry.maxLength);
     case ControlKind::Rectangle:
     case ControlKind::RoundedRectangle:
     case ControlKind::Circle:
@@ -40,11 +40,11 @@ QWidget* make(QWidget* parent, const ControlSpec& spec, const QString& name, con
         static constexpr Shape::Kind kinds[] = {Shape::Kind::Rectangle, Shape::Kind::RoundedRectangle,
                                                 Shape::Kind::Circle, Shape::Kind::Oval};
         auto* shape = new Shape(parent, name, place,
-                                kinds[static_cast<int>(spec.kind) - static_cast<int>(ControlKind::Rectangle)]);
-        if (spec.foreColour)
-            shape->setBorder(qcolour(*spec.foreColour), spec.borderWidth);
-        if (spec.backColour)
-            shape->setFill(qcolour(*spec.backColour));
+                                kinds[static_cast<int>(entry.kind) - static_cast<int>(ControlKind::Rectangle)]);
+        if (entry.foreColour)
+            shape->setBorder(qcolour(*entry.foreColour), entry.borderWidth);
+        if (entry.backColour)
+            shape->setFill(qcolour(*entry.backColour));
         return shape;
     }
     }
@@ -53,21 +53,21 @@ QWidget* make(QWidget* parent, const ControlSpec& spec, const QString& name, con
 
 } // namespace
 
-Form::Form(QWidget* parent, std::span<const ControlSpec> listing)
+Form::Form(QWidget* parent, std::span<const ControlLine> listing)
 {
-    for (const ControlSpec& spec : listing) {
-        const bool isArray = spec.count > 0;
-        const int n = isArray ? spec.count : 1;
+    for (const ControlLine& entry : listing) {
+        const bool isArray = entry.count > 0;
+        const int n = isArray ? entry.count : 1;
         for (int i = 0; i < n; ++i) {
-            const QString name = isArray ? arrayName(spec.name, i) : QString::fromUtf8(spec.name);
-            const QRect place(spec.left + spec.stepX * (i % spec.columns), spec.top + spec.stepY * (i / spec.columns),
-                              spec.width, spec.height);
-            QWidget* widget = make(parent, spec, name, place);
-            widget->setVisible(spec.visible);
+            const QString name = isArray ? arrayName(entry.name, i) : QString::fromUtf8(entry.name);
+            const QRect place(entry.left + entry.stepX * (i % entry.columns), entry.top + entry.stepY * (i / entry.columns),
+                              entry.width, entry.height);
+            QWidget* widget = make(parent, entry, name, place);
+            widget->setVisible(entry.visible);
             controls_.insert(name, widget);
         }
         if (isArray)
-            counts_.insert(QString::fromUtf8(spec.name), n);
+            counts_.insert(QString::fromUtf8(entry.name), n);
     }
 }
 

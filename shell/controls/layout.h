@@ -24,7 +24,7 @@ enum class ControlKind { Picture, Label, Button, Rectangle, RoundedRectangle, Ci
 // One line of the listing. Made with the functions below and refined by chaining, e.g.
 //   label("Label1", 360, 6795, 5175, 495, "Carte Scoperte: 00").font(16, true).fore(chalk)
 //   picture("carte", 240, 360, 975, 1455).array(40, 10, 1080, 1560)
-struct ControlSpec {
+struct ControlLine {
     const char* name = "";
     ControlKind kind = ControlKind::Label;
     int left = 0, top = 0, width = 0, height = 0; // twips; a label of width or height 0 is sized to its caption
@@ -44,16 +44,16 @@ struct ControlSpec {
     int columns = 1;
     int stepX = 0, stepY = 0;
 
-    constexpr ControlSpec font(double size, bool isBold = false) const { auto c = *this; c.pointSize = size; c.bold = isBold; return c; }
-    constexpr ControlSpec fore(Rgb colour) const { auto c = *this; c.foreColour = colour; return c; }
-    constexpr ControlSpec back(Rgb colour) const { auto c = *this; c.backColour = colour; return c; }
-    constexpr ControlSpec border(Rgb colour, int width = 1) const { auto c = *this; c.foreColour = colour; c.borderWidth = width; return c; }
-    constexpr ControlSpec fill(Rgb colour) const { return back(colour); }
-    constexpr ControlSpec align(Qt::Alignment a) const { auto c = *this; c.alignment = a; return c; }
-    constexpr ControlSpec oneLine() const { auto c = *this; c.wordWrap = false; return c; }
-    constexpr ControlSpec hidden() const { auto c = *this; c.visible = false; return c; }
-    constexpr ControlSpec length(int most) const { auto c = *this; c.maxLength = most; return c; }
-    constexpr ControlSpec array(int n, int perRow = 1, int dx = 0, int dy = 0) const
+    constexpr ControlLine font(double size, bool isBold = false) const { auto c = *this; c.pointSize = size; c.bold = isBold; return c; }
+    constexpr ControlLine fore(Rgb colour) const { auto c = *this; c.foreColour = colour; return c; }
+    constexpr ControlLine back(Rgb colour) const { auto c = *this; c.backColour = colour; return c; }
+    constexpr ControlLine border(Rgb colour, int width = 1) const { auto c = *this; c.foreColour = colour; c.borderWidth = width; return c; }
+    constexpr ControlLine fill(Rgb colour) const { return back(colour); }
+    constexpr ControlLine align(Qt::Alignment a) const { auto c = *this; c.alignment = a; return c; }
+    constexpr ControlLine oneLine() const { auto c = *this; c.wordWrap = false; return c; }
+    constexpr ControlLine hidden() const { auto c = *this; c.visible = false; return c; }
+    constexpr ControlLine length(int most) const { auto c = *this; c.maxLength = most; return c; }
+    constexpr ControlLine array(int n, int perRow = 1, int dx = 0, int dy = 0) const
     {
         auto c = *this;
         c.count = n;
@@ -64,10 +64,10 @@ struct ControlSpec {
     }
 };
 
-constexpr ControlSpec control(const char* name, ControlKind kind, int left, int top, int width, int height,
+constexpr ControlLine control(const char* name, ControlKind kind, int left, int top, int width, int height,
                               const char* caption = "")
 {
-    ControlSpec c;
+    ControlLine c;
     c.name = name;
     c.kind = kind;
     c.left = left;
@@ -77,20 +77,20 @@ constexpr ControlSpec control(const char* name, ControlKind kind, int left, int 
     c.caption = caption;
     return c;
 }
-constexpr ControlSpec picture(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Picture, l, t, w, h); }
-constexpr ControlSpec label(const char* name, int l, int t, int w, int h, const char* caption = "") { return control(name, ControlKind::Label, l, t, w, h, caption); }
+constexpr ControlLine picture(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Picture, l, t, w, h); }
+constexpr ControlLine label(const char* name, int l, int t, int w, int h, const char* caption = "") { return control(name, ControlKind::Label, l, t, w, h, caption); }
 // A label the player clicks like a button.
-constexpr ControlSpec button(const char* name, int l, int t, int w, int h, const char* caption) { return control(name, ControlKind::Button, l, t, w, h, caption).align(Qt::AlignCenter); }
-constexpr ControlSpec rectangle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Rectangle, l, t, w, h); }
-constexpr ControlSpec roundedRectangle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::RoundedRectangle, l, t, w, h); }
-constexpr ControlSpec circle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Circle, l, t, w, h); }
-constexpr ControlSpec oval(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Oval, l, t, w, h); }
-constexpr ControlSpec textBox(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::TextBox, l, t, w, h); }
+constexpr ControlLine button(const char* name, int l, int t, int w, int h, const char* caption) { return control(name, ControlKind::Button, l, t, w, h, caption).align(Qt::AlignCenter); }
+constexpr ControlLine rectangle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Rectangle, l, t, w, h); }
+constexpr ControlLine roundedRectangle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::RoundedRectangle, l, t, w, h); }
+constexpr ControlLine circle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Circle, l, t, w, h); }
+constexpr ControlLine oval(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Oval, l, t, w, h); }
+constexpr ControlLine textBox(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::TextBox, l, t, w, h); }
 
 // Builds the listing on `parent` in its order (a later line lies on top) and finds the controls by name.
 class Form {
 public:
-    Form(QWidget* parent, std::span<const ControlSpec> listing);
+    Form(QWidget* parent, std::span<const ControlLine> listing);
 
     PictureBox* picture(const QString& name) const;
     Label* label(const QString& name) const; // labels and buttons
