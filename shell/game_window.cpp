@@ -1,6 +1,7 @@
 // The shared frame of the game windows: fixed client area, "File" menu, and the question asked on leaving.
 #include "shell/game_window.h"
 
+#include "shell/controls/accessible.h"
 #include "shell/controls/twips.h"
 #include "shell/dialogs.h"
 #include "shell/resource_catalogue.h"
@@ -60,6 +61,15 @@ void GameWindow::esci_Click() { close(); }
 std::filesystem::path GameWindow::recordDirectory() const
 {
     return std::filesystem::path(QFile::encodeName(appDir_).toStdString());
+}
+
+bool GameWindow::focusNextPrevChild(bool next)
+{
+    QWidget* to = accessible::nextInReadingOrder(this, focusWidget(), next);
+    if (!to)
+        return false;
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)

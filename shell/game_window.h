@@ -58,6 +58,8 @@ protected:
     void setIconGroup(int number);
 
     void closeEvent(QCloseEvent* event) override;
+    // Tab and Shift+Tab go round the clickable controls in reading order, wherever they were made.
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

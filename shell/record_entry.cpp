@@ -10,6 +10,7 @@ RecordEntry::RecordEntry(GameWindow& window, TextBox& box, RecordSlot& slot)
     : QObject(&window), window_(window), box_(box), slot_(slot)
 {
     connect(&box_, &TextBox::keyPress, this, &RecordEntry::rci_KeyPress);
+    box_.setAccessibleName(QStringLiteral("Nuovo record: scrivi il tuo nome"));
 }
 
 void RecordEntry::offer(long long result)

@@ -15,6 +15,7 @@ Banner::Banner(QWidget* parent, const QString& labelName, const QString& faceNam
     face_->setBorder(look.text, 2);
     label_->setForeColour(look.text);
     label_->setAlignment(Qt::AlignCenter);
+    label_->setAlert(true);
     setVisible(false);
 }
 

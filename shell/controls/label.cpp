@@ -1,9 +1,12 @@
 // Labels: word-wrapped captions that may also act as buttons.
 #include "shell/controls/label.h"
 
+#include "shell/controls/accessible.h"
 #include "shell/controls/fonts.h"
 #include "shell/controls/twips.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 Label::Label(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
@@ -20,13 +23,40 @@ Label::Label(QWidget* parent, const QString& name, const QRect& twips, const QSt
     if (!autoSize_)
         resize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
     setCaption(caption);
+    accessible::install();
 }
 
 void Label::setCaption(const QString& caption)
 {
+    const bool changed = caption != text();
     setText(caption);
     if (autoSize_)
         adjustSize();
+    if (!changed)
+        return;
+    accessible::nameChanged(this);
+    if (alert_ && isVisible())
+        accessible::announce(this);
+}
+
+void Label::setActsAsButton(bool button)
+{
+    actsAsButton_ = button;
+    setFocusPolicy(isClickable() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Label::setReadAs(const QString& caption)
+{
+    readAs_ = caption;
+    accessible::nameChanged(this);
+}
+
+QString Label::spokenName() const
+{
+    const QString words = text().simplified();
+    if (readAs_.isEmpty())
+        return words;
+    return words.isEmpty() ? readAs_ : readAs_ + QStringLiteral(": ") + words;
 }
 
 void Label::setForeColour(QColor colour)
@@ -64,3 +94,29 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
 }
 
 void Label::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (isClickable() && accessible::isClickKey(event)) {
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    if (!isClickable() || !accessible::moveByArrow(this, event))
+        QLabel::keyPressEvent(event);
+}
+
+void Label::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    if (alert_)
+        accessible::announce(this);
+}
+
+void Label::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&Label::clicked) && !clickConnected_) {
+        clickConnected_ = true;
+        setFocusPolicy(Qt::TabFocus);
+    }
+}

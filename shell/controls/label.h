@@ -18,9 +18,18 @@ public:
     void setForeColour(QColor colour);
     void setBackColour(std::optional<QColor> colour); // nullopt: transparent, the parent shows through
     void setPointSize(qreal pointSize, bool bold = false);
-    // A label the player clicks like a button ("Gioca", "Finito").
-    void setActsAsButton(bool button) { actsAsButton_ = button; }
+    // A label the player clicks like a button ("Gioca", "Finito"). A label whose click a handler
+    // listens to is one too: the Tab key reaches it, Space and Enter press it.
+    void setActsAsButton(bool button);
     bool actsAsButton() const { return actsAsButton_; }
+    bool isClickable() const { return actsAsButton_ || clickConnected_; }
+    // A counter read with its caption: "Mazzo" makes "40" read as "Mazzo: 40".
+    void setReadAs(const QString& caption);
+    // A message: read out once as an alert when it appears or its words change while it shows.
+    void setAlert(bool alert) { alert_ = alert; }
+    bool isAlert() const { return alert_; }
+    // The caption as a screen reader says it: padding blanks folded, the reading caption before it.
+    QString spokenName() const;
 
 signals:
     void clicked();
@@ -31,9 +40,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     bool autoSize_;
     bool actsAsButton_ = false;
+    bool clickConnected_ = false;
+    bool alert_ = false;
+    QString readAs_;
     ClickTracker clicks_;
 };

@@ -1,9 +1,13 @@
 // Picture controls draw their bitmap smoothly scaled; a click is a press and release on the control.
 #include "shell/controls/picture_box.h"
 
+#include "shell/controls/accessible.h"
 #include "shell/controls/twips.h"
+#include "shell/picture_names.h"
 #include "shell/resource_catalogue.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +17,7 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, const QRect& twips)
     setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    accessible::install();
 }
 
 void PictureBox::setPicture(int number)
@@ -21,6 +26,21 @@ void PictureBox::setPicture(int number)
         return;
     picture_ = number;
     update();
+    accessible::nameChanged(this);
+}
+
+void PictureBox::setState(const QString& state)
+{
+    if (state == state_)
+        return;
+    state_ = state;
+    accessible::nameChanged(this);
+}
+
+QString PictureBox::spokenName() const
+{
+    const QString name = pictureName(picture_);
+    return state_.isEmpty() ? name : name + QStringLiteral(", ") + state_;
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -43,3 +63,23 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (clickable_ && accessible::isClickKey(event)) {
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    if (!clickable_ || !accessible::moveByArrow(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+// A click handler makes the picture one the Tab key reaches; the mouse still leaves the focus alone.
+void PictureBox::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&PictureBox::clicked) && !clickable_) {
+        clickable_ = true;
+        setFocusPolicy(Qt::TabFocus);
+    }
+}

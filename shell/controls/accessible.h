@@ -1,0 +1,38 @@
+// Keyboard play and screen readers for the controls: reading order, arrow keys, Space and Enter as a
+// click, the focus frame shown only while the keyboard is in use, and the controls' accessible
+// interfaces (names, roles, the press action, alerts).
+#pragma once
+
+#include <QList>
+
+class QKeyEvent;
+class QWidget;
+
+namespace accessible {
+
+// Installs, once for the program, the controls' accessible interfaces and the watcher that shows the
+// focus frame while the keyboard is used. Every control calls it when it is made.
+void install();
+
+// The controls of `window` that Tab reaches (shown, enabled, taking the keyboard), in reading order:
+// row by row from the top, left to right within a row.
+QList<QWidget*> readingOrder(const QWidget* window);
+// The control after (or before) `from` in reading order, wrapping round; nullptr when there is none.
+QWidget* nextInReadingOrder(const QWidget* window, const QWidget* from, bool forward);
+// The control an arrow key leads to from `from`, by their places on the table; nullptr when none lies that way.
+QWidget* neighbour(const QWidget* from, int key);
+
+// Space or Enter on a clickable control: it does what a click does.
+bool isClickKey(const QKeyEvent* event);
+// An arrow key moves the focus from `from` to its neighbour that way; true when the key was an arrow.
+bool moveByArrow(QWidget* from, const QKeyEvent* event);
+
+// True from the moment the player moves about with the keyboard until the mouse is pressed again.
+bool keyboardInUse();
+
+// Screen readers hear of a control whose name follows its picture or caption.
+void nameChanged(QWidget* control);
+// A message that has just appeared is read out once, as an alert.
+void announce(QWidget* control);
+
+} // namespace accessible
