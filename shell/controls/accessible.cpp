@@ -321,20 +321,24 @@ bool moveByArrow(QWidget* from, const QKeyEvent* event)
     return true;
 }
 
-void nameChanged(QWidget* control)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
+namespace {
+Observer observer;
 
-void announce(QWidget* control)
+void send(QWidget* control, QAccessible::Event what)
 {
+    if (observer)
+        observer(control, what);
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent event(control, QAccessible::Alert);
+    QAccessibleEvent event(control, what);
     QAccessible::updateAccessibility(&event);
 }
+} // namespace
+
+void nameChanged(QWidget* control) { send(control, QAccessible::NameChanged); }
+
+void announce(QWidget* control) { send(control, QAccessible::Alert); }
+
+void setObserver(Observer watcher) { observer = std::move(watcher); }
 
 } // namespace accessible

@@ -3,7 +3,10 @@
 // interfaces (names, roles, the press action, alerts).
 #pragma once
 
+#include <QAccessible>
 #include <QList>
+
+#include <functional>
 
 class QKeyEvent;
 class QWidget;
@@ -31,8 +34,15 @@ bool moveByArrow(QWidget* from, const QKeyEvent* event);
 bool keyboardInUse();
 
 // Screen readers hear of a control whose name follows its picture or caption.
+// (Both go to Qt's accessibility, which passes them on while a screen reader listens, and to the
+// observer below.)
 void nameChanged(QWidget* control);
 // A message that has just appeared is read out once, as an alert.
 void announce(QWidget* control);
+
+// Sees every name change and alert the controls send, whether or not a screen reader listens; for
+// tools and tests on platforms without an accessibility bus. Empty to stop.
+using Observer = std::function<void(QWidget* control, QAccessible::Event what)>;
+void setObserver(Observer observer);
 
 } // namespace accessible

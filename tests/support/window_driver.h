@@ -1,6 +1,7 @@
 // Helpers for window tests: find controls by name, click them, and answer the leaving question.
 #pragma once
 
+#include "shell/controls/accessible.h"
 #include "shell/dialogs.h"
 
 #include <QApplication>
@@ -17,10 +18,36 @@ T* control(QWidget* window, const QString& name)
     return found;
 }
 
+// The keyboard alone: Tab round the window until `target` has the focus, then Space. A control that
+// Tab does not reach (hidden, disabled, not clickable) is left alone, as a click on it does nothing.
+inline void pressByKeyboard(QWidget* target)
+{
+    QWidget* window = target->window();
+    const qsizetype stops = accessible::readingOrder(window).size();
+    for (qsizetype tab = 0; tab <= stops && window->focusWidget() != target; ++tab) {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus && focus->isVisible() ? focus : window, Qt::Key_Tab);
+    }
+    if (window->focusWidget() == target)
+        QTest::keyClick(target, Qt::Key_Space);
+}
+
+// TOATOA_CLICK_BY=keyboard runs the window tests with the keyboard alone: every click of theirs
+// becomes Tab presses to the control and Space.
+inline bool clicksByKeyboard()
+{
+    static const bool keyboard = qEnvironmentVariable("TOATOA_CLICK_BY") == QLatin1String("keyboard");
+    return keyboard;
+}
+
 inline void click(QWidget* window, const QString& name)
 {
     QWidget* target = control(window, name);
-    if (target)
+    if (!target)
+        return;
+    if (clicksByKeyboard())
+        pressByKeyboard(target);
+    else
         QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
 }
 
