@@ -120,3 +120,11 @@ void Label::connectNotify(const QMetaMethod& signal)
         setFocusPolicy(Qt::TabFocus);
     }
 }
+
+// The keyboard's focus arriving is the pointer coming over the control: the game shows what it shows on hover.
+void Label::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    if (accessible::keyboardInUse())
+        emit mouseMoved();
+}

@@ -41,6 +41,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 

@@ -83,3 +83,11 @@ void PictureBox::connectNotify(const QMetaMethod& signal)
         setFocusPolicy(Qt::TabFocus);
     }
 }
+
+// The keyboard's focus arriving is the pointer coming over the control: the game shows what it shows on hover.
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (accessible::keyboardInUse())
+        emit mouseMoved();
+}
