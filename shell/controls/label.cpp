@@ -6,6 +6,9 @@
 #include "shell/controls/twips.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QMetaMethod>
 #include <QMouseEvent>
 
@@ -124,7 +127,24 @@ void Label::connectNotify(const QMetaMethod& signal)
 // The keyboard's focus arriving is the pointer coming over the control: the game shows what it shows on hover.
 void Label::focusInEvent(QFocusEvent* event)
 {
-    QLabel::focusInEvent(event);
+    // Past QLabel, which would make the caption selectable text and draw it differently.
+    QWidget::focusInEvent(event);
     if (accessible::keyboardInUse())
         emit mouseMoved();
+}
+
+// A label that takes the keyboard is laid out by QLabel as text to select, a pixel lower and greyed
+// otherwise when disabled; it is drawn here as every other caption is, so the table looks the same.
+void Label::paintEvent(QPaintEvent* event)
+{
+    if (focusPolicy() == Qt::NoFocus) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    QStyleOption option;
+    option.initFrom(this);
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextForceLeftToRight;
+    style()->drawItemText(&painter, contentsRect(), flags, option.palette, isEnabled(), text(), foregroundRole());
 }
