@@ -12,6 +12,7 @@
 #include "shell/picture_names.h"
 #include "shell/random.h"
 #include "shell/shell.h"
+#include "shell/waits.h"
 #include "tests/support/dice.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/temp_working_dir.h"
@@ -20,6 +21,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -139,6 +141,11 @@ TEST_F(KeyboardTable, ArrowsMoveByPlacesOnTheTableAndStopAtItsEdge)
     auto* window = new MargheritaWindow(std::make_unique<SeededRandom>(3));
     window->show();
     auto card = [&](int i) { return window->findChild<QWidget*>(QStringLiteral("carte(%1)").arg(i)); };
+    // Tab reads the table row by row, whatever order the controls were made in.
+    const QList<QWidget*> order = accessible::readingOrder(window);
+    ASSERT_GE(order.size(), 40);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(order[i], card(i)) << i;
     card(0)->setFocus(Qt::TabFocusReason);
     // Ten cards a row, four rows.
     const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Right, 1}, {Qt::Key_Down, 11},  {Qt::Key_Down, 21},
@@ -182,6 +189,30 @@ TEST_F(KeyboardTable, SpaceAndEnterClickOnceAndTheFrameShowsOnlyWhileTheKeyboard
     EXPECT_FALSE(frame()->isVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(frame()->isVisible());
+}
+
+TEST_F(KeyboardTable, AHoldTakesNoKeyAndNoPressFromAScreenReader)
+{
+    FakeClock clock;
+    auto* window = new FisarmonicaWindow(std::make_unique<SeededRandom>(5));
+    window->show();
+    auto* deck = window->findChild<PictureBox*>(QStringLiteral("MazzoI"));
+    QSignalSpy clicks(deck, &PictureBox::clicked);
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(deck)->actionInterface();
+    deck->setFocus(Qt::TabFocusReason);
+    QTimer::singleShot(0, window, [&] {
+        QTest::keyClick(deck, Qt::Key_Space);
+        QTest::keyClick(deck, Qt::Key_Return);
+        QTest::keyClick(deck, Qt::Key_Tab);
+        QTest::keyClick(deck, Qt::Key_Right);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        clock.advance(2);
+    });
+    EXPECT_TRUE(hold(*window, 1));
+    EXPECT_EQ(clicks.size(), 0);
+    EXPECT_EQ(window->focusWidget(), deck);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.size(), 1);
 }
 
 TEST_F(KeyboardTable, ACardsNameFollowsItsFaceAndABannerIsAnnouncedOnce)
