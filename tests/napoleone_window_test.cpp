@@ -11,6 +11,7 @@
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -66,6 +67,25 @@ protected:
     int picture(const QString& name) { return control<PictureBox>(window, name)->picture(); }
     int cellPicture(int i) { return picture(cellName("sopra", i)); }
     void clickCell(int i) { click(window, cellName("sopra", i)); }
+    // What a screen reader says of a control.
+    QString spoken(const QString& name)
+    {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(window, name));
+        return face ? face->text(QAccessible::Name) : QString();
+    }
+    // A key pressed on whatever has the keyboard.
+    void key(Qt::Key k)
+    {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus && focus->isVisible() ? focus : static_cast<QWidget*>(window), k);
+    }
+    bool focused(const QString& name) { return window->focusWidget() == control(window, name); }
+    void tabTo(const QString& name)
+    {
+        for (int stop = 0; stop < 80 && !focused(name); ++stop)
+            key(Qt::Key_Tab);
+        ASSERT_TRUE(focused(name));
+    }
     // Every picture on the table, the visible small cards and the foundations, by control name.
     std::map<QString, int> tablePictures()
     {
@@ -325,6 +345,70 @@ TEST_F(NapoleoneWindowTest, AClickOnAPilesSmallCardIsAClickOnItsCell)
     EXPECT_EQ(cellPicture(33), 168);
 }
 
+TEST_F(NapoleoneWindowTest, WhatAScreenReaderSaysFollowsTheTable)
+{
+    open();
+    EXPECT_EQ(spoken("sopra(0)"), "Posto vuoto");
+    EXPECT_EQ(spoken("Shape1(0)"), "Centro 1: vuoto");
+    EXPECT_EQ(spoken("Minuti"), "Tempo: 00:00");
+    EXPECT_EQ(spoken("record"), "Record: 59:58 CPU");
+    QStringList foundationsAtFirstCard;
+    deal(deckWith({{32, spade(5)}, {33, spade(6)}, {34, spade(4)}}), [&](int n) {
+        if (n == 0)
+            foundationsAtFirstCard = {spoken("Shape1(0)"), spoken("Shape1(1)")};
+    });
+    EXPECT_EQ(foundationsAtFirstCard, QStringList({"Centro 1: Asso di coppe", "Centro 2: vuoto"}));
+    EXPECT_EQ(spoken("Shape1(3)"), "Centro 4: Asso di bastoni");
+    EXPECT_EQ(spoken("Mazzo(3)"), "Asso di bastoni, al centro");
+
+    clickCell(32);
+    EXPECT_EQ(spoken("sopra(32)"), "Cinque di spade, selezionata");
+    clickCell(33);
+    EXPECT_EQ(spoken("sopra(32)"), "Posto vuoto");
+    EXPECT_EQ(spoken("sopra(33)"), "Cinque di spade, mazzo, in fondo Sei di spade");
+    EXPECT_EQ(spoken("sotto(33)"), "Sei di spade, in fondo al mazzo");
+    click(window, "sotto(33)");
+    const QString chosenPile = "Cinque di spade, mazzo, in fondo Sei di spade, selezionata";
+    EXPECT_EQ(spoken("sopra(33)"), chosenPile);
+    action("Napo")->trigger();
+    EXPECT_EQ(spoken("sopra(33)"), chosenPile) << "the other pictures, the same cards";
+    // The pile goes onto the 4 turned over.
+    clickCell(34);
+    EXPECT_EQ(spoken("sopra(34)"), "Sei di spade, mazzo, in fondo Quattro di spade");
+    EXPECT_EQ(spoken("sopra(33)"), "Posto vuoto");
+    clock.advance(195);
+    EXPECT_EQ(spoken("Minuti"), "Tempo: 03:15");
+
+    deal();
+    EXPECT_EQ(spoken("Minuti"), "Tempo: 00:00");
+    for (int i = 0; i < 36; ++i)
+        EXPECT_FALSE(spoken(cellName("sopra", i)).contains(",")) << i << " still says " << spoken(cellName("sopra", i)).toStdString();
+}
+
+TEST_F(NapoleoneWindowTest, TheKeyboardMakesAPileAndStaysOnItsCellThroughANewDeal)
+{
+    open();
+    QApplication::setActiveWindow(window); // the keyboard goes to the window in front
+    deal(deckWith({{32, spade(5)}, {33, spade(6)}}));
+    tabTo("sopra(32)");
+    key(Qt::Key_Space);
+    tabTo("sopra(33)");
+    key(Qt::Key_Space);
+    ASSERT_TRUE(shown("sotto(33)"));
+    EXPECT_EQ(window->rules().cell(33).top, spade(5));
+    // The small card comes next in reading order, and choosing it chooses the pile.
+    key(Qt::Key_Tab);
+    ASSERT_TRUE(focused("sotto(33)"));
+    key(Qt::Key_Space);
+    EXPECT_EQ(window->rules().selected(), 33);
+
+    // A new deal takes the small card away; the keyboard stays on its cell while the cards go out.
+    int away = 0;
+    deal([&](int) { away += focused("sopra(33)") ? 0 : 1; });
+    EXPECT_TRUE(focused("sopra(33)"));
+    EXPECT_EQ(away, 0);
+}
+
 TEST_F(NapoleoneWindowTest, TwoGamesWonInOneWindowTheFirstWritesTheRecordTheSecondTiesIt)
 {
     open();
@@ -349,6 +433,7 @@ TEST_F(NapoleoneWindowTest, TwoGamesWonInOneWindowTheFirstWritesTheRecordTheSeco
     EXPECT_EQ(dir.bytes("rclnp.dat"), TempWorkingDir::scrambled("LUCIA   01:15", 0xB7));
     EXPECT_EQ(caption("nome"), "LUCIA   ");
     EXPECT_EQ(caption("record"), "01:15");
+    EXPECT_EQ(spoken("record"), "Record: 01:15 LUCIA");
     for (const char* gone : {"Fine2", "fine1", "Fine3", "rct", "rc1", "rc3", "ast1", "ast2", "rci"})
         EXPECT_FALSE(shown(gone)) << gone;
 

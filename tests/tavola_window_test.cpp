@@ -2,6 +2,8 @@
 #include "games/tavola/tavola_window.h"
 #include "app/game_list.h"
 #include "shell/card_pictures.h"
+#include "shell/controls/accessible.h"
+#include "shell/picture_names.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
@@ -15,6 +17,7 @@
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -42,7 +45,11 @@ struct Moment {
 class TavolaWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(winsWithCardsLeft); }
-    void TearDown() override { closeAllWindows(); }
+    void TearDown() override
+    {
+        accessible::setObserver({});
+        closeAllWindows();
+    }
     void open(std::uint64_t seed)
     {
         window = new TavolaWindow(std::make_unique<SeededRandom>(seed));
@@ -53,6 +60,43 @@ protected:
     int picture(const QString& name) { return control<PictureBox>(window, name)->picture(); }
     QString clockText() { return caption("Minuti") + ":" + caption("secondi"); }
     void nuova() { window->newGameAction()->trigger(); }
+    // What a screen reader says of a control.
+    QString spoken(const QString& name)
+    {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(window, name));
+        return face ? face->text(QAccessible::Name) : QString();
+    }
+    // The alerts read out from now on, as they were worded when they came.
+    void hearAlerts()
+    {
+        accessible::setObserver([this](QWidget* from, QAccessible::Event what) {
+            if (what == QAccessible::Alert)
+                alerts.push_back(QAccessible::queryAccessibleInterface(from)->text(QAccessible::Name));
+        });
+    }
+    // A key pressed on whatever has the keyboard.
+    void key(int k)
+    {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus && focus->isVisible() ? focus : static_cast<QWidget*>(window), static_cast<Qt::Key>(k));
+    }
+    bool focused(const QString& name) { return window->focusWidget() == control(window, name); }
+    // Tab round the window until `name` has the keyboard.
+    void tabTo(const QString& name)
+    {
+        for (int stop = 0; stop < 20 && !focused(name); ++stop)
+            key(Qt::Key_Tab);
+        ASSERT_TRUE(focused(name));
+    }
+    // The cells whose names end in `state`.
+    std::vector<int> cellsSaying(const QString& state)
+    {
+        std::vector<int> found;
+        for (int i = 0; i < 16; ++i)
+            if (spoken(cardName(i)).endsWith(", " + state))
+                found.push_back(i);
+        return found;
+    }
 
     // The careful player's next click, through the window.
     void clickCarefully()
@@ -138,6 +182,7 @@ protected:
     FakeClock clock;
     QPointer<TavolaWindow> window;
     std::vector<Moment> moments;
+    QStringList alerts;
 };
 
 TEST_F(TavolaWindowTest, OpensOnEmptyPlacesOverAPhotographAndWaitsForNuova)
@@ -325,6 +370,7 @@ TEST_F(TavolaWindowTest, AWonGameUncoversThePhotographCountsTheBonusAndTakesARec
     ASSERT_EQ(left, 7);
     const int total = std::max(0, elapsed - 5 * left);
     ASSERT_LT(total, 300);
+    hearAlerts();
     {
         ScriptedAnswers no(false);
         watched([&] {
@@ -358,6 +404,11 @@ TEST_F(TavolaWindowTest, AWonGameUncoversThePhotographCountsTheBonusAndTakesARec
     EXPECT_TRUE(shown("gover3"));
     EXPECT_EQ(picture("Image1"), window->rules().photograph());
     ASSERT_TRUE(shown("rct") && shown("rci") && shown("ast1") && shown("ast2") && shown("rc1"));
+    EXPECT_EQ(alerts, QStringList({"Hai Vinto",
+                                   QString::fromStdString("BONUS CARTE: Tempo " + text::clock(elapsed) +
+                                                          ", meno Carte 07 X 05 = 00:35, Totale " + text::clock(total)),
+                                   "NUOVO RECORD"}));
+    EXPECT_EQ(spoken("Vedi"), "Posto vuoto, in mano") << "the hand is empty and takes no click";
     EXPECT_EQ(caption("rct"), "NUOVO RECORD");
     click(window, cardName(0));
     click(window, "Vedi");
@@ -372,6 +423,7 @@ TEST_F(TavolaWindowTest, AWonGameUncoversThePhotographCountsTheBonusAndTakesARec
     EXPECT_EQ(dir.bytes("rcltv.dat"), TempWorkingDir::scrambled(written, 0xB7));
     EXPECT_EQ(caption("nome"), "LUCIA   ");
     EXPECT_EQ(caption("record"), QString::fromStdString(text::clock(total)));
+    EXPECT_EQ(spoken("record"), QString::fromStdString("Record: " + text::clock(total) + " LUCIA"));
 
     // The second game in the same window: everything of the win is put away.
     nuova();
@@ -418,6 +470,107 @@ TEST_F(TavolaWindowTest, AWinWithAnEmptyDeckShowsNoBonusAndAnEqualTimeIsNoRecord
     EXPECT_EQ(caption("gover3"), "Hai Vinto");
     EXPECT_EQ(clockText(), "05:00");
     EXPECT_FALSE(shown("rct") || shown("rci"));
+}
+
+TEST_F(TavolaWindowTest, WhatAScreenReaderSaysFollowsTheBoard)
+{
+    EXPECT_EQ(spoken(cardName(inner)), "Posto vuoto");
+    EXPECT_EQ(spoken("Vedi"), "Posto vuoto, in mano");
+    EXPECT_EQ(spoken("Mazzo"), "Carta coperta, mazzo");
+    EXPECT_EQ(spoken("Image1"), pictureName(picture("Image1")));
+    EXPECT_EQ(spoken("Minuti"), "Tempo: 00:00");
+    EXPECT_EQ(spoken("record"), "Record: 05:00 CPU");
+
+    nuova();
+    while (window->rules().hand().isCourt())
+        nuova();
+    const QString hand = pictureName(picture("Vedi"));
+    EXPECT_EQ(spoken("Vedi"), hand + ", in mano, giocabile");
+    EXPECT_EQ(spoken("rimane"), "Rimanenti: 51");
+    EXPECT_TRUE(cellsSaying("giocabile").empty()) << "nothing takes a card not picked up";
+    click(window, "Vedi");
+    EXPECT_EQ(spoken("Vedi"), hand + ", in mano, selezionata");
+    EXPECT_EQ(cellsSaying("giocabile").size(), 16u) << "a plain card goes anywhere";
+    click(window, cardName(inner));
+    EXPECT_EQ(spoken(cardName(inner)), hand);
+    EXPECT_EQ(spoken("rimane"), "Rimanenti: 50");
+    clock.advance(195);
+    EXPECT_EQ(spoken("Minuti"), "Tempo: 03:15");
+
+    // A court card picked up: only its own free places take it. The wrong move is read out, and
+    // while it shows no cell takes a click.
+    dealACourtCardFirst();
+    click(window, "Vedi");
+    const std::array<int, 4>& places = TavolaRules::places(window->rules().hand().rank);
+    EXPECT_EQ(cellsSaying("giocabile"), std::vector<int>(places.begin(), places.end()));
+    hearAlerts();
+    std::vector<int> takingDuringMessage{-1};
+    watched([&] {
+        QTimer::singleShot(0, window, [&] { takingDuringMessage = cellsSaying("giocabile"); });
+        click(window, cardName(inner));
+    });
+    EXPECT_EQ(alerts, QStringList{"Mossa Errata"});
+    EXPECT_TRUE(takingDuringMessage.empty());
+    EXPECT_EQ(cellsSaying("giocabile").size(), 4u) << "the places take it again after the second";
+
+    // The full board: the hand crossed out, every card of one to ten takes a click, a chosen one says so.
+    nuova();
+    for (int n = 0; n < 2000 && window->rules().isPlaying() && !window->rules().isClearing(); ++n)
+        clickCarefully();
+    ASSERT_TRUE(window->rules().isClearing());
+    EXPECT_TRUE(spoken("Vedi").endsWith(", in mano, bloccata"));
+    int chosen = -1;
+    for (int i = 0; i < 16; ++i) {
+        const int value = window->rules().cellValue(i);
+        EXPECT_EQ(spoken(cardName(i)).endsWith(", giocabile"), value > 0 && value <= 10) << i;
+        if (value > 0 && value < 10 && chosen < 0)
+            chosen = i;
+    }
+    ASSERT_GE(chosen, 0);
+    click(window, cardName(chosen));
+    EXPECT_EQ(cellsSaying("selezionata"), std::vector<int>{chosen});
+    click(window, cardName(chosen));
+    EXPECT_TRUE(cellsSaying("selezionata").empty());
+}
+
+TEST_F(TavolaWindowTest, PlacedWithTheKeyboardAlone)
+{
+    QApplication::setActiveWindow(window); // the keyboard goes to the window in front
+    nuova();
+    while (window->rules().hand().isCourt() || window->rules().hand().rank == 10)
+        nuova();
+    const TavolaCard first = window->rules().hand();
+    tabTo("Vedi");
+    key(Qt::Key_Space);
+    EXPECT_TRUE(window->rules().handPickedUp());
+    // Over the board to the inner cell below and left, the pointer following the keyboard.
+    key(Qt::Key_Left);
+    key(Qt::Key_Down);
+    key(Qt::Key_Left);
+    ASSERT_TRUE(focused(cardName(6)));
+    EXPECT_EQ(pointerOf(control(window, cardName(6))), Pointer::Hand);
+    key(Qt::Key_Space);
+    EXPECT_EQ(window->rules().cell(6), first);
+    EXPECT_EQ(caption("rimane"), "50");
+
+    // A court card going onto its place uncovers the photograph there; the keyboard returns to the hand.
+    dealACourtCardFirst();
+    const int rank = window->rules().hand().rank;
+    tabTo("Vedi");
+    key(Qt::Key_Space);
+    ASSERT_TRUE(window->rules().handPickedUp());
+    for (int i = 0; i < 4; ++i)
+        key(Qt::Key_Left);
+    ASSERT_TRUE(focused(cardName(0)));
+    if (rank == 11)
+        key(Qt::Key_Right);
+    if (rank == 12)
+        key(Qt::Key_Down);
+    key(Qt::Key_Space);
+    ASSERT_EQ(window->rules().courtCount(), 1) << rank;
+    EXPECT_TRUE(focused("Vedi"));
+    key(Qt::Key_Space);
+    EXPECT_TRUE(window->rules().handPickedUp()) << "the next card is picked up at once";
 }
 
 TEST_F(TavolaWindowTest, RandomClicksOnTheWindowNeverLoseOrDuplicateACard)

@@ -4,6 +4,7 @@
 #include "shell/card_pictures.h"
 #include "shell/clock.h"
 #include "shell/codepage.h"
+#include "shell/picture_names.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -94,6 +95,9 @@ NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
     QWidget* area = client();
     Form table(area, tableControls);
     Mazzo_ = table.pictures("Mazzo");
+    Shape1_ = table.shapes("Shape1");
+    for (PictureBox* foundation : Mazzo_)
+        foundation->setState(QStringLiteral("al centro"));
     Minuti_ = table.label("Minuti");
     secondi_ = table.label("secondi");
     record_ = table.label("record");
@@ -112,6 +116,7 @@ NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
         auto* small = new PictureBox(area, arrayName("sotto", i), QRect(place.x(), place.y() + 615, 285, 555));
         // The small card lies on its cell's corner: a click on it is a click on the cell.
         connect(small, &PictureBox::clicked, this, [this, i] { sopra_Click(i); });
+        small->setState(QStringLiteral("in fondo al mazzo"));
         small->hide();
         sotto_.push_back(small);
     }
@@ -184,12 +189,15 @@ void NapoleoneWindow::showClock()
 {
     Minuti_->setCaption(QString::fromStdString(text::twoDigits(rules_.seconds() / 60)));
     secondi_->setCaption(QString::fromStdString(text::twoDigits(rules_.seconds() % 60)));
+    Minuti_->setAccessibleName(QStringLiteral("Tempo: %1:%2").arg(Minuti_->caption(), secondi_->caption()));
 }
 
 void NapoleoneWindow::showRecord()
 {
     record_->setCaption(QString::fromStdString(slot_.valueCaption()));
     nome_->setCaption(codepage::fromWestern(slot_.holder()));
+    // The record line is three labels on screen; a screen reader hears it as one.
+    record_->setAccessibleName(QStringLiteral("Record: %1 %2").arg(record_->caption(), nome_->caption()).simplified());
 }
 
 void NapoleoneWindow::showRecordBanner(bool visible)
@@ -230,17 +238,19 @@ void NapoleoneWindow::np_Click()
     for (int i = 0; i < NapoleoneRules::cellCount; ++i) {
         sopra_[static_cast<std::size_t>(i)]->setPicture(pictures::emptyPlace);
         sotto_[static_cast<std::size_t>(i)]->setPicture(0);
-        sotto_[static_cast<std::size_t>(i)]->hide();
+        hideSmallCard(i);
     }
     for (PictureBox* foundation : Mazzo_) {
         foundation->setPicture(0);
         foundation->hide();
     }
+    speakTable();
     for (const NapoleoneDealt& step : steps) {
         if (step.foundation >= 0) {
             PictureBox* foundation = Mazzo_[static_cast<std::size_t>(step.foundation)];
             foundation->setPicture(pictureOf(step.card, deckOffset_));
             foundation->show();
+            speakFoundations();
         } else {
             sopra_[static_cast<std::size_t>(step.cell)]->setPicture(pictureOf(step.card, deckOffset_));
         }
@@ -279,7 +289,10 @@ void NapoleoneWindow::Converti(int TPC)
         PictureBox* small = sotto_[static_cast<std::size_t>(i)];
         top->setPicture(cell.isEmpty() ? pictures::emptyPlace : pictureOf(cell.top, TPC));
         small->setPicture(cell.isPile() ? pictureOf(cell.bottom, TPC) : 0);
-        small->setVisible(cell.isPile());
+        if (cell.isPile())
+            small->show();
+        else
+            hideSmallCard(i);
     }
     for (int j = 0; j < NapoleoneRules::foundationCount; ++j) {
         const int top = rules_.foundation(j);
@@ -291,6 +304,43 @@ void NapoleoneWindow::Converti(int TPC)
     if (selected >= 0)
         Traspa1_->setGeometry(sopra_[static_cast<std::size_t>(selected)]->geometry());
     Traspa1_->setVisible(selected >= 0);
+    speakTable();
+}
+
+// A pile's small card goes with its pile; the keyboard on it stays on the cell rather than leaping
+// to the first control of the table.
+void NapoleoneWindow::hideSmallCard(int index)
+{
+    PictureBox* small = sotto_[static_cast<std::size_t>(index)];
+    if (small->hasFocus())
+        sopra_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
+    small->hide();
+}
+
+// What the small cards and the frame show, said beside each cell: the bottom of its pile, the selection.
+void NapoleoneWindow::speakTable()
+{
+    const int selected = rules_.selected();
+    for (int i = 0; i < NapoleoneRules::cellCount; ++i) {
+        const PictureBox* small = sotto_[static_cast<std::size_t>(i)];
+        QStringList words;
+        if (!small->isHidden())
+            words << QStringLiteral("mazzo, in fondo %1").arg(pictureName(small->picture()));
+        if (i == selected)
+            words << QStringLiteral("selezionata");
+        sopra_[static_cast<std::size_t>(i)]->setState(words.join(QStringLiteral(", ")));
+    }
+    speakFoundations();
+}
+
+// An empty foundation shows only its outline, so the outline says what lies there.
+void NapoleoneWindow::speakFoundations()
+{
+    for (int j = 0; j < NapoleoneRules::foundationCount; ++j) {
+        const PictureBox* foundation = Mazzo_[static_cast<std::size_t>(j)];
+        const QString top = foundation->isHidden() ? QStringLiteral("vuoto") : pictureName(foundation->picture());
+        Shape1_[static_cast<std::size_t>(j)]->setAccessibleName(QStringLiteral("Centro %1: %2").arg(j + 1).arg(top));
+    }
 }
 
 void NapoleoneWindow::sopra_Click(int index)

@@ -53,6 +53,9 @@ private:
     void showRecord();
     void showRecordBanner(bool visible);
     void setDealing(bool dealing);
+    void hideSmallCard(int index);
+    void speakTable();
+    void speakFoundations();
     void recordWritten();
 
     std::unique_ptr<Random> random_;
@@ -66,6 +69,7 @@ private:
     std::vector<PictureBox*> sopra_;
     std::vector<PictureBox*> sotto_;
     std::vector<PictureBox*> Mazzo_;
+    std::vector<Shape*> Shape1_;
     Shape* Traspa1_;
     Label* Minuti_;
     Label* secondi_;

@@ -135,10 +135,14 @@ TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
     secondi_ = form.label("secondi");
     recordLabel_ = form.label("record");
     nome_ = form.label("nome");
+    // The player hears the count under the deck with the caption beside it, and knows the deck as such.
+    rimane_->setReadAs(QStringLiteral("Rimanenti"));
+    Mazzo_->setState(QStringLiteral("mazzo"));
     for (const char* name : bonusNames)
         bonusPanel_.push_back(form.widget(QString::fromLatin1(name)));
     bonusmin_ = form.label("bonusmin");
     bonussec_ = form.label("bonussec");
+    bonus3_ = form.label("bonus3");
     bonuscar_ = form.label("bonuscar");
     bonus8_ = form.label("bonus8");
     bonusmint_ = form.label("bonusmint");
@@ -179,10 +183,9 @@ TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
     paper.setColor(QPalette::Base, qcolour(lightYellow));
     rci_->setPalette(paper);
     entry_ = new RecordEntry(*this, *rci_, record_);
-    connect(entry_, &RecordEntry::written, this, [this] {
-        recordLabel_->setCaption(qtext(record_.valueCaption()));
-        nome_->setCaption(codepage::fromWestern(record_.holder()));
-    });
+    connect(entry_, &RecordEntry::written, this, &TavolaWindow::showRecord);
+    // The bonus is read out as one sum while its panel shows; the won game's alert is the banner's.
+    bonus3_->setAlert(true);
 
     Timer1_ = new Ticker(this);
     Timer1_->setInterval(1000);
@@ -204,13 +207,23 @@ void TavolaWindow::Form_Load()
     Mazzo_->setPicture(pictures::redBack);
     Vedi_->setPicture(pictures::emptyPlace);
     Image1_->setPicture(rules_.photograph());
+    showClock(0);
+    speakBoard();
 }
 
 void TavolaWindow::LeggiRecord()
 {
     record_.read(recordDirectory());
+    showRecord();
+}
+
+void TavolaWindow::showRecord()
+{
     recordLabel_->setCaption(qtext(record_.valueCaption()));
     nome_->setCaption(codepage::fromWestern(record_.holder()));
+    // The record line is three labels on screen; a screen reader hears it as one.
+    recordLabel_->setAccessibleName(
+        QStringLiteral("Record: %1 %2").arg(recordLabel_->caption(), nome_->caption()).simplified());
 }
 
 void TavolaWindow::Nuova_Click()
@@ -271,6 +284,7 @@ bool TavolaWindow::mossaerrata()
     if (!TempoP(*this, 1) || game != gameNumber_)
         return false;
     gover_->setVisible(false);
+    speakBoard();
     return true;
 }
 
@@ -316,6 +330,10 @@ void TavolaWindow::showBonus(const TavolaBonus& bonus)
     bonussec_->setCaption(qtext(text::twoDigits(bonus.elapsed % 60)));
     bonustotm_->setCaption(qtext(text::twoDigits(bonus.total / 60)));
     bonustots_->setCaption(qtext(text::twoDigits(bonus.total % 60)));
+    bonus3_->setAccessibleName(QStringLiteral("BONUS CARTE: Tempo %1:%2, meno Carte %3 X %4 = %5:%6, Totale %7:%8")
+                                   .arg(bonusmin_->caption(), bonussec_->caption(), bonuscar_->caption(),
+                                        bonus8_->caption(), bonusmint_->caption(), bonussect_->caption(),
+                                        bonustotm_->caption(), bonustots_->caption()));
     showClock(bonus.total);
 }
 
@@ -330,6 +348,7 @@ void TavolaWindow::showMessage(const QString& caption, QColor faceColour, int to
     gover_->shadow()->repaint();
     gover_->face()->repaint();
     gover_->label()->repaint();
+    speakBoard();
 }
 
 void TavolaWindow::setBonusVisible(bool visible)
@@ -357,7 +376,12 @@ void TavolaWindow::showBoard()
     for (int i = 0; i < TavolaRules::cells; ++i) {
         PictureBox* card = carte_[static_cast<std::size_t>(i)];
         card->setPicture(face(rules_.cell(i)));
-        card->setVisible(!won && !rules_.showsPhotograph(i));
+        const bool visible = !won && !rules_.showsPhotograph(i);
+        // A court card going onto its place takes its cell away: the keyboard goes back to the hand
+        // card, where the next move starts, rather than to whatever control comes first.
+        if (!visible && card->hasFocus())
+            Vedi_->setFocus(Qt::OtherFocusReason);
+        card->setVisible(visible);
         cartaM_[static_cast<std::size_t>(i)]->setVisible(rules_.isSelected(i));
     }
     Vedi_->setPicture(face(rules_.hand()));
@@ -370,12 +394,37 @@ void TavolaWindow::showBoard()
     }
     rimane_->setCaption(QString::number(rules_.cardsLeft()));
     showClock(rules_.seconds());
+    speakBoard();
+}
+
+// What the frames and the pointer show, said beside each card: the selected cards, the cells that
+// take a click now, the hand card picked up or crossed out.
+void TavolaWindow::speakBoard()
+{
+    const bool open = !messageShown();
+    for (int i = 0; i < TavolaRules::cells; ++i) {
+        QString state;
+        if (rules_.isSelected(i))
+            state = QStringLiteral("selezionata");
+        else if (open && rules_.acceptsClick(i))
+            state = QStringLiteral("giocabile");
+        carte_[static_cast<std::size_t>(i)]->setState(state);
+    }
+    QString hand = QStringLiteral("in mano");
+    if (rules_.isClearing())
+        hand += QStringLiteral(", bloccata");
+    else if (rules_.handPickedUp())
+        hand += QStringLiteral(", selezionata");
+    else if (open && rules_.canPickUp())
+        hand += QStringLiteral(", giocabile");
+    Vedi_->setState(hand);
 }
 
 void TavolaWindow::showClock(int seconds)
 {
     Minuti_->setCaption(qtext(text::twoDigits(seconds / 60)));
     secondi_->setCaption(qtext(text::twoDigits(seconds % 60)));
+    Minuti_->setAccessibleName(QStringLiteral("Tempo: %1:%2").arg(Minuti_->caption(), secondi_->caption()));
 }
 
 void TavolaWindow::Timer1_Timer()

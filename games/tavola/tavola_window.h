@@ -46,6 +46,8 @@ private:
     void gameover();
     void vincita();
     void showBoard();
+    void speakBoard();
+    void showRecord();
     void showClock(int seconds);
     void showMessage(const QString& caption, QColor face, int top);
     void showBonus(const TavolaBonus& bonus);
@@ -77,6 +79,7 @@ private:
     Label* nome_;
     std::unique_ptr<Banner> gover_;
     std::vector<QWidget*> bonusPanel_;
+    Label* bonus3_;
     Label* bonusmin_;
     Label* bonussec_;
     Label* bonuscar_;
