@@ -11,6 +11,7 @@
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTimer>
 #include <deque>
@@ -52,9 +53,20 @@ const std::string loseA = "2h 5s 7d 9c Kh", loseB = "3h 6s 8d Tc Qh";
 
 class PokerTable : public ::testing::Test {
 protected:
-    void TearDown() override { closeAllWindows(); }
+    void TearDown() override
+    {
+        accessible::setObserver({});
+        closeAllWindows();
+    }
     void open(const std::string& firstHand)
     {
+        // What a screen reader is told: each alert, and each new name as it is at that moment.
+        accessible::setObserver([this](QWidget* w, QAccessible::Event what) {
+            if (what == QAccessible::Alert)
+                alerts.push_back(w->objectName());
+            else if (what == QAccessible::NameChanged)
+                renamed.push_back(w->objectName() + " = " + QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name));
+        });
         auto owned = std::make_unique<ScriptedRandom>();
         random = owned.get();
         random->queue(last = firstHand);
@@ -150,6 +162,16 @@ protected:
         return state.join(", ").toStdString();
     }
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
+    QString heard(const QString& name)
+    {
+        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+    }
+    void key(Qt::Key k)
+    {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus ? focus : window.data(), k);
+    }
+    QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }
     int picture(int i) { return control<PictureBox>(window, QStringLiteral("CarteP(%1)").arg(i))->picture(); }
     std::string fileBytes() { return dir.bytes("rcpkr.dat"); }
@@ -160,6 +182,7 @@ protected:
     ScriptedRandom* random = nullptr;
     std::string last;
     std::vector<Moment> moments;
+    QStringList alerts, renamed;
 };
 
 TEST_F(PokerTable, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
@@ -235,6 +258,44 @@ TEST_F(PokerTable, MarkedCardsAloneAreReplacedAndAPairOfJacksPaysWithItsRowLit)
     EXPECT_EQ(caption("crd") + caption("xxx"), "09000050");
 }
 
+// A hand with the keyboard alone, as a player who cannot see the table hears it.
+TEST_F(PokerTable, AHandMarkedAndDrawnWithKeysAloneIsHeardAsItGoes)
+{
+    open("Jh 5s 7d 9c Kh");
+    QApplication::setActiveWindow(window);
+    EXPECT_EQ(heard("crd") + " / " + heard("xxx") + " / " + heard("recpk"), "Crediti: 10 / Punteggio: 000000 / Record: CPU 000000");
+    EXPECT_EQ(heard("winner(0)"), "Scala Reale 2000 Punti");
+
+    for (int tab = 0; tab < 7 && focused() != "CarteP(1)"; ++tab)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(focused(), "CarteP(1)");
+    key(Qt::Key_Space);
+    EXPECT_EQ(heard("CarteP(1)"), "Cinque di picche, Scarta");
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    EXPECT_EQ(heard("CarteP(3)"), "Nove di fiori, Scarta");
+    key(Qt::Key_Left);
+    key(Qt::Key_Space);
+    key(Qt::Key_Space); // marked and let go again
+    EXPECT_EQ(heard("CarteP(2)"), "Sette di quadri");
+    EXPECT_TRUE(shown("tieni(1)") && shown("tieni(3)") && !shown("tieni(2)"));
+
+    key(Qt::Key_Down);
+    ASSERT_EQ(focused(), "Label1");
+    random->queue("Js 3d " + loseB);
+    watched([this] { key(Qt::Key_Space); });
+    EXPECT_EQ(messages(), QStringList{"Vinci 50 Punti"});
+    ASSERT_GE(moments.size(), 6u);
+    EXPECT_EQ(moments[5].cards[1], frenchCardPicture(11, 2));
+    EXPECT_TRUE(renamed.contains("winner(7) = Coppia Vestita 50 Punti, vincente")) << renamed.join('\n').toStdString();
+    EXPECT_TRUE(alerts.contains("vincita"));
+    // The next hand: nothing marked, no row winning, the points counted.
+    EXPECT_EQ(heard("CarteP(1)") + " / " + heard("CarteP(3)"), "Sei di picche / Dieci di fiori");
+    EXPECT_EQ(heard("winner(7)"), "Coppia Vestita 50 Punti");
+    EXPECT_EQ(heard("xxx"), "Punteggio: 000050");
+}
+
 TEST_F(PokerTable, TheLastCreditLostEndsTheGameAndChangesTheLeavingQuestion)
 {
     open(loseA);
@@ -283,6 +344,7 @@ TEST_F(PokerTable, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
     EXPECT_EQ(messages(), (QStringList{"HAI PERSO!", "GAME OVER"}));
     ASSERT_TRUE(shown("rct") && shown("rci") && shown("rc1") && shown("rc2"));
     EXPECT_EQ(caption("rct"), "NUOVO RECORD");
+    EXPECT_EQ(alerts.count("rct"), 1);
 
     auto* box = control<QLineEdit>(window, "rci");
     QTest::keyClicks(box, "ann");
@@ -291,6 +353,7 @@ TEST_F(PokerTable, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text(), "ANN");
     EXPECT_EQ(caption("nome") + " " + caption("recpk"), "ANN 000050");
+    EXPECT_EQ(heard("recpk"), "Record: ANN 000050");
     const std::string expected = TempWorkingDir::scrambled("ANN     000050", 0xB7);
     EXPECT_EQ(fileBytes(), expected);
     QTest::keyClick(box, Qt::Key_Return); // a second Enter writes no second name

@@ -9,6 +9,7 @@
 #include "tests/support/window_driver.h"
 #include "tests/yahtzee_scripted_dice.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -19,7 +20,11 @@ namespace {
 class YahtzeeWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { clock.setAutoAdvance(true); }
-    void TearDown() override { closeAllWindows(); }
+    void TearDown() override
+    {
+        accessible::setObserver({});
+        closeAllWindows();
+    }
     void open()
     {
         auto owned = std::make_unique<ScriptedDice>();
@@ -58,6 +63,18 @@ protected:
         QTest::keyClick(control<QLineEdit>(window, "reci"), Qt::Key_Return);
     }
     std::string fileBytes() { return dir.bytes("rcyah.dat"); }
+    // What a screen reader says of the control.
+    QString heard(const QString& name)
+    {
+        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+    }
+    // A key pressed where the keyboard's focus is.
+    void key(Qt::Key k)
+    {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus ? focus : window.data(), k);
+    }
+    QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
     void writeRecord(const std::string& text)
     {
         std::ofstream(dir.filePath("rcyah.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled(text, 0xB7);
@@ -292,6 +309,94 @@ TEST_F(YahtzeeWindowTest, TheMenuOpensItAloneAndLeavingAlwaysAsksToAbandon)
     ASSERT_EQ(no.asked.size(), 1u);
     EXPECT_EQ(no.asked[0], std::make_pair(QStringLiteral("ABBANDONA"), QStringLiteral("Sei sicuro di voler abbandonare la partita?")));
     EXPECT_TRUE(game->isVisible());
+}
+
+TEST_F(YahtzeeWindowTest, ThePlayerHearsTheDiceTheirMarksTheBoxesAndTheRecord)
+{
+    std::vector<QString> alerts;
+    accessible::setObserver([&](QWidget* w, QAccessible::Event what) {
+        if (what == QAccessible::Alert)
+            alerts.push_back(w->objectName());
+    });
+    writeRecord("MARCO   123");
+    open();
+    EXPECT_EQ(heard("cliccami(1)"), "Dado 2: uno");
+    EXPECT_EQ(heard("gioco(11)"), "YAHTZEE: vuoto");
+    EXPECT_EQ(heard("Label3"), "Lanci rimasti: 3");
+    EXPECT_EQ(heard("sceltatxt"), "Nuova");
+    EXPECT_EQ(heard("record"), "Record: MARCO 123");
+
+    roll({4, 4, 4, 4, 2});
+    EXPECT_EQ(heard("cliccami(0)") + " / " + heard("cliccami(4)"), "Dado 1: quattro / Dado 5: due");
+    EXPECT_EQ(heard("Label3") + " / " + heard("sceltatxt"), "Lanci rimasti: 2 / Cambia");
+    click(window, "cliccami(4)");
+    EXPECT_EQ(heard("cliccami(4)"), "Dado 5: due, da cambiare");
+    click(window, "cliccami(4)");
+    EXPECT_EQ(heard("cliccami(4)"), "Dado 5: due");
+    click(window, "cliccami(4)");
+    click(window, "cliccami(3)");
+    roll({6, 1});
+    // The marks go with the throw.
+    EXPECT_EQ(heard("cliccami(3)") + " / " + heard("cliccami(4)"), "Dado 4: sei / Dado 5: uno");
+    EXPECT_TRUE(alerts.empty());
+    roll({});
+    EXPECT_EQ(heard("Label3"), "Lanci rimasti: 0");
+    EXPECT_EQ(alerts, std::vector<QString>{"help"});
+
+    click(window, "gioco(3)");
+    EXPECT_EQ(heard("gioco(3)") + " / " + heard("subt") + " / " + heard("totale"), "QUATTRO: 12 / SUB TOT: 12 / TOTALE: 12");
+    click(window, "gioco(3)"); // taken back
+    EXPECT_EQ(heard("gioco(3)") + " / " + heard("totale"), "QUATTRO: vuoto / TOTALE: 0");
+
+    window->newGameAction()->trigger();
+    EXPECT_EQ(heard("gioco(3)") + " / " + heard("cliccami(2)"), "QUATTRO: vuoto / Dado 3: uno");
+    play(bonusAtTheEnd, 13);
+    EXPECT_EQ(heard("bonus"), "BONUS: 35");
+    typeName("lia");
+    EXPECT_EQ(heard("record"), "Record: LIA 282");
+}
+
+// A hand with the keyboard alone: Tab to the roll button, arrows to the dice and the card, Space to press.
+TEST_F(YahtzeeWindowTest, AHandPlayedWithKeysAlone)
+{
+    open();
+    QApplication::setActiveWindow(window);
+    for (int tab = 0; tab < 6 && focused() != "sceltatxt"; ++tab)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(focused(), "sceltatxt");
+    dice->queue({3, 3, 3, 5, 5});
+    key(Qt::Key_Space);
+    EXPECT_EQ(faceShown(4), 5);
+    auto walk = [&](std::initializer_list<Qt::Key> keys) {
+        QStringList path;
+        for (Qt::Key k : keys) {
+            key(k);
+            path << focused();
+        }
+        return path.join(' ');
+    };
+    EXPECT_EQ(walk({Qt::Key_Up, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space}), "cliccami(0) cliccami(0) cliccami(1) cliccami(1)");
+    EXPECT_EQ(heard("cliccami(0)") + " / " + heard("cliccami(1)"), "Dado 1: tre, da cambiare / Dado 2: tre, da cambiare");
+    for (int tab = 0; tab < 6 && focused() != "sceltatxt"; ++tab)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(focused(), "sceltatxt");
+    dice->queue({3, 3});
+    key(Qt::Key_Space);
+    EXPECT_TRUE(dice->numbers.empty());
+    EXPECT_EQ(heard("cliccami(0)"), "Dado 1: tre");
+    // The highlight follows the keyboard over the card and goes out when it leaves it.
+    auto lit = [&] {
+        QString rows;
+        for (int k = 0; k < 13; ++k)
+            rows += shown(at("msctxt", k)) ? QString::number(k) : QString();
+        return rows.toStdString();
+    };
+    EXPECT_EQ(walk({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}), "gioco(0) gioco(1) gioco(2)");
+    EXPECT_EQ(lit(), "2");
+    EXPECT_EQ(walk({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}), "gioco(1) gioco(0) cliccami(1)");
+    EXPECT_EQ(lit(), "");
+    EXPECT_EQ(walk({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}), "gioco(0) gioco(1) gioco(2) gioco(2)");
+    EXPECT_EQ(heard("gioco(2)") + " / " + heard("sceltatxt"), "TRE: 9 / Nuova");
 }
 
 // Seeded games, two in each window, by random clicks on what is on show: the captions always add up.

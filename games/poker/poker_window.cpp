@@ -2,6 +2,7 @@
 #include "games/poker/poker_window.h"
 
 #include "shell/codepage.h"
+#include "shell/controls/accessible.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -106,6 +107,9 @@ constexpr ControlLine pokerControls[] = {
 
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
+// The word under a card marked to be changed, also what a screen reader says of the card.
+const QString scarta = QStringLiteral("Scarta");
+
 } // namespace
 
 PokerWindow::PokerWindow(std::unique_ptr<Random> random)
@@ -117,7 +121,8 @@ PokerWindow::PokerWindow(std::unique_ptr<Random> random)
 
     for (int k = 0; k < rows; ++k) {
         maspo_.push_back(form.shape(arrayName("maspo", k)));
-        form.label(arrayName("winner", k))->setCaption(qtext(payTableCaptions()[static_cast<std::size_t>(k)]));
+        winner_.push_back(form.label(arrayName("winner", k)));
+        winner_.back()->setCaption(qtext(payTableCaptions()[static_cast<std::size_t>(k)]));
     }
     CarteP_ = form.pictures("CarteP");
     mascherp_ = form.shapes("mascherp");
@@ -131,12 +136,15 @@ PokerWindow::PokerWindow(std::unique_ptr<Random> random)
     connect(Label1_, &Label::clicked, this, &PokerWindow::Label1_Click);
     connect(Label1_, &Label::mouseMoved, this, [this] { setPointer(Label1_, Pointer::Hand); });
     xxx_ = form.label(QStringLiteral("xxx"));
+    xxx_->setReadAs(QStringLiteral("Punteggio"));
     crd_ = form.label(QStringLiteral("crd"));
+    crd_->setReadAs(QStringLiteral("Crediti"));
     recpk_ = form.label(QStringLiteral("recpk"));
     nome_ = form.label(QStringLiteral("nome"));
 
     TextBox* rci = form.textBox(QStringLiteral("rci"));
     recordPanel_ = {form.shape(QStringLiteral("rc2")), form.shape(QStringLiteral("rc1")), form.label(QStringLiteral("rct"))};
+    form.label(QStringLiteral("rct"))->setAlert(true);
     entry_ = new RecordEntry(*this, *rci, record_);
     connect(entry_, &RecordEntry::written, this, &PokerWindow::showRecord);
 
@@ -182,6 +190,14 @@ void PokerWindow::LeggiRecord()
 
 void PokerWindow::showRecord()
 {
+    // The score alone would be a bare number: it is read with the holder, as "Record: MARCO 001200".
+    const QString spoken = QStringLiteral("Record: %1 %2")
+                               .arg(codepage::fromWestern(record_.holder()), qtext(record_.valueCaption()))
+                               .simplified();
+    if (recpk_->accessibleName() != spoken) {
+        recpk_->setAccessibleName(spoken);
+        accessible::nameChanged(recpk_);
+    }
     nome_->setCaption(codepage::fromWestern(record_.holder()));
     recpk_->setCaption(qtext(record_.valueCaption()));
     nome_->repaint();
@@ -217,6 +233,7 @@ bool PokerWindow::play(const std::vector<PokerStep>& steps)
             break;
         case PokerStep::Kind::Highlight:
             maspo_[at]->show();
+            litRow(at, true);
             break;
         case PokerStep::Kind::Banner:
             if (!showMessage(step))
@@ -262,16 +279,36 @@ void PokerWindow::ripulisci()
     for (int i = 0; i < positions; ++i) {
         const auto at = static_cast<std::size_t>(i);
         CarteP_[at]->setEnabled(true);
-        tieni_[at]->hide();
+        markCard(i, false);
         mascherp_[at]->hide();
     }
     for (QWidget* part : recordPanel_)
         part->hide();
     entry_->withdraw();
     vincita_->setVisible(false);
-    for (Shape* row : maspo_)
-        row->hide();
+    for (std::size_t k = 0; k < maspo_.size(); ++k) {
+        maspo_[k]->hide();
+        litRow(k, false);
+    }
     client()->repaint();
+}
+
+void PokerWindow::litRow(std::size_t lit, bool on)
+{
+    // maspo(k) lies under the row of the hand with code k + 1, the rows running from the top hand down.
+    Label* row = winner_[winner_.size() - 1 - lit];
+    const QString name = on ? row->text().simplified() + QStringLiteral(", vincente") : QString();
+    if (row->accessibleName() == name)
+        return;
+    row->setAccessibleName(name);
+    accessible::nameChanged(row);
+}
+
+void PokerWindow::markCard(int index, bool marked)
+{
+    const auto at = static_cast<std::size_t>(index);
+    tieni_[at]->setVisible(marked);
+    CarteP_[at]->setState(marked ? scarta : QString());
 }
 
 void PokerWindow::newrecord()
@@ -287,9 +324,8 @@ void PokerWindow::newrecord()
 void PokerWindow::disableCards()
 {
     for (int i = 0; i < positions; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        tieni_[at]->hide();
-        CarteP_[at]->setEnabled(false);
+        markCard(i, false);
+        CarteP_[static_cast<std::size_t>(i)]->setEnabled(false);
         CarteP_MouseMove(i);
     }
 }
@@ -306,7 +342,7 @@ void PokerWindow::CarteP_Click(int index)
     if (!CarteP_[at]->isEnabled())
         return;
     const bool marked = game_.toggleMark(index);
-    tieni_[at]->setVisible(marked);
+    markCard(index, marked);
     mascherp_[at]->setVisible(marked);
 }
 

@@ -49,6 +49,10 @@ private:
     void disableCards();
     void showRecord();
     void CarteP_MouseMove(int index);
+    // Card `index` marked to be changed or not: the word under it and what it is heard as.
+    void markCard(int index, bool marked);
+    // The pay-table row under the lit bar maspo(lit) is heard as the winning one while the bar shows.
+    void litRow(std::size_t lit, bool on);
 
     std::unique_ptr<Random> random_;
     PokerGame game_;
@@ -58,6 +62,7 @@ private:
     std::vector<Shape*> mascherp_;
     std::vector<Label*> tieni_;
     std::vector<Shape*> maspo_;
+    std::vector<Label*> winner_;
     Label* Label1_;
     Shape* gioca_;
     std::unique_ptr<Banner> vincita_;

@@ -2,6 +2,7 @@
 #include "games/yahtzee/yahtzee_window.h"
 
 #include "shell/codepage.h"
+#include "shell/controls/accessible.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -97,6 +98,23 @@ constexpr bool pipsOf[7][7] = {
 
 QString number(int n) { return QString::number(n); }
 
+// A face as the player hears it: "Dado 2: cinque".
+QString faceWord(int face)
+{
+    static const char* const words[7] = {"", "uno", "due", "tre", "quattro", "cinque", "sei"};
+    return QString::fromLatin1(words[face]);
+}
+
+// A label with no caption of its own, or one whose caption tells only half, says `name`; a screen
+// reader hears of the change as of any caption's.
+void sayAs(Label* label, const QString& name)
+{
+    if (label->accessibleName() == name)
+        return;
+    label->setAccessibleName(name);
+    accessible::nameChanged(label);
+}
+
 } // namespace
 
 RecordRules YahtzeeWindow::recordRules()
@@ -186,6 +204,11 @@ YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
     subt_ = valueLabel(QStringLiteral("subt"), 1800, 5640, sumYellow);
     bonus_ = valueLabel(QStringLiteral("bonus"), 1800, 6000, sumYellow);
     totale_ = valueLabel(QStringLiteral("totale"), 3960, 6000, sumYellow);
+    subt_->setReadAs(QStringLiteral("SUB TOT"));
+    bonus_->setReadAs(QStringLiteral("BONUS"));
+    totale_->setReadAs(QStringLiteral("TOTALE"));
+    // The request for a box appears after the third roll: the player who cannot see it hears it.
+    help_->setAlert(true);
 
     gameover_ = std::make_unique<Banner>(area, QStringLiteral("gameovert"), QStringLiteral("gameover"),
                                          QStringLiteral("gameover1"), QRect(1560, 1780, 3135, 615),
@@ -224,8 +247,11 @@ void YahtzeeWindow::Nuova_Click()
 
 void YahtzeeWindow::showRecord()
 {
-    record_->setCaption(QString::fromStdString(slot_.valueCaption()));
-    nominativo_->setCaption(codepage::fromWestern(slot_.holder()));
+    const QString holder = codepage::fromWestern(slot_.holder());
+    const QString value = QString::fromStdString(slot_.valueCaption());
+    sayAs(record_, (QStringLiteral("Record: ") + holder + QLatin1Char(' ') + value).simplified());
+    record_->setCaption(value);
+    nominativo_->setCaption(holder);
 }
 
 void YahtzeeWindow::disegna(int i, int face)
@@ -233,13 +259,18 @@ void YahtzeeWindow::disegna(int i, int face)
     const bool* lit = pipsOf[face];
     for (std::size_t p = 0; p < pips_.size(); ++p)
         pips_[p][static_cast<std::size_t>(i)]->setVisible(lit[p]);
+    // The die's click area lies over it and speaks for it, the mark included: red means "throw it again".
+    QString name = QStringLiteral("Dado %1: ").arg(i + 1) + faceWord(face);
+    if (maschera_[static_cast<std::size_t>(i)]->isVisibleTo(client()))
+        name += QStringLiteral(", da cambiare");
+    sayAs(cliccami_[static_cast<std::size_t>(i)], name);
 }
 
 void YahtzeeWindow::showAll()
 {
     for (int i = 0; i < YahtzeeRules::dice; ++i) {
-        disegna(i, rules_.face(i));
         maschera_[static_cast<std::size_t>(i)]->setVisible(rules_.isMarked(i));
+        disegna(i, rules_.face(i));
     }
     sceltatxt_->setCaption(rules_.rollButtonReadsNuova() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
     sceltatxt_->setVisible(rules_.rollButtonShown());
@@ -247,13 +278,20 @@ void YahtzeeWindow::showAll()
     sceltatxt_->setEnabled(rules_.rollButtonEnabled());
     // Once the game is over the rolls of a hand are no longer counted: "GAME OVER" stands in their place.
     Label3_->setVisible(!rules_.isOver());
-    for (int k = 0; k < YahtzeeRules::rollsPerHand; ++k)
+    int rollsLeft = 0;
+    for (int k = 0; k < YahtzeeRules::rollsPerHand; ++k) {
         tiri_[static_cast<std::size_t>(k)]->setVisible(rules_.rollMarkShown(k) && !rules_.isOver());
+        rollsLeft += rules_.rollMarkShown(k) ? 1 : 0;
+    }
+    // The red dots left beside "Lanci:" are the rolls still to come in this hand.
+    sayAs(Label3_, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
     help1_->setVisible(rules_.helpShown());
     help_->setVisible(rules_.helpShown());
     for (int k = 0; k < YahtzeeRules::boxes; ++k) {
         const auto value = rules_.box(k);
-        gioco_[static_cast<std::size_t>(k)]->setCaption(value ? number(*value) : QString());
+        Label* box = gioco_[static_cast<std::size_t>(k)];
+        sayAs(box, QString::fromLatin1(boxNames[k]) + QStringLiteral(": ") + (value ? number(*value) : QStringLiteral("vuoto")));
+        box->setCaption(value ? number(*value) : QString());
     }
     subt_->setCaption(number(rules_.subtotal()));
     bonus_->setCaption(number(rules_.bonus()));
@@ -329,10 +367,17 @@ void YahtzeeWindow::reci_KeyPress(int keyAscii)
     entry_->rci_KeyPress(keyAscii);
 }
 
-void YahtzeeWindow::sceltatxt_MouseMove() { setPointer(sceltatxt_, Pointer::Hand); }
+// The mouse leaves the card over its paper, which puts out the highlights; the keyboard leaves it
+// for the dice or the roll button at one step, so these put them out too.
+void YahtzeeWindow::sceltatxt_MouseMove()
+{
+    setPointer(sceltatxt_, Pointer::Hand);
+    Label4_MouseMove();
+}
 
 void YahtzeeWindow::cliccami_MouseMove(int index)
 {
+    Label4_MouseMove();
     setPointer(cliccami_[static_cast<std::size_t>(index)], rules_.canMark() ? Pointer::Hand : Pointer::Arrow);
 }
 
