@@ -181,6 +181,7 @@ QString reachWords(bool selected, GolfReach reach)
     return {};
 }
 
+// The words that say something, one after another.
 QString joined(const QStringList& words)
 {
     QStringList said;
