@@ -290,7 +290,6 @@ TEST_F(BowlingWindowTest, ScreenReadersHearPinsBallsTheSelectionAndTheCountersWi
     EXPECT_EQ(heard("somma") + "|" + heard("prese") + "|" + heard("totale"), "Birilli: 0|Carte Prese: 0|Totale: 000");
     EXPECT_EQ(heard("PuntiP(0)") + "|" + heard("PuntiP(4)"), "1° Partita: --|5° Partita: --");
     EXPECT_EQ(heard("pt") + "|" + heard("nome") + "|" + heard("Label6"), "Record: 000|Nome: CPU|Indice Riuscita: 30%");
-    EXPECT_EQ(heard("scartt") + heard("terminat"), "ScartaTermina");
 
     click(window, ball(9));
     click(window, pin(9));
@@ -304,7 +303,6 @@ TEST_F(BowlingWindowTest, ScreenReadersHearPinsBallsTheSelectionAndTheCountersWi
     // The ball under the one thrown turns up and says what it is worth.
     EXPECT_EQ(heard(ball(8)), pictureName(frenchCardPicture(9, 2)) + ", palla, vale 9, 19 o 29");
     EXPECT_EQ(heard("prese") + "|" + heard("somma"), "Carte Prese: 1|Birilli: 0");
-    EXPECT_EQ(heard("Label2"), "Gioca");
 }
 
 TEST_F(BowlingWindowTest, AThrowWithTheKeyboardAloneAndThePointerFollowingTheFocus)

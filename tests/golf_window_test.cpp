@@ -224,7 +224,6 @@ TEST_F(GolfWindowTest, ScreenReadersHearWhatCanBeTakenWhatIsTakenAndTheCounters)
     EXPECT_EQ(heard(QStringLiteral("totaleG")), QStringLiteral("Totale: --"));
     EXPECT_EQ(heard(QStringLiteral("record")) + " " + heard(QStringLiteral("nome")), QStringLiteral("Record: +999 Nome: CPU"));
     EXPECT_EQ(heard(QStringLiteral("Label8(4)")), QStringLiteral("Penalità: 0"));
-    EXPECT_EQ(heard(QStringLiteral("terminat")), QStringLiteral("Temina"));
 
     click(pile(0));
     EXPECT_EQ(heard(pile(0)), pictureName(face("5h")) + QStringLiteral(", mazzetto 1, una sola carta, selezionata"));
@@ -232,7 +231,6 @@ TEST_F(GolfWindowTest, ScreenReadersHearWhatCanBeTakenWhatIsTakenAndTheCounters)
     EXPECT_EQ(heard(QStringLiteral("Mazzo")), nine + QStringLiteral(", mazzo, bloccata"));
     click(cell(4));
     EXPECT_EQ(heard(cell(4)), six + QStringLiteral(", selezionata"));
-    EXPECT_EQ(heard(QStringLiteral("gioca")), QStringLiteral("Gioca"));
     click(QStringLiteral("gioca"));
     EXPECT_EQ(heard(pile(0)), six + QStringLiteral(", mazzetto 1, giocabile"));
     EXPECT_TRUE(heard(cell(3)).endsWith(QStringLiteral(", giocabile"))) << "the card above is uncovered";
