@@ -2,17 +2,20 @@
 #include "app/game_list.h"
 #include "games/bowling/bowling_window.h"
 #include "shell/card_pictures.h"
+#include "shell/controls/accessible.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
 #include "shell/menu_window.h"
+#include "shell/picture_names.h"
 #include "shell/shell.h"
 #include "tests/bowling_decks.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -30,6 +33,21 @@ struct Moment {
     bool solved = false;
     bool gameOver = false;
     int pinsShown = 0;
+};
+
+// The messages read out as alerts while it lives: "name:words".
+struct AlertLog {
+    AlertLog()
+    {
+        accessible::setObserver([this](QWidget* control, QAccessible::Event what) {
+            if (what == QAccessible::Alert)
+                alerts << control->objectName() + ":" + QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        });
+    }
+    ~AlertLog() { accessible::setObserver({}); }
+    AlertLog(const AlertLog&) = delete;
+    AlertLog& operator=(const AlertLog&) = delete;
+    QStringList alerts;
 };
 
 QString pin(int i) { return QStringLiteral("CarteB(%1)").arg(i); }
@@ -144,6 +162,11 @@ protected:
         moveOver(window, name);
         return pointerOf(control(window, name));
     }
+    // What a screen reader says of the control.
+    QString heard(const QString& name)
+    {
+        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+    }
     QString scores()
     {
         QStringList s;
@@ -255,6 +278,58 @@ TEST_F(BowlingWindowTest, ABallAndItsPinsAreFramedAndWrongPlaysAreHeldThreeSecon
     EXPECT_EQ(caption("prese") + "|" + caption("somma"), "1|0");
 }
 
+TEST_F(BowlingWindowTest, ScreenReadersHearPinsBallsTheSelectionAndTheCountersWithTheirCaptions)
+{
+    open();
+    const QString ace = pictureName(frenchCardPicture(1, 1)), ten = pictureName(frenchCardPicture(10, 1));
+    const QString five = pictureName(frenchCardPicture(5, 2)), tenBall = pictureName(frenchCardPicture(10, 2));
+    EXPECT_EQ(heard(pin(0)), ace + ", birillo");
+    EXPECT_EQ(heard(ball(4)), five + ", palla, vale 5, 15 o 25");
+    EXPECT_EQ(heard(ball(9)), tenBall + ", palla, vale 10");
+    EXPECT_EQ(heard(ball(3)), "Carta coperta, palla");
+    EXPECT_EQ(heard("somma") + "|" + heard("prese") + "|" + heard("totale"), "Birilli: 0|Carte Prese: 0|Totale: 000");
+    EXPECT_EQ(heard("PuntiP(0)") + "|" + heard("PuntiP(4)"), "1° Partita: --|5° Partita: --");
+    EXPECT_EQ(heard("pt") + "|" + heard("nome") + "|" + heard("Label6"), "Record: 000|Nome: CPU|Indice Riuscita: 30%");
+
+    click(window, ball(9));
+    click(window, pin(9));
+    EXPECT_EQ(heard(ball(9)), tenBall + ", palla, vale 10, selezionata");
+    EXPECT_EQ(heard(pin(9)), ten + ", birillo, selezionata");
+    EXPECT_EQ(heard("somma"), "Birilli: 10");
+    click(window, pin(9));
+    EXPECT_EQ(heard(pin(9)), ten + ", birillo");
+    click(window, pin(9));
+    click(window, "Label2");
+    // The ball under the one thrown turns up and says what it is worth.
+    EXPECT_EQ(heard(ball(8)), pictureName(frenchCardPicture(9, 2)) + ", palla, vale 9, 19 o 29");
+    EXPECT_EQ(heard("prese") + "|" + heard("somma"), "Carte Prese: 1|Birilli: 0");
+}
+
+TEST_F(BowlingWindowTest, AThrowWithTheKeyboardAloneAndThePointerFollowingTheFocus)
+{
+    open();
+    QApplication::processEvents(); // the window becomes the active one, where the focus lives
+    auto tabTo = [this](const QString& name) {
+        for (int tab = 0; tab < 40 && window->focusWidget() != control(window, name); ++tab) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window.data(), Qt::Key_Tab);
+        }
+        return window->focusWidget() == control(window, name);
+    };
+    auto press = [this] { QTest::keyClick(window->focusWidget(), Qt::Key_Space); };
+    ASSERT_TRUE(tabTo(ball(9)));
+    press();
+    EXPECT_TRUE(shown(frame(19)));
+    ASSERT_TRUE(tabTo(pin(9)));
+    EXPECT_EQ(pointerOf(control(window, pin(9))), Pointer::Hand) << "the pointer is shown for the focus too";
+    press();
+    EXPECT_TRUE(shown(frame(9)) && shown("Label2"));
+    ASSERT_TRUE(tabTo("Label2"));
+    press();
+    EXPECT_FALSE(shown(pin(9)) || shown(ball(9)) || shown("Label2"));
+    EXPECT_EQ(caption("prese"), "1");
+}
+
 TEST_F(BowlingWindowTest, TerminaAnsweredNoKeepsTheSelectionAndScartaComesOnceAGame)
 {
     open();
@@ -289,7 +364,11 @@ TEST_F(BowlingWindowTest, TerminaAnsweredNoKeepsTheSelectionAndScartaComesOnceAG
 TEST_F(BowlingWindowTest, FiveGamesToTheEndTheRecordWrittenAndShownAtTheNextMatch)
 {
     open({ordered(), spareDeck()});
+    AlertLog log;
+    const QStringList& alerts = log.alerts;
     strike();
+    EXPECT_TRUE(alerts.contains("winnert:STRIKE")) << alerts.join(' ').toStdString();
+    EXPECT_EQ(heard("PuntiP(0)"), "1° Partita: 30");
     const Moment* x = showing("STRIKE");
     ASSERT_NE(x, nullptr);
     EXPECT_EQ(x->winner, "STRIKE X X");
@@ -307,6 +386,7 @@ TEST_F(BowlingWindowTest, FiveGamesToTheEndTheRecordWrittenAndShownAtTheNextMatc
     EXPECT_EQ(slash->winner, "SPARE / /");
     EXPECT_EQ(slash->band, QColor(0, 0, 255));
     EXPECT_EQ(slash->signs, QColor(0, 0, 128));
+    EXPECT_TRUE(alerts.contains("winnert:SPARE")) << alerts.join(' ').toStdString();
 
     moments.clear();
     pinsThenTermina(7);
@@ -325,7 +405,10 @@ TEST_F(BowlingWindowTest, FiveGamesToTheEndTheRecordWrittenAndShownAtTheNextMatc
         EXPECT_EQ(picture(pin(i)), pictures::redBack);
         EXPECT_EQ(picture(ball(i)), pictures::redBack);
         EXPECT_EQ(pointerOver(ball(i)), Pointer::Arrow);
+        EXPECT_EQ(heard(pin(i)), "Carta coperta, birillo");
+        EXPECT_EQ(heard(ball(i)), "Carta coperta, palla");
     }
+    EXPECT_EQ(heard("totale"), "Totale: 117");
     EXPECT_TRUE(shown("rist") && shown("got") && shown("rect") && shown("rec1") && shown("reci"));
     EXPECT_EQ(caption("rist") + "|" + caption("got") + "|" + caption("rect"), "Solitario Risolto!|Game Over|Nuovo Record");
     EXPECT_FALSE(shown("Label2"));

@@ -7,12 +7,14 @@
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
 #include "shell/menu_window.h"
+#include "shell/picture_names.h"
 #include "shell/shell.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/golf_decks.h"
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTimer>
 #include <functional>
@@ -72,6 +74,21 @@ protected:
         return pointerOf(control(window, name));
     }
     std::string fileBytes() { return dir.bytes("rcdglf.dat"); }
+    // What a screen reader says of the control.
+    QString heard(const QString& name)
+    {
+        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+    }
+    // The keyboard alone: Tab from wherever the focus is until `name` has it.
+    bool tabTo(const QString& name)
+    {
+        for (int tab = 0; tab < 80 && window->focusWidget() != control(window, name); ++tab) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window.data(), Qt::Key_Tab);
+        }
+        return window->focusWidget() == control(window, name);
+    }
+    std::vector<QString> key(int k) { return watched([&] { QTest::keyClick(window->focusWidget(), Qt::Key(k)); }); }
 
     // Ten new piles from the blocked deck's stock, then the hole is ended with Yes.
     void playBlockedHole()
@@ -186,6 +203,71 @@ TEST_F(GolfWindowTest, SelectionShowsFramesGiocaAndPointers)
     EXPECT_TRUE(shown("palla(1)"));
     EXPECT_FALSE(shown("mascherm") || shown("gioca"));
     EXPECT_EQ(caption("rimanenti"), QStringLiteral("14"));
+}
+
+TEST_F(GolfWindowTest, ScreenReadersHearWhatCanBeTakenWhatIsTakenAndTheCounters)
+{
+    open({DeckPlan().first("5h").cell(4, "6s").cell(9, "Ts").stock({"9c", "Kd"}).build()});
+    const QString six = pictureName(face("6s")), ten = pictureName(face("Ts")), nine = pictureName(face("9c"));
+    // Face down while the hole is announced: nothing to take yet.
+    EXPECT_EQ(heard(cell(4)), QStringLiteral("Carta coperta"));
+    EXPECT_EQ(heard(pile(0)), QStringLiteral("Posto vuoto, mazzetto 1"));
+    watched([] {});
+
+    EXPECT_EQ(heard(cell(4)), six + QStringLiteral(", giocabile"));
+    EXPECT_TRUE(heard(cell(3)).endsWith(QStringLiteral(", bloccata"))) << "covered by the card below";
+    EXPECT_EQ(heard(pile(0)), pictureName(face("5h")) + QStringLiteral(", mazzetto 1, una sola carta, giocabile"));
+    EXPECT_EQ(heard(pile(1)), QStringLiteral("Posto vuoto, mazzetto 2"));
+    EXPECT_EQ(heard(QStringLiteral("Mazzo")), nine + QStringLiteral(", mazzo, giocabile"));
+    EXPECT_EQ(heard(QStringLiteral("rimanenti")), QStringLiteral("Mazzo: 15"));
+    EXPECT_EQ(heard(QStringLiteral("PuntiG(0)")), QStringLiteral("Buca 1: --"));
+    EXPECT_EQ(heard(QStringLiteral("totaleG")), QStringLiteral("Totale: --"));
+    EXPECT_EQ(heard(QStringLiteral("record")) + " " + heard(QStringLiteral("nome")), QStringLiteral("Record: +999 Nome: CPU"));
+    EXPECT_EQ(heard(QStringLiteral("Label8(4)")), QStringLiteral("Penalità: 0"));
+
+    click(pile(0));
+    EXPECT_EQ(heard(pile(0)), pictureName(face("5h")) + QStringLiteral(", mazzetto 1, una sola carta, selezionata"));
+    EXPECT_EQ(heard(cell(9)), ten + QStringLiteral(", bloccata")) << "a ten does not fit a five";
+    EXPECT_EQ(heard(QStringLiteral("Mazzo")), nine + QStringLiteral(", mazzo, bloccata"));
+    click(cell(4));
+    EXPECT_EQ(heard(cell(4)), six + QStringLiteral(", selezionata"));
+    click(QStringLiteral("gioca"));
+    EXPECT_EQ(heard(pile(0)), six + QStringLiteral(", mazzetto 1, giocabile"));
+    EXPECT_TRUE(heard(cell(3)).endsWith(QStringLiteral(", giocabile"))) << "the card above is uncovered";
+
+    // The nine starts a pile, the king under it goes out with a penalty.
+    click(QStringLiteral("Mazzo"));
+    EXPECT_EQ(heard(QStringLiteral("Mazzo")), nine + QStringLiteral(", mazzo, selezionata"));
+    click(QStringLiteral("gioca"));
+    EXPECT_EQ(heard(pile(1)), nine + QStringLiteral(", mazzetto 2, una sola carta, giocabile"));
+    click(QStringLiteral("Mazzo"));
+    click(QStringLiteral("gioca"));
+    EXPECT_EQ(window->rules().penalties(), 1);
+    EXPECT_EQ(heard(QStringLiteral("Label8(4)")), QStringLiteral("Penalità: 1"));
+    EXPECT_EQ(heard(QStringLiteral("rimanenti")), QStringLiteral("Mazzo: %1").arg(window->rules().stockCount() - 1));
+}
+
+TEST_F(GolfWindowTest, AMoveWithTheKeyboardAloneAndThePointerFollowingTheFocus)
+{
+    open({DeckPlan().first("5h").cell(4, "6s").cell(9, "Ts").stock({"9c"}).build()});
+    watched([] {});
+    ASSERT_TRUE(tabTo(pile(0)));
+    key(Qt::Key_Space);
+    EXPECT_TRUE(shown("mascheraT(0)"));
+    ASSERT_TRUE(tabTo(cell(9)));
+    EXPECT_EQ(pointerOf(control(window, cell(9))), Pointer::NoEntry) << "the pointer is shown for the focus too";
+    key(Qt::Key_Space);
+    EXPECT_FALSE(shown("mascher(9)"));
+    ASSERT_TRUE(tabTo(cell(3)));
+    key(Qt::Key_Down);
+    ASSERT_EQ(window->focusWidget(), control(window, cell(4)));
+    EXPECT_EQ(pointerOf(control(window, cell(4))), Pointer::Hand);
+    key(Qt::Key_Space);
+    EXPECT_TRUE(shown("mascher(4)") && shown("gioca"));
+    ASSERT_TRUE(tabTo(QStringLiteral("gioca")));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(shown(cell(4)) || shown("gioca"));
+    EXPECT_EQ(picture(pile(0)), face("6s"));
 }
 
 TEST_F(GolfWindowTest, NoToTheQuestionsChangesNothing)

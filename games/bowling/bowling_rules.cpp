@@ -353,6 +353,7 @@ BowlingTable BowlingRules::table() const
         at(t.ballPicture, k) = over || state != BallState::FaceUp ? pictures::redBack : frenchCardPicture(c.value, c.suit);
         at(t.ballShown, k) = over || state != BallState::Gone;
         at(t.ballFramed, k) = selectedBall_ == k;
+        at(t.ballValue, k) = over || state != BallState::FaceUp ? 0 : c.value;
     }
     t.somma = std::to_string(somma_);
     t.prese = std::to_string(prese_);

@@ -27,6 +27,7 @@ struct BowlingTable {
     std::array<int, 10> ballPicture{};
     std::array<bool, 10> ballShown{};
     std::array<bool, 10> ballFramed{};
+    std::array<int, 10> ballValue{};   // the face value of a ball turned up; 0 while it lies face down
     std::string somma;
     std::string prese;
     std::string totale;

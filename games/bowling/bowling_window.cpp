@@ -15,6 +15,7 @@
 #include "shell/record_entry.h"
 #include "shell/waits.h"
 
+#include <QStringList>
 #include <initializer_list>
 
 namespace {
@@ -145,6 +146,14 @@ constexpr QRect reciPlace(1560, 4380, 1695, 285);
 
 QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 
+// A ball is worth its face, or ten or twenty more; the ten only ever ten.
+QString ballWorth(int value)
+{
+    if (value == 10)
+        return QStringLiteral("vale 10");
+    return QStringLiteral("vale %1, %2 o %3").arg(value).arg(value + 10).arg(value + 20);
+}
+
 void dimWhenDisabled(QWidget* control)
 {
     QPalette p = control->palette();
@@ -190,6 +199,16 @@ BowlingWindow::BowlingWindow(std::unique_ptr<Random> random)
     winnert_ = form.label(QStringLiteral("winnert"));
     winnert1_ = form.label(QStringLiteral("winnert1"));
     winnert2_ = form.label(QStringLiteral("winnert2"));
+    winnert_->setAlert(true);
+
+    somma_->setReadAs(QStringLiteral("Birilli"));
+    prese_->setReadAs(QStringLiteral("Carte Prese"));
+    for (int g = 0; g < BowlingRules::games; ++g)
+        PuntiP_[static_cast<std::size_t>(g)]->setReadAs(rowCaptions_[static_cast<std::size_t>(g)]->caption());
+    totale_->setReadAs(QStringLiteral("Totale"));
+    pt_->setReadAs(QStringLiteral("Record"));
+    nome_->setReadAs(QStringLiteral("Nome"));
+    form.label(QStringLiteral("Label6"))->setReadAs(QStringLiteral("Indice Riuscita"));
 
     for (int i = 0; i < BowlingRules::pins; ++i) {
         PictureBox* pin = CarteB_[static_cast<std::size_t>(i)];
@@ -283,12 +302,19 @@ void BowlingWindow::draw(const BowlingTable& t)
         CarteB_[at]->setPicture(t.pinPicture[at]);
         CarteB_[at]->setVisible(t.pinShown[at]);
         mascher_[at]->setVisible(t.pinFramed[at]);
+        CarteB_[at]->setState(t.pinFramed[at] ? QStringLiteral("birillo, selezionata") : QStringLiteral("birillo"));
     }
     for (int k = 0; k < BowlingRules::balls; ++k) {
         const auto at = static_cast<std::size_t>(k);
         Mazzo_[at]->setPicture(t.ballPicture[at]);
         Mazzo_[at]->setVisible(t.ballShown[at]);
         mascher_[at + BowlingRules::pins]->setVisible(t.ballFramed[at]);
+        QStringList state{QStringLiteral("palla")};
+        if (t.ballValue[at] > 0)
+            state.push_back(ballWorth(t.ballValue[at]));
+        if (t.ballFramed[at])
+            state.push_back(QStringLiteral("selezionata"));
+        Mazzo_[at]->setState(state.join(QStringLiteral(", ")));
     }
     somma_->setCaption(fromStd(t.somma));
     prese_->setCaption(fromStd(t.prese));

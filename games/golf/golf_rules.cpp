@@ -23,6 +23,9 @@ constexpr Rgb gameOverRed{192, 0, 0};
 
 int picture(const GolfCard& card) { return frenchCardPicture(card.rank, card.suit); }
 
+// Only the hand takes a card: the arrow over a covered card or a waiting pile says no as surely as no entry.
+GolfReach reach(GolfPointer pointer) { return pointer == GolfPointer::Hand ? GolfReach::Playable : GolfReach::Blocked; }
+
 // The cells the stock is laid on in the green: down the top row, then the bottom row, then the middle.
 int nextGreenCell(int cell)
 {
@@ -108,8 +111,11 @@ std::vector<GolfStep> GolfRules::Xnuova()
     GolfView& table = announcement.view;
     table.card.fill(pictures::redBack);
     table.cardFrame.fill(false);
+    table.cardReach.fill(GolfReach::None);
     table.pile.fill(pictures::emptyPlace);
     table.single.fill(false);
+    table.pileReach.fill(GolfReach::None);
+    table.stockReach = GolfReach::None;
     table.mazzoShown = false;
     table.backShown = true;
     table.rimanenti = "15";
@@ -389,16 +395,22 @@ GolfView GolfRules::view() const
         const Cell& c = cell_[at(k)];
         v.card[at(k)] = c.present ? picture(c.card) : 0;
         v.cardFrame[at(k)] = selectedCard_ == k;
+        if (c.present && playing())
+            v.cardReach[at(k)] = reach(pointerOverCard(k));
     }
     for (int p = 0; p < piles; ++p) {
         const auto& cards = pile_[at(p)];
         v.pile[at(p)] = cards.empty() ? pictures::emptyPlace : picture(cards.back());
         v.single[at(p)] = cards.size() == 1;
         v.pileFrame[at(p)] = selectedPile_ == p;
+        if (!cards.empty() && playing())
+            v.pileReach[at(p)] = reach(pointerOverPile(p));
     }
     v.mazzoShown = !over_ && stockCount_ > 0;
     v.mazzoPicture = stockCount_ > 0 ? picture(stockCard()) : 0;
     v.stockFrame = stockSelected_;
+    if (stockCount_ > 0 && playing())
+        v.stockReach = reach(pointerOverStock());
     v.backShown = !over_ && stockCount_ > 1;
     // At the end of the round the stock is put away with the rest of the table.
     v.rimanenti = over_ ? "0" : std::to_string(std::max(0, stockCount_ - 1));

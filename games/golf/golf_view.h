@@ -14,6 +14,9 @@ struct GolfBanner {
     bool shown = false;
 };
 
+// Whether the player can take a card or pile now, as the pointer over it tells: a hand, or no entry.
+enum class GolfReach { None, Playable, Blocked };
+
 struct GolfView {
     static constexpr int cells = 35;
     static constexpr int piles = 11;
@@ -22,12 +25,15 @@ struct GolfView {
 
     std::array<int, cells> card{};        // catalogue picture of CarteG(k); 0 while the cell is empty (hidden)
     std::array<bool, cells> cardFrame{};  // mascher(k)
+    std::array<GolfReach, cells> cardReach{}; // covered cards are blocked too
     std::array<int, piles> pile{};        // picture of tallone(i): its top card or the empty place
     std::array<bool, piles> single{};     // palla(i) and tiroX(i)
     std::array<bool, piles> pileFrame{};  // mascheraT(i)
+    std::array<GolfReach, piles> pileReach{}; // None for a place with no pile yet
     bool mazzoShown = false;
     int mazzoPicture = 0;
     bool stockFrame = false;              // mascherm
+    GolfReach stockReach = GolfReach::None;
     bool backShown = false;               // mazzocp
     std::string rimanenti;
     bool giocaShown = false;

@@ -19,6 +19,7 @@
 #include "shell/waits.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -164,6 +165,32 @@ Pointer pointer(GolfPointer p)
     return Pointer::Arrow;
 }
 
+// What a player hears of a card beside its face: taken, or whether it can be taken now.
+QString reachWords(bool selected, GolfReach reach)
+{
+    if (selected)
+        return QStringLiteral("selezionata");
+    switch (reach) {
+    case GolfReach::Playable:
+        return QStringLiteral("giocabile");
+    case GolfReach::Blocked:
+        return QStringLiteral("bloccata");
+    case GolfReach::None:
+        break;
+    }
+    return {};
+}
+
+// The words that say something, one after another.
+QString joined(const QStringList& words)
+{
+    QStringList said;
+    for (const QString& w : words)
+        if (!w.isEmpty())
+            said.push_back(w);
+    return said.join(QStringLiteral(", "));
+}
+
 void greyWhenDisabled(QWidget* label)
 {
     QPalette p = label->palette();
@@ -211,6 +238,7 @@ GolfWindow::GolfWindow(std::unique_ptr<Random> random)
     mazzocp_ = form.picture(QStringLiteral("mazzocp"));
     mazzocp_->setPicture(pictures::redBack);
     rimanenti_ = form.label(QStringLiteral("rimanenti"));
+    rimanenti_->setReadAs(QStringLiteral("Mazzo"));
     gioca_ = form.label(QStringLiteral("gioca"));
     giocab_ = form.shape(QStringLiteral("giocab"));
     connect(gioca_, &Label::clicked, this, &GolfWindow::gioca_Click);
@@ -230,12 +258,18 @@ GolfWindow::GolfWindow(std::unique_ptr<Random> random)
         gioco_[n]->setCaption(QStringLiteral("Buca %1").arg(i + 1));
         greyWhenDisabled(gioco_[n]);
         greyWhenDisabled(PuntiG_[n]);
+        PuntiG_[n]->setReadAs(gioco_[n]->caption());
     }
     totaleG_ = form.label(QStringLiteral("totaleG"));
+    totaleG_->setReadAs(QStringLiteral("Totale"));
     penal_ = form.shapes("penal");
+    // The penalties are only filled circles: their caption says how many.
+    penalita_ = form.label(QStringLiteral("Label8(4)"));
     form.label(QStringLiteral("Label2"))->setCaption(QString::fromUtf8(rulesText));
     record_ = form.label(QStringLiteral("record"));
     nome_ = form.label(QStringLiteral("nome"));
+    record_->setReadAs(QStringLiteral("Record"));
+    nome_->setReadAs(QStringLiteral("Nome"));
 
     for (const char* name : {"rcd1", "rcd", "rcdt", "rcd3", "rcd4"})
         recordGroup_.push_back(recordForm.widget(QString::fromLatin1(name)));
@@ -332,6 +366,7 @@ void GolfWindow::draw(const GolfView& view)
         if (view.card[n] != 0)
             CarteG_[n]->setPicture(view.card[n]);
         mascher_[n]->setVisible(view.cardFrame[n]);
+        CarteG_[n]->setState(reachWords(view.cardFrame[n], view.cardReach[n]));
     }
     for (int i = 0; i < GolfRules::piles; ++i) {
         const auto n = std::size_t(i);
@@ -339,11 +374,15 @@ void GolfWindow::draw(const GolfView& view)
         palla_[n]->setVisible(view.single[n]);
         tiroX_[n]->setVisible(view.single[n]);
         mascheraT_[n]->setVisible(view.pileFrame[n]);
+        tallone_[n]->setState(joined({QStringLiteral("mazzetto %1").arg(i + 1),
+                                      view.single[n] ? QStringLiteral("una sola carta") : QString(),
+                                      reachWords(view.pileFrame[n], view.pileReach[n])}));
     }
     Mazzo_->setVisible(view.mazzoShown);
     if (view.mazzoShown)
         Mazzo_->setPicture(view.mazzoPicture);
     mascherm_->setVisible(view.mazzoShown && view.stockFrame);
+    Mazzo_->setState(joined({QStringLiteral("mazzo"), reachWords(view.stockFrame, view.stockReach)}));
     mazzocp_->setVisible(view.backShown);
     rimanenti_->setCaption(fromUtf8(view.rimanenti));
     gioca_->setVisible(view.giocaShown);
@@ -352,6 +391,9 @@ void GolfWindow::draw(const GolfView& view)
     for (int i = 0; i < GolfView::penaltyMarkers; ++i)
         penal_[std::size_t(i)]->setFill(i < view.penaltiesFilled ? std::optional<QColor>(QColor(255, 0, 0))
                                                                   : std::nullopt);
+    const QString penalties = QStringLiteral("Penalità: %1").arg(view.penaltiesFilled);
+    if (penalita_->accessibleName() != penalties)
+        penalita_->setAccessibleName(penalties);
     for (int i = 0; i < GolfRules::holes; ++i) {
         const auto n = std::size_t(i);
         PuntiG_[n]->setCaption(fromUtf8(view.scores[n]));

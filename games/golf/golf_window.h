@@ -80,6 +80,7 @@ private:
     std::vector<Label*> PuntiG_;
     Label* totaleG_;
     std::vector<Shape*> penal_;
+    Label* penalita_;
     Label* record_;
     Label* nome_;
     std::vector<QWidget*> recordGroup_;
