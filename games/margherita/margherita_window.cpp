@@ -80,6 +80,7 @@ MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
     ast1_ = form.label(QStringLiteral("ast1"));
     ast2_ = form.label(QStringLiteral("ast2"));
     rci_ = form.textBox(QStringLiteral("rci"));
+    form.label(QStringLiteral("Label6"))->setReadAs(QStringLiteral("Indice Riuscita"));
     for (int i = 0; i < MargheritaRules::cellCount; ++i) {
         PictureBox* card = carte_[static_cast<std::size_t>(i)];
         connect(card, &PictureBox::clicked, this, [this, i] { carte_Click(i); });
@@ -130,6 +131,22 @@ void MargheritaWindow::LeggiRecord()
     record_.read(recordDirectory());
     nome_->setCaption(codepage::fromWestern(record_.holder()));
     punti_->setCaption(QString::fromStdString(record_.valueCaption()));
+    nameRecordLine();
+}
+
+// The count alone says nothing to a player who cannot see the line: it reads as the whole line does.
+void MargheritaWindow::nameRecordLine()
+{
+    punti_->setAccessibleName(QStringLiteral("RECORD: %1 %2").arg(punti_->caption().simplified(), nome_->caption().simplified()));
+}
+
+// Each card says what its frame and the pointer over it show: a face-down card may be turned now or not.
+void MargheritaWindow::showCard(int index)
+{
+    static const QString byState[] = {QStringLiteral("giocabile"), QStringLiteral("bloccata"), QString()};
+    PictureBox* card = carte_[static_cast<std::size_t>(index)];
+    card->setPicture(rules_.picture(index));
+    card->setState(byState[static_cast<int>(rules_.state(index))]);
 }
 
 void MargheritaWindow::inizia_Click()
@@ -151,7 +168,7 @@ void MargheritaWindow::metticarte()
 {
     rules_.newGame();
     for (int i = 0; i < MargheritaRules::cellCount; ++i)
-        carte_[static_cast<std::size_t>(i)]->setPicture(rules_.picture(i));
+        showCard(i);
 }
 
 void MargheritaWindow::carte_Click(int index)
@@ -159,7 +176,7 @@ void MargheritaWindow::carte_Click(int index)
     if (!rules_.turn(index))
         return;
     for (int i = 0; i < MargheritaRules::cellCount; ++i) {
-        carte_[static_cast<std::size_t>(i)]->setPicture(rules_.picture(i));
+        showCard(i);
         mascher_[static_cast<std::size_t>(i)]->setVisible(rules_.isFramed(i));
     }
     Label1_->setCaption(QStringLiteral("Carte Scoperte: ") + QString::fromStdString(rules_.turnedText()));
@@ -211,4 +228,5 @@ void MargheritaWindow::rci_Written(bool ok)
     }
     nome_->setCaption(codepage::fromWestern(record_.holder()));
     punti_->setCaption(QString::fromStdString(record_.valueCaption()));
+    nameRecordLine();
 }
