@@ -160,14 +160,14 @@ TEST_P(MargheritaWindowEnd, ShowsTheBannersAndTheLeavingQuestionFollowsTheEnd)
     EXPECT_EQ(fileBytes(), ""); // no Enter, no record
 }
 
-// The table as a player who cannot see it hears it: every face-down card may be turned at first, then
-// only the ones the frames mark; the rest are blocked, and everything is blocked at the end.
+// The table as a player who cannot see it hears it: plain face-down cards at first, when any may be
+// turned, then the framed ones may be turned and the rest are blocked; everything is blocked at the end.
 TEST_F(MargheritaWindowTest, APlayerHearsWhichCardsMayBeTurnedAndTheRecordLine)
 {
     std::vector<int> all(40);
     std::iota(all.begin(), all.end(), 0);
     for (int game = 0; game < 2; ++game) {
-        EXPECT_EQ(cardsHeardAs("Carta coperta, giocabile"), all) << "game " << game;
+        EXPECT_EQ(cardsHeardAs("Carta coperta"), all) << "game " << game;
         EXPECT_EQ(heard("Label1"), "Carte Scoperte: 00");
         EXPECT_EQ(heard("Label6"), "Indice Riuscita: 1%");
         click(window, card(24));

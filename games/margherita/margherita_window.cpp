@@ -140,13 +140,19 @@ void MargheritaWindow::nameRecordLine()
     punti_->setAccessibleName(QStringLiteral("RECORD: %1 %2").arg(punti_->caption().simplified(), nome_->caption().simplified()));
 }
 
-// Each card says what its frame and the pointer over it show: a face-down card may be turned now or not.
+// Each card says what its frame and the pointer over it show: framed, it may be turned next; face
+// down and unframed after the first card, it may not. Before the first card every card is free and
+// nothing marks one out.
 void MargheritaWindow::showCard(int index)
 {
-    static const QString byState[] = {QStringLiteral("giocabile"), QStringLiteral("bloccata"), QString()};
     PictureBox* card = carte_[static_cast<std::size_t>(index)];
     card->setPicture(rules_.picture(index));
-    card->setState(byState[static_cast<int>(rules_.state(index))]);
+    if (rules_.isFramed(index))
+        card->setState(QStringLiteral("giocabile"));
+    else if (rules_.state(index) == CellState::Blocked)
+        card->setState(QStringLiteral("bloccata"));
+    else
+        card->setState({});
 }
 
 void MargheritaWindow::inizia_Click()
