@@ -137,7 +137,8 @@ void MargheritaWindow::LeggiRecord()
 // The count alone says nothing to a player who cannot see the line: it reads as the whole line does.
 void MargheritaWindow::nameRecordLine()
 {
-    punti_->setAccessibleName(QStringLiteral("RECORD: %1 %2").arg(punti_->caption().simplified(), nome_->caption().simplified()));
+    punti_->setAccessibleName(
+        QStringLiteral("RECORD: %1 %2").arg(punti_->caption().simplified(), nome_->caption().simplified()));
 }
 
 // Each card says what its frame and the pointer over it show: framed, it may be turned next; face
