@@ -3,11 +3,13 @@
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
+#include "shell/picture_names.h"
 #include "shell/random.h"
 #include "shell/record_slot.h"
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QLineEdit>
 
@@ -34,19 +36,55 @@ protected:
             click(window, "MazzoI");
         }
     }
-    bool joinAny()
+    // The first two places that may be joined, left and right; {-1, -1} when none may.
+    std::pair<int, int> findJoin()
     {
-        const FisarmonicaRules& rules = window->rules();
         for (int right = 1; right < 12; ++right)
             for (int left = std::max(0, right - 3); left < right; ++left)
-                if (rules.canJoin(left, right)) {
-                    click(window, QStringLiteral("carteF(%1)").arg(right));
-                    click(window, QStringLiteral("carteF(%1)").arg(left));
-                    return true;
-                }
-        return false;
+                if (window->rules().canJoin(left, right))
+                    return {left, right};
+        return {-1, -1};
+    }
+    bool joinAny()
+    {
+        const auto [left, right] = findJoin();
+        if (left < 0)
+            return false;
+        click(window, QStringLiteral("carteF(%1)").arg(right));
+        click(window, QStringLiteral("carteF(%1)").arg(left));
+        return true;
     }
     std::string fileBytes() { return dir.bytes("rcfis.dat"); }
+    // What a screen reader says for the control.
+    std::string heard(const QString& name)
+    {
+        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name).toStdString();
+    }
+    QString place(int i) { return QStringLiteral("carteF(%1)").arg(i); }
+    // The places whose spoken name ends in "selezionata".
+    std::vector<int> heardSelected()
+    {
+        std::vector<int> out;
+        for (int i = 0; i < 12; ++i)
+            if (QString::fromStdString(heard(place(i))).endsWith(QStringLiteral(", selezionata")))
+                out.push_back(i);
+        return out;
+    }
+    // A key pressed where the keyboard is, as a player presses it.
+    void key(Qt::Key k)
+    {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus ? focus : window.data(), k);
+    }
+    QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
+    // With the arrows alone, from one place of the row to another.
+    void arrowTo(int from, int to)
+    {
+        for (int row = from / 6; row != to / 6; row += to / 6 > row ? 1 : -1)
+            key(to / 6 > row ? Qt::Key_Down : Qt::Key_Up);
+        for (int column = from % 6; column != to % 6; column += to % 6 > column ? 1 : -1)
+            key(to % 6 > column ? Qt::Key_Right : Qt::Key_Left);
+    }
     TempWorkingDir dir;
     QPointer<FisarmonicaWindow> window;
 };
@@ -88,6 +126,68 @@ TEST_F(FisarmonicaPlay, ClickingSelectsMovesAndShowsTheHighlight)
     EXPECT_EQ(pointerOf(control(window, "MazzoI")), Pointer::Hand);
 }
 
+// What a player who cannot see the row hears: the deck with its count, the selected card, the empty
+// places, and the record line whole.
+TEST_F(FisarmonicaPlay, APlayerHearsTheDeckTheSelectionAndTheRecordLine)
+{
+    for (int game = 0; game < 2; ++game) {
+        EXPECT_EQ(heard("MazzoI"), "Mazzo: 52") << "game " << game;
+        EXPECT_EQ(heard("Label1"), "Mazzo: 52");
+        EXPECT_EQ(heard(place(0)), "Posto vuoto");
+        EXPECT_EQ(heard("record"), "Record: 12 Mazzetti - CPU");
+        for (int i = 0; i < 6; ++i)
+            click(window, "MazzoI");
+        EXPECT_EQ(heard("MazzoI"), "Mazzo: 46");
+        EXPECT_EQ(heard("Label1"), "Mazzo: 46");
+        click(window, place(4));
+        EXPECT_EQ(heard(place(4)), (pictureName(window->rules().picture(4)) + ", selezionata").toStdString());
+        EXPECT_EQ(heardSelected(), std::vector<int>{4});
+        click(window, place(4));
+        EXPECT_EQ(heard(place(4)), pictureName(window->rules().picture(4)).toStdString());
+        ASSERT_TRUE(joinAny()) << "seed 42 deals a pair the row can join";
+        EXPECT_EQ(heardSelected(), std::vector<int>{}) << "a move takes the selection away";
+        EXPECT_EQ(heard(place(5)), "Posto vuoto");
+        dealAll();
+        EXPECT_EQ(heard("MazzoI"), "Mazzo: 0");
+        click(window, place(0));
+        window->newGameAction()->trigger();
+        EXPECT_EQ(heardSelected(), std::vector<int>{}) << "a new game selects nothing";
+    }
+}
+
+// A move with the keyboard alone: Tab into the row, down to the deck, deal until two cards may join,
+// then up into the row, pick up the right card and put it on the left one.
+TEST_F(FisarmonicaPlay, AMoveWithTheKeyboardAlone)
+{
+    key(Qt::Key_Tab); // into the row, wherever the window put the focus when it opened
+    key(Qt::Key_Left);
+    EXPECT_EQ(focused(), place(0));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    ASSERT_EQ(focused(), "MazzoI");
+    const FisarmonicaRules& rules = window->rules();
+    while (findJoin().first < 0 && rules.cardsInRow() < 12)
+        key(Qt::Key_Space);
+    const int dealt = rules.cardsInRow();
+    EXPECT_EQ(heard("MazzoI"), "Mazzo: " + std::to_string(52 - dealt));
+    const auto [left, right] = findJoin();
+    ASSERT_GE(left, 0);
+    const std::string moving = pictureName(rules.picture(right)).toStdString();
+
+    key(Qt::Key_Up);
+    ASSERT_EQ(focused(), place(7)) << "up from the deck is the card above it";
+    arrowTo(7, right);
+    ASSERT_EQ(focused(), place(right));
+    key(Qt::Key_Space);
+    EXPECT_EQ(heard(place(right)), moving + ", selezionata");
+    arrowTo(right, left);
+    key(Qt::Key_Space);
+    EXPECT_EQ(rules.cardsInRow(), dealt - 1);
+    EXPECT_EQ(heard(focused()), moving) << "the moved card lies where the keyboard is";
+    EXPECT_EQ(heardSelected(), std::vector<int>{});
+    EXPECT_FALSE(shown(QStringLiteral("maschera(%1)").arg(left)));
+}
+
 TEST_F(FisarmonicaPlay, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
 {
     dealAll();
@@ -114,12 +214,14 @@ TEST_F(FisarmonicaPlay, TheLastCardShowsFinitoAndFinitoEndsTheGameWithARecord)
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text(), "LUCIA");
     EXPECT_EQ(caption("nome"), "LUCIA   ");
+    EXPECT_EQ(heard("record"), "Record: 12 Mazzetti - LUCIA") << "the new holder is heard at once, as shown";
 
     EXPECT_EQ(fileBytes(), TempWorkingDir::scrambled("LUCIA   " + FisarmonicaRules::recordValueText(piles), 0x5C));
 
     window->newGameAction()->trigger();
     EXPECT_EQ(caption("record"), QString::number(piles));
     EXPECT_EQ(caption("nome"), "LUCIA   ");
+    EXPECT_EQ(heard("record"), "Record: " + std::to_string(piles) + " Mazzetti - LUCIA");
     EXPECT_FALSE(shown("gover3"));
     EXPECT_FALSE(shown("rci"));
 }

@@ -9,8 +9,11 @@
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -67,6 +70,27 @@ protected:
         return no.asked.size() == 1 ? no.asked[0] : Question{};
     }
     std::string fileBytes() { return dir.bytes("rcmgh.dat"); }
+    // What a screen reader says for the control.
+    std::string heard(const QString& name)
+    {
+        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name).toStdString();
+    }
+    // The cards whose spoken name is `spoken`.
+    std::vector<int> cardsHeardAs(const std::string& spoken)
+    {
+        std::vector<int> out;
+        for (int i = 0; i < 40; ++i)
+            if (heard(card(i)) == spoken)
+                out.push_back(i);
+        return out;
+    }
+    // A key pressed where the keyboard is, as a player presses it.
+    void key(int k)
+    {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus ? focus : window.data(), static_cast<Qt::Key>(k));
+    }
+    QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
     TempWorkingDir dir;
     QPointer<MargheritaWindow> window;
 };
@@ -134,6 +158,77 @@ TEST_P(MargheritaWindowEnd, ShowsTheBannersAndTheLeavingQuestionFollowsTheEnd)
         EXPECT_FALSE(shown(part)) << part;
     EXPECT_EQ(askedOnLeaving(), abandon);
     EXPECT_EQ(fileBytes(), ""); // no Enter, no record
+}
+
+// The table as a player who cannot see it hears it: plain face-down cards at first, when any may be
+// turned, then the framed ones may be turned and the rest are blocked; everything is blocked at the end.
+TEST_F(MargheritaWindowTest, APlayerHearsWhichCardsMayBeTurnedAndTheRecordLine)
+{
+    std::vector<int> all(40);
+    std::iota(all.begin(), all.end(), 0);
+    for (int game = 0; game < 2; ++game) {
+        EXPECT_EQ(cardsHeardAs("Carta coperta"), all) << "game " << game;
+        EXPECT_EQ(heard("Label1"), "Carte Scoperte: 00");
+        EXPECT_EQ(heard("Label6"), "Indice Riuscita: 1%");
+        click(window, card(24));
+        EXPECT_EQ(heard(card(24)), "Cinque di quadri");
+        EXPECT_EQ(cardsHeardAs("Carta coperta, giocabile"), framed());
+        EXPECT_EQ(cardsHeardAs("Carta coperta, bloccata").size(), 35u);
+        play({34, 35, 36});
+        EXPECT_EQ(cardsHeardAs("Carta coperta, giocabile"), framed());
+        play({26, 16, 6}); // up the sevens to the heart, which leads back down only
+        ASSERT_TRUE(shown("Pt"));
+        EXPECT_EQ(cardsHeardAs("Carta coperta, bloccata").size(), 33u);
+        window->newGameAction()->trigger();
+    }
+    EXPECT_EQ(heard("punti"), "RECORD: 00 CPU");
+    play({10, 0});
+    QTest::keyClicks(control(window, "rci"), "ada");
+    QTest::keyClick(control(window, "rci"), Qt::Key_Return);
+    EXPECT_EQ(heard("punti"), "RECORD: 02 ADA") << "the line reads as it shows at once";
+    window->newGameAction()->trigger();
+    play({12});
+    EXPECT_EQ(heard("punti"), "RECORD: 02 ADA");
+}
+
+// A whole game with the keyboard alone on the unshuffled table: the ace of diamonds, the two of
+// diamonds, up to the two of spades and the two of hearts above it, which leads only back down.
+TEST_F(MargheritaWindowTest, AGameTurnedWithTheKeyboardAlone)
+{
+    std::vector<QString> alerts;
+    accessible::setObserver([&](QWidget* w, QAccessible::Event what) {
+        if (what == QAccessible::Alert)
+            alerts.push_back(w->objectName());
+    });
+    key(Qt::Key_Tab); // into the top row, wherever the window put the focus when it opened
+    key(Qt::Key_Left);
+    EXPECT_EQ(focused(), card(0));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    ASSERT_EQ(focused(), card(20));
+    key(Qt::Key_Space);
+    EXPECT_EQ(heard(card(20)), "Asso di quadri");
+    EXPECT_EQ(cardsHeardAs("Carta coperta, giocabile"), (std::vector<int>{10, 21, 30}));
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    EXPECT_EQ(heard(card(21)), "Due di quadri");
+    EXPECT_EQ(cardsHeardAs("Carta coperta, giocabile"), (std::vector<int>{11, 22, 31}));
+    key(Qt::Key_Right); // a blocked card takes no turn
+    key(Qt::Key_Right);
+    ASSERT_EQ(focused(), card(23));
+    key(Qt::Key_Space);
+    EXPECT_EQ(heard(card(23)), "Carta coperta, bloccata");
+    for (int k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Space, Qt::Key_Up, Qt::Key_Space})
+        key(k);
+    EXPECT_EQ(heard(card(1)), "Due di cuori");
+    EXPECT_EQ(heard("Label1"), "Carte Scoperte: 04");
+    EXPECT_TRUE(shown("Pt"));
+    EXPECT_NE(std::find(alerts.begin(), alerts.end(), QStringLiteral("Pt")), alerts.end()) << "the end is announced";
+    accessible::setObserver({});
+    ASSERT_EQ(focused(), "rci");
+    for (int k : {Qt::Key_A, Qt::Key_D, Qt::Key_A, Qt::Key_Return})
+        key(k);
+    EXPECT_EQ(heard("punti"), "RECORD: 04 ADA");
 }
 
 INSTANTIATE_TEST_SUITE_P(NineteenAndTwenty, MargheritaWindowEnd, ::testing::Values(19u, 20u));

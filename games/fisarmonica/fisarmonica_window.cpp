@@ -72,6 +72,10 @@ FisarmonicaWindow::FisarmonicaWindow(std::unique_ptr<Random> random)
     for (const char* name : {"vinto2", "vinto1", "vinto3", "vinto4"})
         vinto_.push_back(form.widget(QString::fromLatin1(name)));
     rci_ = form.textBox(QStringLiteral("rci"));
+    Label1_->setReadAs(QStringLiteral("Mazzo"));
+    // The plaque's captions appear only for a won game: the player hears them as they appear.
+    for (const char* name : {"vinto3", "vinto4"})
+        form.label(QString::fromLatin1(name))->setAlert(true);
 
     for (int i = 0; i < FisarmonicaRules::places; ++i) {
         PictureBox* card = carteF_[static_cast<std::size_t>(i)];
@@ -107,6 +111,21 @@ void FisarmonicaWindow::LeggiRecord()
     record_.read(recordDirectory());
     nome_->setCaption(codepage::fromWestern(record_.holder()));
     record_label_->setCaption(QString::fromStdString(record_.valueCaption()));
+    nameRecordLine();
+}
+
+// The count alone says nothing to a player who cannot see the line: it reads as the whole line does.
+void FisarmonicaWindow::nameRecordLine()
+{
+    record_label_->setAccessibleName(QStringLiteral("Record: %1 Mazzetti - %2")
+                                         .arg(record_label_->caption().simplified(), nome_->caption().simplified()));
+}
+
+// The deck's picture says only whether cards remain; the player hears how many, as the count beside it shows.
+void FisarmonicaWindow::showCardsLeft(const QString& count)
+{
+    Label1_->setCaption(count);
+    MazzoI_->setAccessibleName(QStringLiteral("Mazzo: ") + count);
 }
 
 void FisarmonicaWindow::Nuova_Click()
@@ -121,7 +140,7 @@ void FisarmonicaWindow::Nuova_Click()
     for (QWidget* win : vinto_)
         win->hide();
     entry_->withdraw();
-    Label1_->setCaption(QStringLiteral("52"));
+    showCardsLeft(QStringLiteral("52"));
     MazzoI_->setPicture(pictures::redBack);
     rules_.Nuova();
     showRow();
@@ -130,8 +149,11 @@ void FisarmonicaWindow::Nuova_Click()
 void FisarmonicaWindow::showRow()
 {
     for (int i = 0; i < FisarmonicaRules::places; ++i) {
-        carteF_[static_cast<std::size_t>(i)]->setPicture(rules_.picture(i));
-        maschera_[static_cast<std::size_t>(i)]->setVisible(rules_.selected() == i);
+        PictureBox* card = carteF_[static_cast<std::size_t>(i)];
+        card->setPicture(rules_.picture(i));
+        const bool selected = rules_.selected() == i;
+        maschera_[static_cast<std::size_t>(i)]->setVisible(selected);
+        card->setState(selected ? QStringLiteral("selezionata") : QString());
     }
 }
 
@@ -148,7 +170,7 @@ void FisarmonicaWindow::MazzoI_Click()
         term2_->show();
         term2_->raise();
     }
-    Label1_->setCaption(QString::number(rules_.cardsLeft()));
+    showCardsLeft(QString::number(rules_.cardsLeft()));
     showRow();
 }
 
@@ -189,8 +211,9 @@ void FisarmonicaWindow::term2_Click()
 // file that cannot be written costs the record, never the game: the line then shows what the file holds.
 void FisarmonicaWindow::rci_Written(bool ok)
 {
-    if (ok)
+    if (ok) {
         nome_->setCaption(codepage::fromWestern(record_.holder()));
-    else
+        nameRecordLine();
+    } else
         LeggiRecord();
 }

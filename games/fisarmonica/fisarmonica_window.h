@@ -38,6 +38,8 @@ private:
     void Form_Load();
     void LeggiRecord();
     void showRow();
+    void showCardsLeft(const QString& count);
+    void nameRecordLine();
     void carteF_MouseMove(int index);
     void MazzoI_MouseMove();
     void rci_Written(bool ok);

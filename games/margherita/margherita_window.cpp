@@ -80,6 +80,7 @@ MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
     ast1_ = form.label(QStringLiteral("ast1"));
     ast2_ = form.label(QStringLiteral("ast2"));
     rci_ = form.textBox(QStringLiteral("rci"));
+    form.label(QStringLiteral("Label6"))->setReadAs(QStringLiteral("Indice Riuscita"));
     for (int i = 0; i < MargheritaRules::cellCount; ++i) {
         PictureBox* card = carte_[static_cast<std::size_t>(i)];
         connect(card, &PictureBox::clicked, this, [this, i] { carte_Click(i); });
@@ -130,6 +131,29 @@ void MargheritaWindow::LeggiRecord()
     record_.read(recordDirectory());
     nome_->setCaption(codepage::fromWestern(record_.holder()));
     punti_->setCaption(QString::fromStdString(record_.valueCaption()));
+    nameRecordLine();
+}
+
+// The count alone says nothing to a player who cannot see the line: it reads as the whole line does.
+void MargheritaWindow::nameRecordLine()
+{
+    punti_->setAccessibleName(
+        QStringLiteral("RECORD: %1 %2").arg(punti_->caption().simplified(), nome_->caption().simplified()));
+}
+
+// Each card says what its frame and the pointer over it show: framed, it may be turned next; face
+// down and unframed after the first card, it may not. Before the first card every card is free and
+// nothing marks one out.
+void MargheritaWindow::showCard(int index)
+{
+    PictureBox* card = carte_[static_cast<std::size_t>(index)];
+    card->setPicture(rules_.picture(index));
+    if (rules_.isFramed(index))
+        card->setState(QStringLiteral("giocabile"));
+    else if (rules_.state(index) == CellState::Blocked)
+        card->setState(QStringLiteral("bloccata"));
+    else
+        card->setState({});
 }
 
 void MargheritaWindow::inizia_Click()
@@ -151,7 +175,7 @@ void MargheritaWindow::metticarte()
 {
     rules_.newGame();
     for (int i = 0; i < MargheritaRules::cellCount; ++i)
-        carte_[static_cast<std::size_t>(i)]->setPicture(rules_.picture(i));
+        showCard(i);
 }
 
 void MargheritaWindow::carte_Click(int index)
@@ -159,7 +183,7 @@ void MargheritaWindow::carte_Click(int index)
     if (!rules_.turn(index))
         return;
     for (int i = 0; i < MargheritaRules::cellCount; ++i) {
-        carte_[static_cast<std::size_t>(i)]->setPicture(rules_.picture(i));
+        showCard(i);
         mascher_[static_cast<std::size_t>(i)]->setVisible(rules_.isFramed(i));
     }
     Label1_->setCaption(QStringLiteral("Carte Scoperte: ") + QString::fromStdString(rules_.turnedText()));
@@ -211,4 +235,5 @@ void MargheritaWindow::rci_Written(bool ok)
     }
     nome_->setCaption(codepage::fromWestern(record_.holder()));
     punti_->setCaption(QString::fromStdString(record_.valueCaption()));
+    nameRecordLine();
 }

@@ -40,6 +40,8 @@ private:
     void Form_Load();
     void LeggiRecord();
     void metticarte();
+    void showCard(int index);
+    void nameRecordLine();
     void carte_MouseMove(int index);
     void showEnd();
     void ctrlrec();
