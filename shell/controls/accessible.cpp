@@ -114,11 +114,12 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setPen(QPen(Qt::black, 1));
+        // Blue edged in white: apart from every game's own frames, which are yellow, red or black.
+        painter.setPen(QPen(Qt::white, 1));
         painter.drawRoundedRect(outer, 4, 4);
-        painter.setPen(QPen(QColor(255, 200, 0), 2));
+        painter.setPen(QPen(QColor(30, 110, 255), 2));
         painter.drawRoundedRect(outer.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(Qt::white, 1));
         painter.drawRoundedRect(outer.adjusted(3, 3, -3, -3), 2, 2);
     }
 };
