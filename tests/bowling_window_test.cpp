@@ -165,7 +165,7 @@ protected:
     // What a screen reader says of the control.
     QString heard(const QString& name)
     {
-        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+        return spokenName(window, name);
     }
     QString scores()
     {
@@ -309,13 +309,7 @@ TEST_F(BowlingWindowTest, AThrowWithTheKeyboardAloneAndThePointerFollowingTheFoc
 {
     open();
     QApplication::processEvents(); // the window becomes the active one, where the focus lives
-    auto tabTo = [this](const QString& name) {
-        for (int tab = 0; tab < 40 && window->focusWidget() != control(window, name); ++tab) {
-            QWidget* focus = window->focusWidget();
-            QTest::keyClick(focus ? focus : window.data(), Qt::Key_Tab);
-        }
-        return window->focusWidget() == control(window, name);
-    };
+    auto tabTo = [this](const QString& name) { return ::tabTo(window, name); };
     auto press = [this] { QTest::keyClick(window->focusWidget(), Qt::Key_Space); };
     ASSERT_TRUE(tabTo(ball(9)));
     press();

@@ -58,7 +58,7 @@ protected:
     // What a screen reader says for the control.
     std::string heard(const QString& name)
     {
-        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name).toStdString();
+        return spokenName(window, name).toStdString();
     }
     QString place(int i) { return QStringLiteral("carteF(%1)").arg(i); }
     // The places whose spoken name ends in "selezionata".
@@ -73,8 +73,7 @@ protected:
     // A key pressed where the keyboard is, as a player presses it.
     void key(Qt::Key k)
     {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus ? focus : window.data(), k);
+        keyAtFocus(window, k);
     }
     QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
     // With the arrows alone, from one place of the row to another.

@@ -73,7 +73,7 @@ protected:
     // What a screen reader says for the control.
     std::string heard(const QString& name)
     {
-        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name).toStdString();
+        return spokenName(window, name).toStdString();
     }
     // The cards whose spoken name is `spoken`.
     std::vector<int> cardsHeardAs(const std::string& spoken)
@@ -87,8 +87,7 @@ protected:
     // A key pressed where the keyboard is, as a player presses it.
     void key(int k)
     {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus ? focus : window.data(), static_cast<Qt::Key>(k));
+        keyAtFocus(window, static_cast<Qt::Key>(k));
     }
     QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
     TempWorkingDir dir;

@@ -70,21 +70,17 @@ protected:
     // What a screen reader says of a control.
     QString spoken(const QString& name)
     {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(window, name));
-        return face ? face->text(QAccessible::Name) : QString();
+        return spokenName(window, name);
     }
     // A key pressed on whatever has the keyboard.
     void key(Qt::Key k)
     {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus && focus->isVisible() ? focus : static_cast<QWidget*>(window), k);
+        keyAtFocus(window, k);
     }
     bool focused(const QString& name) { return window->focusWidget() == control(window, name); }
     void tabTo(const QString& name)
     {
-        for (int stop = 0; stop < 80 && !focused(name); ++stop)
-            key(Qt::Key_Tab);
-        ASSERT_TRUE(focused(name));
+        ASSERT_TRUE(::tabTo(window, name));
     }
     // Every picture on the table, the visible small cards and the foundations, by control name.
     std::map<QString, int> tablePictures()

@@ -164,12 +164,11 @@ protected:
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
     QString heard(const QString& name)
     {
-        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+        return spokenName(window, name);
     }
     void key(Qt::Key k)
     {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus ? focus : window.data(), k);
+        keyAtFocus(window, k);
     }
     QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }

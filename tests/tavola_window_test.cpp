@@ -63,8 +63,7 @@ protected:
     // What a screen reader says of a control.
     QString spoken(const QString& name)
     {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(window, name));
-        return face ? face->text(QAccessible::Name) : QString();
+        return spokenName(window, name);
     }
     // The alerts read out from now on, as they were worded when they came.
     void hearAlerts()
@@ -77,16 +76,13 @@ protected:
     // A key pressed on whatever has the keyboard.
     void key(int k)
     {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus && focus->isVisible() ? focus : static_cast<QWidget*>(window), static_cast<Qt::Key>(k));
+        keyAtFocus(window, static_cast<Qt::Key>(k));
     }
     bool focused(const QString& name) { return window->focusWidget() == control(window, name); }
     // Tab round the window until `name` has the keyboard.
     void tabTo(const QString& name)
     {
-        for (int stop = 0; stop < 20 && !focused(name); ++stop)
-            key(Qt::Key_Tab);
-        ASSERT_TRUE(focused(name));
+        ASSERT_TRUE(::tabTo(window, name));
     }
     // The cells whose names end in `state`.
     std::vector<int> cellsSaying(const QString& state)

@@ -66,13 +66,12 @@ protected:
     // What a screen reader says of the control.
     QString heard(const QString& name)
     {
-        return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+        return spokenName(window, name);
     }
     // A key pressed where the keyboard's focus is.
     void key(Qt::Key k)
     {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus ? focus : window.data(), k);
+        keyAtFocus(window, k);
     }
     QString focused() { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
     void writeRecord(const std::string& text)

@@ -4,6 +4,7 @@
 #include "shell/controls/accessible.h"
 #include "shell/dialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QMouseEvent>
@@ -18,18 +19,38 @@ T* control(QWidget* window, const QString& name)
     return found;
 }
 
-// The keyboard alone: Tab round the window until `target` has the focus, then Space. A control that
-// Tab does not reach (hidden, disabled, not clickable) is left alone, as a click on it does nothing.
+// A key pressed where the window's keyboard focus is (on the window itself while nothing has it).
+inline void keyAtFocus(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus && focus->isVisible() ? focus : window, key, modifiers);
+}
+
+// Tab round the window until `target` has the keyboard; false when Tab never reaches it (hidden,
+// disabled, not clickable).
+inline bool tabTo(QWidget* window, const QWidget* target)
+{
+    const qsizetype stops = accessible::readingOrder(window).size();
+    for (qsizetype tab = 0; tab <= stops && window->focusWidget() != target; ++tab)
+        keyAtFocus(window, Qt::Key_Tab);
+    return window->focusWidget() == target;
+}
+inline bool tabTo(QWidget* window, const QString& name) { return tabTo(window, control(window, name)); }
+
+// The keyboard alone: Tab to `target`, then Space. A control Tab does not reach is left alone, as a
+// click on it does nothing.
 inline void pressByKeyboard(QWidget* target)
 {
-    QWidget* window = target->window();
-    const qsizetype stops = accessible::readingOrder(window).size();
-    for (qsizetype tab = 0; tab <= stops && window->focusWidget() != target; ++tab) {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus && focus->isVisible() ? focus : window, Qt::Key_Tab);
-    }
-    if (window->focusWidget() == target)
+    if (tabTo(target->window(), target))
         QTest::keyClick(target, Qt::Key_Space);
+}
+
+// What a screen reader says of the control.
+inline QString spokenName(QWidget* window, const QString& name)
+{
+    QWidget* target = control(window, name);
+    QAccessibleInterface* face = target ? QAccessible::queryAccessibleInterface(target) : nullptr;
+    return face ? face->text(QAccessible::Name) : QString();
 }
 
 // TOATOA_CLICK_BY=keyboard runs the window tests with the keyboard alone: every click of theirs
