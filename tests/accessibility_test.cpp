@@ -3,6 +3,7 @@
 #include "app/game_list.h"
 #include "games/fisarmonica/fisarmonica_window.h"
 #include "games/margherita/margherita_window.h"
+#include "games/tavola/tavola_window.h"
 #include "shell/card_pictures.h"
 #include "shell/controls/accessible.h"
 #include "shell/controls/banner.h"
@@ -244,6 +245,20 @@ TEST_F(KeyboardTable, ACardsNameFollowsItsFaceAndABannerIsAnnouncedOnce)
     banner.setCaption(QStringLiteral("NUOVO RECORD"));
     EXPECT_EQ(alerts(), 2);
     accessible::setObserver({});
+}
+
+TEST_F(KeyboardTable, ThePiecesOfALineAreLeftOutWhileTheLineIsReadWhole)
+{
+    auto* window = new TavolaWindow(std::make_unique<SeededRandom>(1));
+    window->show();
+    auto face = [&](const char* name) {
+        return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(QLatin1String(name)));
+    };
+    for (const char* piece : {"Label8(0)", "Label2", "secondi", "Label8(3)", "nome"})
+        EXPECT_TRUE(face(piece)->state().invisible) << piece;
+    EXPECT_FALSE(face("Minuti")->state().invisible);
+    EXPECT_EQ(face("Minuti")->text(QAccessible::Name), QStringLiteral("Tempo: 00:00"));
+    EXPECT_FALSE(face("record")->state().invisible);
 }
 
 TEST(PictureNames, EveryCardOfTheFourDecksHasItsItalianName)

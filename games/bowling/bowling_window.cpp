@@ -85,28 +85,28 @@ constexpr ControlLine bowlingControls[] = {
     roundedRectangle("termina", 7560, 3410, 975, 375).fill(cream).border(ink, 2),
     button("terminat", 7560, 3410, 975, 375, "Termina").font(10, true),
 
-    label("Label10", 3480, 5780, 0, 0, "BIRILLI").font(10, true),
+    label("Label10", 3480, 5780, 0, 0, "BIRILLI").font(10, true).piece(),
     label("somma", 3360, 6060, 975, 375, "0").font(16, true).align(Qt::AlignHCenter | Qt::AlignTop).fore(chalk),
-    label("Label1", 240, 7020, 0, 0, "Carte Prese:").font(12, true),
+    label("Label1", 240, 7020, 0, 0, "Carte Prese:").font(12, true).piece(),
     label("prese", 2160, 7020, 0, 0, "0").font(12, true).fore(chalk),
 
     // The score board on its own dark panel.
     rectangle("tabellone", 5040, 4080, 3600, 2760).fill(board).border(gold, 2),
     label("Label8(0)", 5280, 4210, 3120, 0, "TABELLONE").font(11, true).fore(gold),
-    label("Label8(3)", 5280, 4560, 0, 0, "1° Partita").font(10, true).fore(chalk),
-    label("Label8(4)", 5280, 4920, 0, 0, "2° Partita").font(10, true).fore(chalk),
-    label("Label8(5)", 5280, 5280, 0, 0, "3° Partita").font(10, true).fore(chalk),
-    label("Label8(6)", 5280, 5640, 0, 0, "4° Partita").font(10, true).fore(chalk),
-    label("Label8(7)", 5280, 6000, 0, 0, "5° Partita").font(10, true).fore(chalk),
+    label("Label8(3)", 5280, 4560, 0, 0, "1° Partita").font(10, true).fore(chalk).piece(),
+    label("Label8(4)", 5280, 4920, 0, 0, "2° Partita").font(10, true).fore(chalk).piece(),
+    label("Label8(5)", 5280, 5280, 0, 0, "3° Partita").font(10, true).fore(chalk).piece(),
+    label("Label8(6)", 5280, 5640, 0, 0, "4° Partita").font(10, true).fore(chalk).piece(),
+    label("Label8(7)", 5280, 6000, 0, 0, "5° Partita").font(10, true).fore(chalk).piece(),
     label("PuntiP(0)", 7440, 4560, 735, 300, "--").font(10, true).align(Qt::AlignRight | Qt::AlignTop).fore(chalk),
     label("PuntiP(1)", 7440, 4920, 735, 300, "--").font(10, true).align(Qt::AlignRight | Qt::AlignTop).fore(chalk),
     label("PuntiP(2)", 7440, 5280, 735, 300, "--").font(10, true).align(Qt::AlignRight | Qt::AlignTop).fore(chalk),
     label("PuntiP(3)", 7440, 5640, 735, 300, "--").font(10, true).align(Qt::AlignRight | Qt::AlignTop).fore(chalk),
     label("PuntiP(4)", 7440, 6000, 735, 300, "--").font(10, true).align(Qt::AlignRight | Qt::AlignTop).fore(chalk),
-    label("Label8(1)", 5160, 6360, 0, 0, "Totale").font(12, true).fore(gold),
+    label("Label8(1)", 5160, 6360, 0, 0, "Totale").font(12, true).fore(gold).piece(),
     label("totale", 7320, 6360, 855, 330, "000").font(12, true).align(Qt::AlignRight | Qt::AlignTop).fore(gold),
 
-    label("Label7", 4800, 7020, 0, 0, "Record:").font(12, true),
+    label("Label7", 4800, 7020, 0, 0, "Record:").font(12, true).piece(),
     label("pt", 6120, 7020, 0, 0, "000").font(12, true).fore(chalk),
     label("nome", 6960, 7020, 0, 0, "CPU").font(12, true).fore(chalk),
 
@@ -126,7 +126,7 @@ constexpr ControlLine bowlingControls[] = {
           "SPARE (se si usa il tasto SCARTA) 20 punti altrimenti 1 punto ogni carta abbattuta.")
         .font(8)
         .align(Qt::AlignJustify | Qt::AlignTop),
-    label("Label5", 8880, 6600, 0, 0, "Indice Riuscita").font(10, true),
+    label("Label5", 8880, 6600, 0, 0, "Indice Riuscita").font(10, true).piece(),
     label("Label6", 8880, 6900, 0, 0, "30%").font(14, true).fore(chalk),
 
     // The strike and spare plate: the word on its coloured band, a sign at either end.

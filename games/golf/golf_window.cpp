@@ -61,14 +61,14 @@ constexpr ControlLine golfControls[] = {
     label("PuntiG", 11280, scoreTop, 1455, 375, "--").array(9, 1, 0, scoreStep).font(10, true).fore(chalk)
         .align(Qt::AlignCenter),
     label("Label8(0)", 9120, 4455, 3615, 315, "TABELLONE").font(11, true).fore(gold).align(Qt::AlignCenter),
-    label("Label8(1)", 9240, 8100, 1935, 375, "Totale").font(11, true).fore(gold)
+    label("Label8(1)", 9240, 8100, 1935, 375, "Totale").font(11, true).fore(gold).piece()
         .align(Qt::AlignLeft | Qt::AlignVCenter),
     label("totaleG", 11280, 8100, 1455, 375, "--").font(11, true).fore(gold).align(Qt::AlignCenter),
 
     label("Label4", 8880, 135, 3975, 315, "Regole").font(11, true).fore(gold).align(Qt::AlignCenter),
     label("Label2", 8880, 480, 3975, 3855).font(7.5).fore(chalk).align(Qt::AlignJustify | Qt::AlignTop),
 
-    label("Label8(3)", 240, 8100, 0, 0, "Record:").font(11, true).fore(gold),
+    label("Label8(3)", 240, 8100, 0, 0, "Record:").font(11, true).fore(gold).piece(),
     label("record", 1560, 8100, 0, 0, "+999").font(11, true).fore(chalk),
     label("nome", 2400, 8100, 0, 0, "CPU").font(11, true).fore(chalk),
     label("Label8(4)", 5040, 8100, 0, 0, "Penalità:").font(11, true).fore(gold),
@@ -77,7 +77,7 @@ constexpr ControlLine golfControls[] = {
     picture("mazzocp", 6360, 4320, cardWidth, cardHeight),
     picture("Mazzo", 7560, 4320, cardWidth, cardHeight),
     rectangle("mascherm", 7500, 4380, frameWidth, frameHeight).border(frameYellow, 3).hidden(),
-    label("Label1", 5280, 4800, 975, 255, "Mazzo").font(10, true).fore(chalk).align(Qt::AlignCenter),
+    label("Label1", 5280, 4800, 975, 255, "Mazzo").font(10, true).fore(chalk).align(Qt::AlignCenter).piece(),
     label("rimanenti", 5280, 5040, 975, 315, "16").font(12, true).fore(chalk).align(Qt::AlignCenter),
     roundedRectangle("giocab", 5280, 4320, 975, 375).fill(cream).border(ink, 2).hidden(),
     button("gioca", 5280, 4335, 975, 345, "Gioca").font(10, true).fore(ink).hidden(),

@@ -50,12 +50,12 @@ constexpr ControlLine margheritaControls[] = {
     rectangle("mascher", 240, 360, 975, 1455).array(MargheritaRules::cellCount, MargheritaRules::columns, 1080, 1560)
         .border({255, 255, 0}, 3).hidden(),
     label("Label1", 360, 6795, 5175, 495, "Carte Scoperte: 00").font(16, true).fore(chalk),
-    label("Label2", 6840, 6800, 0, 0, "RECORD: ").font(16, true).fore(straw),
+    label("Label2", 6840, 6800, 0, 0, "RECORD: ").font(16, true).fore(straw).piece(),
     label("punti", 8400, 6795, 0, 0, "00").font(16, true).fore(straw),
-    label("nome", 9000, 6795, 0, 0).font(16, true).fore(straw),
+    label("nome", 9000, 6795, 0, 0).font(16, true).fore(straw).piece(),
     label("Label4", 11280, 360, 0, 0, "Regole").font(11, true).fore(chalk),
     label("Label3", 11280, 720, 1410, 5640, rulesText).font(7.5).fore(chalk),
-    label("Label5", 11280, 6510, 0, 0, "Indice Riuscita").font(8, true).fore(chalk),
+    label("Label5", 11280, 6510, 0, 0, "Indice Riuscita").font(8, true).fore(chalk).piece(),
     label("Label6", 11280, 6780, 0, 0, "1%").font(12, true).fore(chalk),
     // The new-record box holds its title between two stars and, below them, the name box; they are
     // raised over the box when it appears.

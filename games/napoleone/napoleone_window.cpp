@@ -53,14 +53,14 @@ constexpr ControlLine tableControls[] = {
     picture("Mazzo", 4560, 240, cardWidth, cardHeight).array(4, 1, 0, 1200).hidden(),
     label("Label1", 240, 5910, 0, 0, "Regole").font(10, true).fore(ink),
     label("Label4", 120, 6240, 9735, 975, rulesText).font(7.5).fore(ink).align(Qt::AlignJustify | Qt::AlignTop),
-    label("Label8(3)", 120, 5430, 0, 0, "Record:").font(10, true).fore(straw),
+    label("Label8(3)", 120, 5430, 0, 0, "Record:").font(10, true).fore(straw).piece(),
     label("record", 1440, 5430, 0, 0, "59:58").font(10, true).fore(straw),
-    label("nome", 2400, 5430, 0, 0, "CPU").font(10, true).fore(straw),
-    label("Label2", 8040, 5430, 0, 0, "Tempo:").font(10, true).fore(straw),
+    label("nome", 2400, 5430, 0, 0, "CPU").font(10, true).fore(straw).piece(),
+    label("Label2", 8040, 5430, 0, 0, "Tempo:").font(10, true).fore(straw).piece(),
     // The two fields of the clock stand against its colon.
     label("Minuti", 9000, 5430, 240, 300, "00").font(10, true).fore(straw).align(Qt::AlignRight | Qt::AlignTop).oneLine(),
-    label("Label3", 9240, 5370, 240, 300, ":").font(10, true).fore(straw).align(Qt::AlignCenter).oneLine(),
-    label("secondi", 9480, 5430, 240, 300, "00").font(10, true).fore(straw).oneLine(),
+    label("Label3", 9240, 5370, 240, 300, ":").font(10, true).fore(straw).align(Qt::AlignCenter).oneLine().piece(),
+    label("secondi", 9480, 5430, 240, 300, "00").font(10, true).fore(straw).oneLine().piece(),
 };
 
 // Above every banner: the stars of the record banner and the name box.

@@ -82,9 +82,9 @@ constexpr ControlLine pokerControls[] = {
     roundedRectangle("gioca", 2280, 5655, 1455, 375).fill(gold).border(black, 2),
     button("Label1", 2280, 5700, 1455, 255, "Gioca").font(10, true),
 
-    whiteLabel("Label2(0)", 240, 6120, 0, 0, "Punteggio:", 10),
+    whiteLabel("Label2(0)", 240, 6120, 0, 0, "Punteggio:", 10).piece(),
     whiteLabel("xxx", 1440, 6120, 975, 255, "000000", 10),
-    whiteLabel("Label2(1)", 4200, 6120, 0, 0, "Crediti:", 10),
+    whiteLabel("Label2(1)", 4200, 6120, 0, 0, "Crediti:", 10).piece(),
     whiteLabel("crd", 5040, 6120, 735, 255, "10", 10),
 
     whiteLabel("Label4", 6000, 240, 0, 0, "Regole", 11),
@@ -93,9 +93,9 @@ constexpr ControlLine pokerControls[] = {
           "una coppia di J, Q, K o A), ma con delle aggiunte.Partirete con 10 Crediti che diminuiranno di 1 ogni "
           "volta che perderete.Ogni 1000 Punti raggiunti, vi verranno dati altri e 5 Crediti. Il gioco finisce "
           "quando avrete finito i Crediti.").fore(white),
-    recordLine("Label5", 6120, 4950, 1575, "RECORD").fore(gold),
+    recordLine("Label5", 6120, 4950, 1575, "RECORD").fore(gold).piece(),
     recordLine("recpk", 6120, 5400, 1575, "000000"),
-    recordLine("nome", 6000, 5880, 1695, "CPU"),
+    recordLine("nome", 6000, 5880, 1695, "CPU").piece(),
 
     rectangle("rc2", 1680, 5160, 2895, 900).fill(black).hidden(),
     rectangle("rc1", 1560, 5040, 2895, 900).fill(paper).border(darkRed, 2).hidden(),

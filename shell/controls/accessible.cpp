@@ -52,6 +52,15 @@ public:
         return QAccessible::Graphic;
     }
 
+    // A piece of a line read whole elsewhere is left out, as a hidden control is.
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto* label = qobject_cast<const Label*>(widget()); label && !label->isSpoken())
+            s.invisible = true;
+        return s;
+    }
+
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Name)

@@ -28,6 +28,9 @@ public:
     // A message: read out once as an alert when it appears or its words change while it shows.
     void setAlert(bool alert) { alert_ = alert; }
     bool isAlert() const { return alert_; }
+    // False for a piece of a line that another label reads whole: screen readers pass it by.
+    void setSpoken(bool spoken) { spoken_ = spoken; }
+    bool isSpoken() const { return spoken_; }
     // The caption as a screen reader says it: padding blanks folded, the reading caption before it.
     QString spokenName() const;
 
@@ -51,6 +54,7 @@ private:
     bool actsAsButton_ = false;
     bool clickConnected_ = false;
     bool alert_ = false;
+    bool spoken_ = true;
     QString readAs_;
     ClickTracker clicks_;
 };

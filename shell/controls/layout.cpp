@@ -29,6 +29,7 @@ QWidget* make(QWidget* parent, const ControlLine& entry, const QString& name, co
             label->setBackColour(qcolour(*entry.backColour));
         if (entry.kind == ControlKind::Button)
             label->setActsAsButton(true);
+        label->setSpoken(entry.spoken);
         return label;
     }
     case ControlKind::TextBox:

@@ -38,6 +38,7 @@ struct ControlLine {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = true;           // labels of a fixed size
     bool visible = true;
+    bool spoken = true;             // labels: false for a piece of a line another label reads whole
     // A control array name(0) .. name(count - 1): element i lies at column i % columns and row
     // i / columns, stepX and stepY twips apart.
     int count = 0;
@@ -52,6 +53,9 @@ struct ControlLine {
     constexpr ControlLine align(Qt::Alignment a) const { auto c = *this; c.alignment = a; return c; }
     constexpr ControlLine oneLine() const { auto c = *this; c.wordWrap = false; return c; }
     constexpr ControlLine hidden() const { auto c = *this; c.visible = false; return c; }
+    // A caption or piece ("Tempo:", ":") of a line that another label reads whole ("Tempo: 03:15"):
+    // screen readers pass it by.
+    constexpr ControlLine piece() const { auto c = *this; c.spoken = false; return c; }
     constexpr ControlLine length(int most) const { auto c = *this; c.maxLength = most; return c; }
     constexpr ControlLine array(int n, int perRow = 1, int dx = 0, int dy = 0) const
     {
