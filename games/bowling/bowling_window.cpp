@@ -210,16 +210,8 @@ BowlingWindow::BowlingWindow(std::unique_ptr<Random> random)
     nome_->setReadAs(QStringLiteral("Nome"));
     form.label(QStringLiteral("Label6"))->setReadAs(QStringLiteral("Indice Riuscita"));
 
-    for (int i = 0; i < BowlingRules::pins; ++i) {
-        PictureBox* pin = CarteB_[static_cast<std::size_t>(i)];
-        connect(pin, &PictureBox::clicked, this, [this, i] { CarteB_Click(i); });
-        connect(pin, &PictureBox::mouseMoved, this, [this, i] { CarteB_MouseMove(i); });
-    }
-    for (int k = 0; k < BowlingRules::balls; ++k) {
-        PictureBox* ball = Mazzo_[static_cast<std::size_t>(k)];
-        connect(ball, &PictureBox::clicked, this, [this, k] { Mazzo_Click(k); });
-        connect(ball, &PictureBox::mouseMoved, this, [this, k] { Mazzo_MouseMove(k); });
-    }
+    connectArray(CarteB_, this, &BowlingWindow::CarteB_Click, &BowlingWindow::CarteB_MouseMove);
+    connectArray(Mazzo_, this, &BowlingWindow::Mazzo_Click, &BowlingWindow::Mazzo_MouseMove);
     connect(Label2_, &Label::clicked, this, &BowlingWindow::Label2_Click);
     connect(scartt_, &Label::clicked, this, &BowlingWindow::scartt_Click);
     connect(terminat_, &Label::clicked, this, &BowlingWindow::terminat_Click);

@@ -3,6 +3,7 @@
 
 #include "shell/card_pictures.h"
 #include "shell/codepage.h"
+#include "shell/controls/control_array.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
@@ -77,11 +78,7 @@ FisarmonicaWindow::FisarmonicaWindow(std::unique_ptr<Random> random)
     for (const char* name : {"vinto3", "vinto4"})
         form.label(QString::fromLatin1(name))->setAlert(true);
 
-    for (int i = 0; i < FisarmonicaRules::places; ++i) {
-        PictureBox* card = carteF_[static_cast<std::size_t>(i)];
-        connect(card, &PictureBox::clicked, this, [this, i] { carteF_Click(i); });
-        connect(card, &PictureBox::mouseMoved, this, [this, i] { carteF_MouseMove(i); });
-    }
+    connectArray(carteF_, this, &FisarmonicaWindow::carteF_Click, &FisarmonicaWindow::carteF_MouseMove);
     connect(MazzoI_, &PictureBox::clicked, this, &FisarmonicaWindow::MazzoI_Click);
     connect(MazzoI_, &PictureBox::mouseMoved, this, &FisarmonicaWindow::MazzoI_MouseMove);
     connect(term2_, &Label::clicked, this, &FisarmonicaWindow::term2_Click);

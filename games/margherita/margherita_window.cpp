@@ -2,6 +2,7 @@
 #include "games/margherita/margherita_window.h"
 
 #include "shell/codepage.h"
+#include "shell/controls/control_array.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
@@ -81,11 +82,7 @@ MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
     ast2_ = form.label(QStringLiteral("ast2"));
     rci_ = form.textBox(QStringLiteral("rci"));
     form.label(QStringLiteral("Label6"))->setReadAs(QStringLiteral("Indice Riuscita"));
-    for (int i = 0; i < MargheritaRules::cellCount; ++i) {
-        PictureBox* card = carte_[static_cast<std::size_t>(i)];
-        connect(card, &PictureBox::clicked, this, [this, i] { carte_Click(i); });
-        connect(card, &PictureBox::mouseMoved, this, [this, i] { carte_MouseMove(i); });
-    }
+    connectArray(carte_, this, &MargheritaWindow::carte_Click, &MargheritaWindow::carte_MouseMove);
 
     const QRect vtPlace(bannerLeft, 2280, bannerWidth, 495);
     vt_ = std::make_unique<Banner>(area, QStringLiteral("vt"), QStringLiteral("vt1"), QStringLiteral("vt3"), vtPlace,

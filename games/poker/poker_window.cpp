@@ -127,10 +127,7 @@ PokerWindow::PokerWindow(std::unique_ptr<Random> random)
     CarteP_ = form.pictures("CarteP");
     mascherp_ = form.shapes("mascherp");
     tieni_ = form.labels("tieni");
-    for (int i = 0; i < positions; ++i) {
-        connect(CarteP_[static_cast<std::size_t>(i)], &PictureBox::clicked, this, [this, i] { CarteP_Click(i); });
-        connect(CarteP_[static_cast<std::size_t>(i)], &PictureBox::mouseMoved, this, [this, i] { CarteP_MouseMove(i); });
-    }
+    connectArray(CarteP_, this, &PokerWindow::CarteP_Click, &PokerWindow::CarteP_MouseMove);
     gioca_ = form.shape(QStringLiteral("gioca"));
     Label1_ = form.label(QStringLiteral("Label1"));
     connect(Label1_, &Label::clicked, this, &PokerWindow::Label1_Click);

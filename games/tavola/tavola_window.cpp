@@ -4,6 +4,7 @@
 #include "shell/card_pictures.h"
 #include "shell/clock.h"
 #include "shell/codepage.h"
+#include "shell/controls/control_array.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
@@ -159,10 +160,7 @@ TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
     auto* bonus10 = line(area, "bonus10", 2640, 3720, 3480, 3720, navy, 2);
     bonusPanel_.push_back(bonus10);
 
-    for (int i = 0; i < TavolaRules::cells; ++i) {
-        connect(carte_[static_cast<std::size_t>(i)], &PictureBox::clicked, this, [this, i] { carte_Click(i); });
-        connect(carte_[static_cast<std::size_t>(i)], &PictureBox::mouseMoved, this, [this, i] { carte_MouseMove(i); });
-    }
+    connectArray(carte_, this, &TavolaWindow::carte_Click, &TavolaWindow::carte_MouseMove);
     connect(Vedi_, &PictureBox::clicked, this, &TavolaWindow::Vedi_Click);
     connect(Vedi_, &PictureBox::mouseMoved, this, &TavolaWindow::Vedi_MouseMove);
 

@@ -144,11 +144,7 @@ YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
         pips_.push_back(form.shapes(name));
     maschera_ = form.shapes("maschera");
     cliccami_ = form.labels("cliccami");
-    for (int i = 0; i < YahtzeeRules::dice; ++i) {
-        Label* die = cliccami_[static_cast<std::size_t>(i)];
-        connect(die, &Label::clicked, this, [this, i] { cliccami_Click(i); });
-        connect(die, &Label::mouseMoved, this, [this, i] { cliccami_MouseMove(i); });
-    }
+    connectArray(cliccami_, this, &YahtzeeWindow::cliccami_Click, &YahtzeeWindow::cliccami_MouseMove);
     scelta_ = form.shape("scelta");
     sceltatxt_ = form.label("sceltatxt");
     QPalette greyed = sceltatxt_->palette();
