@@ -314,21 +314,17 @@ QWidget* neighbour(const QWidget* from, int key)
     return best;
 }
 
-bool isClickKey(const QKeyEvent* event)
+KeyUse useKey(QWidget* control, const QKeyEvent* event)
 {
     const int key = event->key();
-    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
-           && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
-bool moveByArrow(QWidget* from, const QKeyEvent* event)
-{
-    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        return event->isAutoRepeat() ? KeyUse::Taken : KeyUse::Click;
     if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
-        return false;
-    if (QWidget* to = neighbour(from, key))
+        return KeyUse::Ignored;
+    if (QWidget* to = neighbour(control, key))
         to->setFocus(Qt::TabFocusReason);
-    return true;
+    return KeyUse::Taken;
 }
 
 namespace {

@@ -25,10 +25,10 @@ QWidget* nextInReadingOrder(const QWidget* window, const QWidget* from, bool for
 // The control an arrow key leads to from `from`, by their places on the table; nullptr when none lies that way.
 QWidget* neighbour(const QWidget* from, int key);
 
-// Space or Enter on a clickable control: it does what a click does.
-bool isClickKey(const QKeyEvent* event);
-// An arrow key moves the focus from `from` to its neighbour that way; true when the key was an arrow.
-bool moveByArrow(QWidget* from, const QKeyEvent* event);
+// What a clickable control does with a key: Space or Enter (not held down) is a click; an arrow moves
+// the focus to the neighbour that way and is taken; anything else goes on to the control's base class.
+enum class KeyUse { Click, Taken, Ignored };
+KeyUse useKey(QWidget* control, const QKeyEvent* event);
 
 // True from the moment the player moves about with the keyboard until the mouse is pressed again.
 bool keyboardInUse();

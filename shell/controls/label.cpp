@@ -100,12 +100,10 @@ void Label::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
 
 void Label::keyPressEvent(QKeyEvent* event)
 {
-    if (isClickable() && accessible::isClickKey(event)) {
-        if (!event->isAutoRepeat())
-            emit clicked();
-        return;
-    }
-    if (!isClickable() || !accessible::moveByArrow(this, event))
+    const auto use = isClickable() ? accessible::useKey(this, event) : accessible::KeyUse::Ignored;
+    if (use == accessible::KeyUse::Click)
+        emit clicked();
+    else if (use == accessible::KeyUse::Ignored)
         QLabel::keyPressEvent(event);
 }
 

@@ -66,12 +66,10 @@ void PictureBox::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    if (clickable_ && accessible::isClickKey(event)) {
-        if (!event->isAutoRepeat())
-            emit clicked();
-        return;
-    }
-    if (!clickable_ || !accessible::moveByArrow(this, event))
+    const auto use = clickable_ ? accessible::useKey(this, event) : accessible::KeyUse::Ignored;
+    if (use == accessible::KeyUse::Click)
+        emit clicked();
+    else if (use == accessible::KeyUse::Ignored)
         QWidget::keyPressEvent(event);
 }
 
