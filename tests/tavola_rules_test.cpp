@@ -24,14 +24,14 @@ private:
     std::size_t i_ = 0;
 };
 
-constexpr TavolaCard card(int rank, int suit) { return {rank, suit}; }
+constexpr Card card(int rank, int suit) { return {rank, suit}; }
 
 // The given cards first, in order, then the rest of the deck in its unshuffled order.
-TavolaRules::Deck deckStartingWith(const std::vector<TavolaCard>& first)
+TavolaRules::Deck deckStartingWith(const std::vector<Card>& first)
 {
     TavolaRules::Deck deck{};
     std::size_t n = 0;
-    for (const TavolaCard& c : first)
+    for (const Card& c : first)
         deck[n++] = c;
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 1; rank <= 13; ++rank)
@@ -43,25 +43,25 @@ TavolaRules::Deck deckStartingWith(const std::vector<TavolaCard>& first)
 
 // A card and the cell it is to be placed on.
 struct Laid {
-    TavolaCard card;
+    Card card;
     int cell;
 };
 
 class TavolaGame : public ::testing::Test {
 protected:
     // Deals a deck that begins with the laid cards (then `next`) and places them where they are laid.
-    TavolaOutcome lay(const std::vector<Laid>& cards, const std::vector<TavolaCard>& next = {})
+    TavolaOutcome lay(const std::vector<Laid>& cards, const std::vector<Card>& next = {})
     {
-        std::vector<TavolaCard> first;
+        std::vector<Card> first;
         for (const Laid& l : cards)
             first.push_back(l.card);
         first.insert(first.end(), next.begin(), next.end());
-        rules.Nuova(deckStartingWith(first));
+        rules.newGame(deckStartingWith(first));
         TavolaOutcome last = TavolaOutcome::Nothing;
         for (const Laid& l : cards) {
             EXPECT_EQ(rules.hand(), l.card);
             EXPECT_TRUE(rules.pickUp());
-            last = rules.carte(l.cell);
+            last = rules.playCell(l.cell);
             EXPECT_TRUE(rules.isConsistent());
         }
         return last;
@@ -102,17 +102,8 @@ TEST(TavolaPlaces, CourtCardsOnlyOnTheirOwnEdgesOtherCardsAnywhere)
     }
 }
 
-TEST(TavolaDeal, TheShuffleIsAPermutationAndThePhotographComesFromTheRandomSource)
+TEST(TavolaDeal, ThePhotographComesFromTheRandomSourceAndStaysForEveryGame)
 {
-    SeededRandom random(7);
-    const TavolaRules::Deck a = TavolaRules::GiraCarta(random);
-    const TavolaRules::Deck b = TavolaRules::GiraCarta(random);
-    EXPECT_NE(a, b);
-    for (const auto& deck : {a, b})
-        for (int suit = 1; suit <= 4; ++suit)
-            for (int rank = 1; rank <= 13; ++rank)
-                EXPECT_EQ(std::count(deck.begin(), deck.end(), card(rank, suit)), 1);
-
     ScriptedRandom low({0.0});
     EXPECT_EQ(TavolaRules(low).photograph(), 211);
     ScriptedRandom high({0.999});
@@ -120,41 +111,47 @@ TEST(TavolaDeal, TheShuffleIsAPermutationAndThePhotographComesFromTheRandomSourc
     ScriptedRandom middle({0.5});
     TavolaRules rules(middle);
     EXPECT_EQ(rules.photograph(), 213);
-    rules.Nuova();
+    rules.newGame();
     EXPECT_EQ(rules.photograph(), 213) << "the photograph stays for every game";
 }
 
 TEST_F(TavolaGame, ACourtCardOffItsPlacesIsRefusedAndStaysInHand)
 {
-    rules.Nuova(deckStartingWith({card(13, 1), card(11, 2), card(12, 3)}));
+    rules.newGame(deckStartingWith({card(13, 1), card(11, 2), card(12, 3)}));
     EXPECT_EQ(rules.cardsLeft(), 51);
     // Nothing is placed before the hand card is picked up.
-    EXPECT_EQ(rules.carte(0), TavolaOutcome::Nothing);
+    EXPECT_EQ(rules.playCell(0), TavolaOutcome::Nothing);
     ASSERT_TRUE(rules.pickUp());
     for (int cell : {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14}) {
-        EXPECT_EQ(rules.carte(cell), TavolaOutcome::WrongMove) << cell;
+        EXPECT_EQ(rules.playCell(cell), TavolaOutcome::WrongMove) << cell;
         EXPECT_TRUE(rules.cell(cell).isEmpty()) << cell;
         EXPECT_EQ(rules.hand(), card(13, 1));
         EXPECT_TRUE(rules.handPickedUp());
         EXPECT_EQ(rules.cardsLeft(), 51);
         EXPECT_TRUE(rules.isConsistent());
+        // Until the wrong move is over the board takes nothing, not even the king's own corner.
+        EXPECT_EQ(rules.playCell(15), TavolaOutcome::Nothing);
+        EXPECT_FALSE(rules.pickUp());
+        rules.endWrongMove();
     }
-    rules.tick();
+    rules.secondPassed();
     EXPECT_EQ(rules.seconds(), 1) << "the clock keeps running after a wrong move";
 
-    EXPECT_EQ(rules.carte(15), TavolaOutcome::Placed);
+    EXPECT_EQ(rules.playCell(15), TavolaOutcome::Placed);
     EXPECT_TRUE(rules.showsPhotograph(15));
     EXPECT_EQ(rules.courtCount(), 1);
     EXPECT_EQ(rules.hand(), card(11, 2));
     EXPECT_FALSE(rules.handPickedUp());
     EXPECT_EQ(rules.cardsLeft(), 50);
     rules.pickUp();
-    EXPECT_EQ(rules.carte(15), TavolaOutcome::Nothing) << "an occupied cell";
-    EXPECT_EQ(rules.carte(4), TavolaOutcome::WrongMove);
-    EXPECT_EQ(rules.carte(13), TavolaOutcome::Placed);
+    EXPECT_EQ(rules.playCell(15), TavolaOutcome::Nothing) << "an occupied cell";
+    EXPECT_EQ(rules.playCell(4), TavolaOutcome::WrongMove);
+    rules.endWrongMove();
+    EXPECT_EQ(rules.playCell(13), TavolaOutcome::Placed);
     rules.pickUp();
-    EXPECT_EQ(rules.carte(12), TavolaOutcome::WrongMove) << "a queen is no king";
-    EXPECT_EQ(rules.carte(11), TavolaOutcome::Placed);
+    EXPECT_EQ(rules.playCell(12), TavolaOutcome::WrongMove) << "a queen is no king";
+    rules.endWrongMove();
+    EXPECT_EQ(rules.playCell(11), TavolaOutcome::Placed);
     EXPECT_EQ(rules.courtCount(), 3);
     EXPECT_EQ(rules.placedCount(), 3);
 }
@@ -167,7 +164,7 @@ TEST_F(TavolaGame, ATenOnACornerThenAKingWithEveryCornerTakenIsLostAtOnce)
     EXPECT_EQ(rules.state(), TavolaRules::State::Lost);
     EXPECT_EQ(rules.hand(), card(13, 2));
     EXPECT_FALSE(rules.pickUp());
-    rules.tick();
+    rules.secondPassed();
     EXPECT_EQ(rules.seconds(), 0) << "the clock stops with the game";
     EXPECT_TRUE(rules.isConsistent());
 }
@@ -175,9 +172,9 @@ TEST_F(TavolaGame, ATenOnACornerThenAKingWithEveryCornerTakenIsLostAtOnce)
 TEST_F(TavolaGame, AFullBoardWithoutAClearingMoveIsLost)
 {
     EXPECT_EQ(lay(lowCards(16)), TavolaOutcome::Lost);
-    EXPECT_EQ(rules.controlla(), 1);
+    EXPECT_FALSE(rules.hasClearingMove());
     EXPECT_EQ(rules.state(), TavolaRules::State::Lost);
-    EXPECT_EQ(rules.carte(0), TavolaOutcome::Nothing);
+    EXPECT_EQ(rules.playCell(0), TavolaOutcome::Nothing);
     EXPECT_TRUE(rules.isConsistent());
 }
 
@@ -188,22 +185,22 @@ TEST_F(TavolaGame, ThePairInTheLastTwoCellsIsAClearingMove)
     cards.push_back({card(5, 2), 15});
     EXPECT_EQ(lay(cards, {card(6, 1)}), TavolaOutcome::Placed);
     ASSERT_TRUE(rules.isClearing());
-    EXPECT_EQ(rules.controlla(), 0);
+    EXPECT_TRUE(rules.hasClearingMove());
     // The card turned meanwhile waits crossed out.
     EXPECT_EQ(rules.hand(), card(6, 1));
     EXPECT_FALSE(rules.canPickUp());
     EXPECT_FALSE(rules.pickUp());
 
-    EXPECT_EQ(rules.carte(14), TavolaOutcome::Cleared);
+    EXPECT_EQ(rules.playCell(14), TavolaOutcome::Cleared);
     EXPECT_TRUE(rules.isSelected(14));
-    EXPECT_EQ(rules.carte(15), TavolaOutcome::Cleared);
+    EXPECT_EQ(rules.playCell(15), TavolaOutcome::Cleared);
     EXPECT_TRUE(rules.cell(14).isEmpty());
     EXPECT_TRUE(rules.cell(15).isEmpty());
     EXPECT_TRUE(rules.selection().empty());
     EXPECT_EQ(rules.state(), TavolaRules::State::Placing);
     EXPECT_EQ(rules.placedCount(), 14);
     EXPECT_TRUE(rules.pickUp());
-    EXPECT_EQ(rules.carte(15), TavolaOutcome::Placed);
+    EXPECT_EQ(rules.playCell(15), TavolaOutcome::Placed);
     EXPECT_TRUE(rules.isConsistent());
 }
 
@@ -230,11 +227,11 @@ TEST_P(TavolaPairs, ArePickedOffTheFullBoard)
     ASSERT_TRUE(rules.isClearing());
 
     // Court cards never join a sum and take no click.
-    EXPECT_EQ(rules.carte(0), TavolaOutcome::Nothing);
+    EXPECT_EQ(rules.playCell(0), TavolaOutcome::Nothing);
     EXPECT_TRUE(rules.selection().empty());
 
-    EXPECT_EQ(rules.carte(5), TavolaOutcome::Cleared);
-    EXPECT_EQ(rules.carte(6), TavolaOutcome::Cleared);
+    EXPECT_EQ(rules.playCell(5), TavolaOutcome::Cleared);
+    EXPECT_EQ(rules.playCell(6), TavolaOutcome::Cleared);
     EXPECT_TRUE(rules.cell(5).isEmpty());
     EXPECT_TRUE(rules.cell(6).isEmpty());
     EXPECT_EQ(rules.state(), TavolaRules::State::Placing);
@@ -253,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(OneAndNineToFiveAndFive, TavolaPairs,
 class TavolaClearing : public TavolaGame {
 protected:
     // A 3 and a 7 in the middle, a ten below them, ones and twos elsewhere; the next card is `next`.
-    void layWithTen(TavolaCard next = card(2, 4))
+    void layWithTen(Card next = card(2, 4))
     {
         std::vector<Laid> cards = elevenCourts();
         cards.push_back({card(3, 1), 5});
@@ -269,8 +266,8 @@ protected:
 TEST_F(TavolaClearing, APairNotAddingToTenOnlyClearsTheFrames)
 {
     layWithTen();
-    rules.carte(10);
-    rules.carte(15);
+    rules.playCell(10);
+    rules.playCell(15);
     EXPECT_EQ(rules.cellValue(10), 1);
     EXPECT_EQ(rules.cellValue(15), 2);
     EXPECT_TRUE(rules.selection().empty());
@@ -280,36 +277,36 @@ TEST_F(TavolaClearing, APairNotAddingToTenOnlyClearsTheFrames)
 TEST_F(TavolaClearing, OneClickChangesTheSelectionByOneCard)
 {
     layWithTen();
-    rules.carte(5);
+    rules.playCell(5);
     EXPECT_EQ(rules.selection(), std::vector<int>{5});
-    rules.carte(5);
+    rules.playCell(5);
     EXPECT_TRUE(rules.selection().empty());
-    rules.carte(5);
+    rules.playCell(5);
     EXPECT_EQ(rules.selection(), std::vector<int>{5});
-    rules.carte(6);
+    rules.playCell(6);
     EXPECT_TRUE(rules.cell(5).isEmpty());
     EXPECT_TRUE(rules.cell(6).isEmpty());
     EXPECT_TRUE(rules.isClearing()) << "the ten is still there";
-    EXPECT_EQ(rules.carte(9), TavolaOutcome::Cleared);
+    EXPECT_EQ(rules.playCell(9), TavolaOutcome::Cleared);
     EXPECT_EQ(rules.state(), TavolaRules::State::Placing);
-    EXPECT_EQ(rules.carte(5), TavolaOutcome::Nothing) << "an empty cell while placing, nothing picked up";
+    EXPECT_EQ(rules.playCell(5), TavolaOutcome::Nothing) << "an empty cell while placing, nothing picked up";
 }
 
 TEST_F(TavolaClearing, ATenGoesWithOneClickAndCancelsTheSelection)
 {
     layWithTen();
-    rules.carte(5);
-    EXPECT_EQ(rules.carte(9), TavolaOutcome::Cleared);
+    rules.playCell(5);
+    EXPECT_EQ(rules.playCell(9), TavolaOutcome::Cleared);
     EXPECT_TRUE(rules.cell(9).isEmpty());
     EXPECT_TRUE(rules.selection().empty());
     EXPECT_EQ(rules.cellValue(5), 3);
     // The next two are judged on their own: 7 and 1 make no ten.
-    rules.carte(6);
-    rules.carte(10);
+    rules.playCell(6);
+    rules.playCell(10);
     EXPECT_EQ(rules.cellValue(6), 7);
     EXPECT_EQ(rules.cellValue(10), 1);
-    rules.carte(6);
-    rules.carte(5);
+    rules.playCell(6);
+    rules.playCell(5);
     EXPECT_EQ(rules.state(), TavolaRules::State::Placing);
     EXPECT_EQ(rules.placedCount(), 13);
     EXPECT_TRUE(rules.isConsistent());
@@ -335,8 +332,8 @@ TEST_F(TavolaCrossedKing, LosesWhenTheClearingLeavesEveryCornerTaken)
 {
     layAround({{card(1, 1), 0}, {card(1, 2), 3}, {card(2, 1), 12}, {card(2, 2), 15},
                {card(3, 1), 5}, {card(7, 1), 6}, {card(3, 2), 9}, {card(3, 3), 10}});
-    rules.carte(5);
-    EXPECT_EQ(rules.carte(6), TavolaOutcome::Lost);
+    rules.playCell(5);
+    EXPECT_EQ(rules.playCell(6), TavolaOutcome::Lost);
     EXPECT_EQ(rules.state(), TavolaRules::State::Lost);
     EXPECT_TRUE(rules.isConsistent());
 }
@@ -345,11 +342,11 @@ TEST_F(TavolaCrossedKing, GoesToTheCornerTheClearingFreed)
 {
     layAround({{card(1, 1), 0}, {card(9, 2), 3}, {card(2, 1), 12}, {card(2, 2), 15},
                {card(3, 1), 5}, {card(3, 2), 6}, {card(3, 3), 9}, {card(1, 3), 10}});
-    rules.carte(3);
-    EXPECT_EQ(rules.carte(0), TavolaOutcome::Cleared);
+    rules.playCell(3);
+    EXPECT_EQ(rules.playCell(0), TavolaOutcome::Cleared);
     ASSERT_EQ(rules.state(), TavolaRules::State::Placing);
     ASSERT_TRUE(rules.pickUp());
-    EXPECT_EQ(rules.carte(3), TavolaOutcome::Placed);
+    EXPECT_EQ(rules.playCell(3), TavolaOutcome::Placed);
     EXPECT_EQ(rules.courtCount(), 9);
 }
 
@@ -357,15 +354,15 @@ TEST_F(TavolaGame, TheTwelfthCourtCardWinsAtOnceAndEarnsTheBonus)
 {
     std::vector<Laid> courts = elevenCourts();
     courts.push_back({card(13, 4), 15});
-    std::vector<TavolaCard> first;
+    std::vector<Card> first;
     for (const Laid& l : courts)
         first.push_back(l.card);
-    rules.Nuova(deckStartingWith(first));
+    rules.newGame(deckStartingWith(first));
     for (int s = 0; s < 250; ++s)
-        rules.tick();
+        rules.secondPassed();
     for (std::size_t i = 0; i < courts.size(); ++i) {
         rules.pickUp();
-        const TavolaOutcome outcome = rules.carte(courts[i].cell);
+        const TavolaOutcome outcome = rules.playCell(courts[i].cell);
         EXPECT_EQ(outcome, i + 1 < courts.size() ? TavolaOutcome::Placed : TavolaOutcome::Won) << i;
     }
     EXPECT_EQ(rules.state(), TavolaRules::State::Won);
@@ -376,9 +373,9 @@ TEST_F(TavolaGame, TheTwelfthCourtCardWinsAtOnceAndEarnsTheBonus)
     EXPECT_EQ(rules.bonus()->cards, 40);
     EXPECT_EQ(rules.bonus()->bonus, 200);
     EXPECT_EQ(rules.seconds(), 50);
-    rules.tick();
+    rules.secondPassed();
     EXPECT_EQ(rules.seconds(), 50) << "the clock stops at the win";
-    EXPECT_EQ(rules.carte(5), TavolaOutcome::Nothing);
+    EXPECT_EQ(rules.playCell(5), TavolaOutcome::Nothing);
     EXPECT_FALSE(rules.pickUp());
     EXPECT_TRUE(rules.isConsistent());
 }
@@ -400,15 +397,15 @@ TEST_F(TavolaGame, AWinWithTheDeckEmptyHasNoBonusAndANewGameStartsClean)
 {
     SeededRandom seeded(7); // the careful player wins this deal with the very last card
     TavolaRules won(seeded);
-    won.Nuova();
+    won.newGame();
     for (int s = 0; s < 100; ++s)
-        won.tick();
+        won.secondPassed();
     ASSERT_TRUE(tavolaPlayOut(won));
     EXPECT_EQ(won.cardsLeft(), 0);
     EXPECT_FALSE(won.bonus().has_value());
     EXPECT_EQ(won.seconds(), 100);
 
-    won.Nuova();
+    won.newGame();
     EXPECT_EQ(won.state(), TavolaRules::State::Placing);
     EXPECT_EQ(won.cardsLeft(), 51);
     EXPECT_EQ(won.seconds(), 0);
@@ -428,20 +425,20 @@ TEST(TavolaRandomised, RandomClicksNeverLoseOrDuplicateACard)
         SeededRandom clicks(seed * 7919);
         TavolaRules rules(random);
         for (int game = 0; game < 2; ++game) {
-            rules.Nuova();
+            rules.newGame();
             for (int step = 0; step < 3000 && !rules.isOver(); ++step) {
                 // Mostly careful moves, so games go deep; the rest anywhere at all.
                 const double roll = clicks.next();
                 if (roll < 0.5) {
                     const TavolaClick next = tavolaNextClick(rules);
-                    next.isHand() ? void(rules.pickUp()) : void(rules.carte(next.cell));
+                    next.isHand() ? void(rules.pickUp()) : void(rules.playCell(next.cell));
                 } else if (roll < 0.6) {
                     rules.pickUp();
-                } else {
-                    rules.carte(clicks.pick(18, -1));
+                } else if (rules.playCell(clicks.pick(18, -1)) == TavolaOutcome::WrongMove) {
+                    rules.endWrongMove();
                 }
                 if (clicks.next() < 0.3)
-                    rules.tick();
+                    rules.secondPassed();
                 ASSERT_TRUE(rules.isConsistent()) << "seed " << seed << " game " << game << " step " << step;
             }
             over += rules.isOver() ? 1 : 0;

@@ -103,7 +103,7 @@ protected:
     bool nextClickWins()
     {
         const TavolaRules& rules = window->rules();
-        return rules.handPickedUp() && rules.hand().isCourt() && rules.courtCount() == 11;
+        return rules.handPickedUp() && TavolaRules::isCourt(rules.hand()) && rules.courtCount() == 11;
     }
     // Plays until the next click would win (true) or the game is over (false); a second passes every
     // `clicksPerSecond` clicks.
@@ -153,7 +153,7 @@ protected:
     {
         const TavolaRules& rules = window->rules();
         for (int i = 0; i < 16; ++i) {
-            const TavolaCard& c = rules.cell(i);
+            const Card& c = rules.cell(i);
             const int expected = c.isEmpty() ? pictures::emptyPlace : frenchCardPicture(c.rank, c.suit);
             if (rules.isPlaying() && (shown(cardName(i)) == rules.showsPhotograph(i)))
                 return false;
@@ -167,9 +167,9 @@ protected:
     // A new game whose first card is a court card, for the wrong move.
     void dealACourtCardFirst()
     {
-        for (int tries = 0; tries < 100 && !window->rules().hand().isCourt(); ++tries)
+        for (int tries = 0; tries < 100 && !TavolaRules::isCourt(window->rules().hand()); ++tries)
             nuova();
-        ASSERT_TRUE(window->rules().hand().isCourt());
+        ASSERT_TRUE(TavolaRules::isCourt(window->rules().hand()));
     }
     // An inner cell: no court card's place.
     static constexpr int inner = 5;
@@ -250,7 +250,7 @@ TEST_F(TavolaWindowTest, TheClockTicksEverySecondAndSleepsBetween)
 TEST_F(TavolaWindowTest, PickingUpPlacingAndThePointers)
 {
     nuova();
-    while (window->rules().hand().isCourt())
+    while (TavolaRules::isCourt(window->rules().hand()))
         nuova();
     const int hand = picture("Vedi");
     moveOver(window, cardName(inner));
@@ -313,7 +313,7 @@ TEST_F(TavolaWindowTest, NuovaDuringMossaErrataLeavesTheNewGameAlone)
         for (int tries = 0; tries < 2000 && !newGameLost; ++tries) {
             nuova();
             for (int corner : {0, 3, 12, 15}) {
-                if (window->rules().hand().isCourt())
+                if (TavolaRules::isCourt(window->rules().hand()))
                     break;
                 click(window, "Vedi");
                 click(window, cardName(corner));
@@ -478,7 +478,7 @@ TEST_F(TavolaWindowTest, WhatAScreenReaderSaysFollowsTheBoard)
     EXPECT_EQ(spoken("record"), "Record: 05:00 CPU");
 
     nuova();
-    while (window->rules().hand().isCourt())
+    while (TavolaRules::isCourt(window->rules().hand()))
         nuova();
     const QString hand = pictureName(picture("Vedi"));
     EXPECT_EQ(spoken("Vedi"), hand + ", in mano, giocabile");
@@ -533,9 +533,9 @@ TEST_F(TavolaWindowTest, PlacedWithTheKeyboardAlone)
 {
     QApplication::setActiveWindow(window); // the keyboard goes to the window in front
     nuova();
-    while (window->rules().hand().isCourt() || window->rules().hand().rank == 10)
+    while (TavolaRules::isCourt(window->rules().hand()) || window->rules().hand().rank == 10)
         nuova();
-    const TavolaCard first = window->rules().hand();
+    const Card first = window->rules().hand();
     tabTo("Vedi");
     key(Qt::Key_Space);
     EXPECT_TRUE(window->rules().handPickedUp());

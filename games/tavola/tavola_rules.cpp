@@ -17,18 +17,9 @@ constexpr std::array<int, 4> kingPlaces{0, 3, 12, 15};
 
 TavolaRules::TavolaRules(Random& random) : random_(random), photograph_(210 + random.pick(4, 1)) {}
 
-TavolaRules::Deck TavolaRules::GiraCarta(Random& random)
-{
-    Deck deck;
-    for (int i = 0; i < deckSize; ++i)
-        deck[static_cast<std::size_t>(i)] = {i % 13 + 1, i / 13 + 1};
-    swapShuffle(deck, shuffleSwaps, random);
-    return deck;
-}
+void TavolaRules::newGame() { newGame(cards::shuffledDeck<deckSize>(13, shuffleSwaps, random_)); }
 
-void TavolaRules::Nuova() { Nuova(GiraCarta(random_)); }
-
-void TavolaRules::Nuova(const Deck& deck)
+void TavolaRules::newGame(const Deck& deck)
 {
     deck_ = deck;
     board_.fill({});
@@ -39,6 +30,7 @@ void TavolaRules::Nuova(const Deck& deck)
     courtCount_ = 0;
     seconds_ = 0;
     pickedUp_ = false;
+    wrongMove_ = false;
     state_ = State::Placing;
     hand_ = deck_[0];
     turned_ = 1;
@@ -57,7 +49,10 @@ bool TavolaRules::fitsPlace(int rank, int cell)
     return std::find(own.begin(), own.end(), cell) != own.end();
 }
 
-bool TavolaRules::canPickUp() const { return state_ == State::Placing && placed_ < cells && !hand_.isEmpty(); }
+bool TavolaRules::canPickUp() const
+{
+    return state_ == State::Placing && !wrongMove_ && placed_ < cells && !hand_.isEmpty();
+}
 
 bool TavolaRules::pickUp()
 {
@@ -67,9 +62,9 @@ bool TavolaRules::pickUp()
     return true;
 }
 
-bool TavolaRules::acceptsClick(int index) const
+bool TavolaRules::canPlayCell(int index) const
 {
-    if (index < 0 || index >= cells)
+    if (index < 0 || index >= cells || wrongMove_)
         return false;
     if (state_ == State::Placing)
         return pickedUp_ && !hand_.isEmpty() && cell(index).isEmpty() && fitsPlace(hand_.rank, index);
@@ -78,9 +73,10 @@ bool TavolaRules::acceptsClick(int index) const
     return false;
 }
 
-TavolaOutcome TavolaRules::carte(int index)
+TavolaOutcome TavolaRules::playCell(int index)
 {
-    if (index < 0 || index >= cells)
+    // The board refuses every move while a wrong move is being shown.
+    if (index < 0 || index >= cells || wrongMove_)
         return TavolaOutcome::Nothing;
     if (state_ == State::Placing)
         return place(index);
@@ -93,14 +89,15 @@ TavolaOutcome TavolaRules::place(int index)
 {
     if (!pickedUp_ || hand_.isEmpty() || !cell(index).isEmpty())
         return TavolaOutcome::Nothing;
-    // A refused court card never touches the cell, so nothing done while the message is on show can
-    // find a card under an empty picture.
-    if (!fitsPlace(hand_.rank, index))
+    // A refused court card never touches the cell: it stays in hand, picked up for another try.
+    if (!fitsPlace(hand_.rank, index)) {
+        wrongMove_ = true;
         return TavolaOutcome::WrongMove;
+    }
     board_[static_cast<std::size_t>(index)] = hand_;
     hand_ = {};
     pickedUp_ = false;
-    if (cell(index).isCourt() && ++courtCount_ == courtCards) {
+    if (isCourt(cell(index)) && ++courtCount_ == courtCards) {
         vincita();
         return TavolaOutcome::Won;
     }
@@ -108,7 +105,7 @@ TavolaOutcome TavolaRules::place(int index)
         turnNext();
         if (++placed_ == cells) {
             state_ = State::Clearing;
-            if (controlla() == 1) {
+            if (!hasClearingMove()) {
                 state_ = State::Lost;
                 return TavolaOutcome::Lost;
             }
@@ -126,7 +123,7 @@ void TavolaRules::turnNext()
 
 bool TavolaRules::ctrl11()
 {
-    if (!hand_.isCourt())
+    if (!isCourt(hand_))
         return false;
     const auto& own = places(hand_.rank);
     if (std::any_of(own.begin(), own.end(), [this](int c) { return cell(c).isEmpty(); }))
@@ -167,7 +164,7 @@ TavolaOutcome TavolaRules::clear(int index)
             selection_.clear();
         }
     }
-    if (controlla() == 1) {
+    if (!hasClearingMove()) {
         endClearing();
         if (state_ == State::Lost)
             return TavolaOutcome::Lost;
@@ -180,23 +177,25 @@ void TavolaRules::endClearing()
     state_ = State::Placing;
     selection_.clear();
     pickedUp_ = false;
-    placed_ = static_cast<int>(std::count_if(board_.begin(), board_.end(), [](const TavolaCard& c) { return !c.isEmpty(); }));
+    placed_ = static_cast<int>(std::count_if(board_.begin(), board_.end(), [](const Card& c) { return !c.isEmpty(); }));
     ctrl11();
 }
 
-int TavolaRules::controlla() const
+bool TavolaRules::hasClearingMove() const
 {
     for (int i = 0; i < cells; ++i)
         if (cellValue(i) == 10)
-            return 0;
+            return true;
     for (int i = 0; i < cells - 1; ++i)
         for (int j = i + 1; j < cells; ++j)
             if (cellValue(i) + cellValue(j) == 10)
-                return 0;
-    return 1;
+                return true;
+    return false;
 }
 
-void TavolaRules::tick()
+void TavolaRules::endWrongMove() { wrongMove_ = false; }
+
+void TavolaRules::secondPassed()
 {
     if (isPlaying())
         ++seconds_;
@@ -227,48 +226,36 @@ std::optional<TavolaBonus> TavolaRules::cardBonus(int elapsed, int cards)
 
 bool TavolaRules::isConsistent() const
 {
-    std::array<int, deckSize> seen{};
-    auto count = [&seen](const TavolaCard& c) {
-        if (c.rank < 1 || c.rank > 13 || c.suit < 1 || c.suit > 4)
-            return false;
-        ++seen[static_cast<std::size_t>((c.suit - 1) * 13 + c.rank - 1)];
-        return true;
-    };
     if (state_ == State::Idle)
         return true;
-    for (int i = turned_; i < deckSize; ++i)
-        if (!count(deck_[static_cast<std::size_t>(i)]))
-            return false;
-    if (!hand_.isEmpty() && !count(hand_))
-        return false;
+    std::vector<Card> present(deck_.begin() + turned_, deck_.end());
+    if (!hand_.isEmpty())
+        present.push_back(hand_);
     int onBoard = 0;
     int courts = 0;
     for (int i = 0; i < cells; ++i) {
-        const TavolaCard& c = cell(i);
+        const Card& c = cell(i);
         if (c.isEmpty())
             continue;
-        if (!count(c) || !fitsPlace(c.rank, i))
+        if (!fitsPlace(c.rank, i))
             return false;
+        present.push_back(c);
         ++onBoard;
-        courts += c.isCourt() ? 1 : 0;
+        courts += isCourt(c) ? 1 : 0;
     }
-    for (const TavolaCard& c : cleared_)
-        if (!count(c) || c.isCourt())
-            return false;
+    // Only tens and pairs adding up to ten leave the board.
+    if (std::any_of(cleared_.begin(), cleared_.end(), [](const Card& c) { return isCourt(c); }))
+        return false;
+    present.insert(present.end(), cleared_.begin(), cleared_.end());
     if (courts != courtCount_ || (state_ == State::Placing && onBoard > placed_ + 1))
         return false;
-    return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });
+    return cards::eachCardOnce(present, 13, 4);
 }
 
 RecordRules TavolaRules::recordRules()
 {
-    return {{"rcltv.dat", 0xB7, 5}, RecordRules::Better::Lower, 5 * 60, "CPU", &recordValueText, &storedRecord,
-            &recordValueText};
-}
-
-std::string TavolaRules::recordValueText(long long seconds) { return text::clock(seconds); }
-
-std::optional<long long> TavolaRules::storedRecord(std::string_view valueText)
-{
-    return text::readClock(valueText.substr(0, 5));
+    const auto stored = [](long long seconds) { return text::clock(seconds); };
+    // Only the five characters of the time count, and only as mm:ss with seconds below 60.
+    return {{"rcltv.dat", 0xB7, 5}, RecordRules::Better::Lower, 5 * 60, "CPU", stored,
+            [](std::string_view value) { return text::readClock(value.substr(0, 5)); }, stored};
 }

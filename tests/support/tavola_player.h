@@ -65,8 +65,8 @@ inline TavolaClick tavolaNextClick(const TavolaRules& rules)
     }
     if (!rules.handPickedUp())
         return {};
-    const TavolaCard& hand = rules.hand();
-    if (hand.isCourt()) {
+    const Card& hand = rules.hand();
+    if (TavolaRules::isCourt(hand)) {
         for (int c : TavolaRules::places(hand.rank))
             if (rules.cell(c).isEmpty())
                 return {c};
@@ -96,7 +96,7 @@ inline bool tavolaPlayOut(TavolaRules& rules)
         if (next.isHand())
             rules.pickUp();
         else
-            rules.carte(next.cell);
+            rules.playCell(next.cell);
     }
     return rules.state() == TavolaRules::State::Won;
 }
