@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <deque>
 #include <map>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -15,29 +14,26 @@ namespace napoleone_decks {
 
 using Deck = NapoleoneRules::Deck;
 
-// Coppe 1..10, denari 11..20, spade 21..30, bastoni 31..40.
-constexpr int coppe(int rank) { return rank; }
-constexpr int denari(int rank) { return 10 + rank; }
-constexpr int spade(int rank) { return 20 + rank; }
-constexpr int bastoni(int rank) { return 30 + rank; }
+constexpr Card coppe(int rank) { return {rank, 1}; }
+constexpr Card denari(int rank) { return {rank, 2}; }
+constexpr Card spade(int rank) { return {rank, 3}; }
+constexpr Card bastoni(int rank) { return {rank, 4}; }
+// The card's number in the game's own count: coppe 1..10, denari 11..20, spade 21..30, bastoni 31..40.
+constexpr int number(const Card& card) { return 10 * (card.suit - 1) + card.rank; }
 
 // The aces first (coppe, denari, spade, bastoni: foundation j holds suit j), then cells 0..35 in
 // order: the cards given for their cells, every other card from the lowest up into the cells left,
 // so the low cards lie innermost and nothing reaches a foundation by chance.
-inline Deck deckWith(const std::map<int, int>& cardAtCell)
+inline Deck deckWith(const std::map<int, Card>& cardAtCell)
 {
     Deck deck{};
-    deck[0] = 1;
-    deck[1] = 11;
-    deck[2] = 21;
-    deck[3] = 31;
-    std::set<int> placed;
-    for (auto [cell, card] : cardAtCell)
-        placed.insert(card);
-    std::vector<int> rest;
-    for (int card = 1; card <= 40; ++card)
-        if (!NapoleoneRules::isAce(card) && !placed.count(card))
-            rest.push_back(card);
+    for (int suit = 1; suit <= 4; ++suit)
+        deck[static_cast<std::size_t>(suit - 1)] = {1, suit};
+    std::vector<Card> rest;
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 2; rank <= 10; ++rank)
+            if (std::none_of(cardAtCell.begin(), cardAtCell.end(), [&](const auto& laid) { return laid.second == Card{rank, suit}; }))
+                rest.push_back({rank, suit});
     std::size_t next = 0;
     for (int cell = 0; cell < NapoleoneRules::cellCount; ++cell) {
         const auto given = cardAtCell.find(cell);
@@ -61,12 +57,11 @@ inline std::vector<int> clearingOrder()
 // the next card of its suit up to its foundation.
 inline Deck wonByClicking()
 {
-    std::map<int, int> cardAtCell;
-    const std::vector<int> order = clearingOrder();
-    int card = 2;
-    for (int cell : order) {
+    std::map<int, Card> cardAtCell;
+    Card card = coppe(2);
+    for (int cell : clearingOrder()) {
         cardAtCell[cell] = card;
-        card += NapoleoneRules::rank(card) == 10 ? 2 : 1;
+        card = card.rank == 10 ? Card{2, card.suit + 1} : Card{card.rank + 1, card.suit};
     }
     return deckWith(cardAtCell);
 }
@@ -99,9 +94,7 @@ class DeckRandom final : public Random {
 public:
     void queue(const Deck& deck)
     {
-        Deck current;
-        for (int i = 0; i < 40; ++i)
-            current[static_cast<std::size_t>(i)] = i + 1;
+        Deck current = cards::orderedDeck<NapoleoneRules::deckSize>(NapoleoneRules::ranks);
         int swaps = 0;
         for (int i = 0; i < 40; ++i) {
             const auto at = std::find(current.begin(), current.end(), deck[static_cast<std::size_t>(i)]);

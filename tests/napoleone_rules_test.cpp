@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
 
 using namespace napoleone_decks;
 
@@ -28,12 +28,16 @@ public:
 
 class NapoleoneTest : public ::testing::Test {
 protected:
-    void lay(const std::map<int, int>& cardAtCell) { rules.deal(deckWith(cardAtCell)); }
+    void lay(const std::map<int, Card>& cardAtCell)
+    {
+        rules.deal(deckWith(cardAtCell));
+        rules.dealt();
+    }
     // Clicks the cells in order, expecting each to do what it says.
     void play(std::initializer_list<std::pair<int, Move>> clicks)
     {
         for (auto [cell, expected] : clicks) {
-            EXPECT_EQ(rules.sopra_Click(cell), expected) << "click on cell " << cell;
+            EXPECT_EQ(rules.playCell(cell), expected) << "click on cell " << cell;
             ASSERT_TRUE(rules.isConsistent()) << "after the click on cell " << cell;
         }
     }
@@ -61,7 +65,7 @@ TEST_F(NapoleoneDeal, AcesGoToTheFoundationsInDealOrderAndTheRestFillsCellsFromT
         } else {
             EXPECT_EQ(steps[i].cell, nextCell);
             EXPECT_EQ(steps[i].foundation, -1);
-            EXPECT_EQ(rules.cell(nextCell++), (NapoleoneCell{deck[i], 0}));
+            EXPECT_EQ(rules.cell(nextCell++), (NapoleoneCell{deck[i], {}}));
         }
     }
     EXPECT_EQ(nextFoundation, 4);
@@ -78,20 +82,20 @@ TEST_F(NapoleoneDeal, TheShuffleIsAPermutationMadeOfAHundredThousandSwaps)
 
     const Deck a = Rules::shuffled(random);
     const Deck b = Rules::shuffled(random);
-    EXPECT_EQ(std::set<int>(a.begin(), a.end()).size(), 40u);
-    EXPECT_EQ(*std::min_element(a.begin(), a.end()), 1);
-    EXPECT_EQ(*std::max_element(a.begin(), a.end()), 40);
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 10; ++rank)
+            EXPECT_EQ(std::count(a.begin(), a.end(), Card{rank, suit}), 1);
     EXPECT_NE(a, b);
 }
 
 TEST_F(NapoleoneDeal, ANewDealStartsFromNothingOfTheLastGame)
 {
     rules.deal(wonByClicking());
-    rules.startClock();
+    rules.dealt();
     for (int i = 0; i < 75; ++i)
-        rules.Timer1_Timer();
+        rules.secondPassed();
     for (int cell : clearingOrder())
-        rules.sopra_Click(cell);
+        rules.playCell(cell);
     ASSERT_TRUE(rules.isWon());
 
     Deck deck = wonByClicking();
@@ -101,8 +105,8 @@ TEST_F(NapoleoneDeal, ANewDealStartsFromNothingOfTheLastGame)
     EXPECT_EQ(rules.seconds(), 0);
     EXPECT_FALSE(rules.clockRunning());
     EXPECT_EQ(steps.back().foundation, 3);
-    EXPECT_EQ(rules.foundation(0), 11);
-    EXPECT_EQ(rules.foundation(3), 1);
+    EXPECT_EQ(rules.foundation(0), denari(1));
+    EXPECT_EQ(rules.foundation(3), coppe(1));
     EXPECT_TRUE(rules.isConsistent());
 }
 
@@ -110,11 +114,11 @@ TEST_F(NapoleoneTest, BeforeTheFirstDealTheTableIsEmptyAndClicksDoNothing)
 {
     EXPECT_FALSE(rules.hasGame());
     for (int cell : {0, 7, 8, 35})
-        EXPECT_EQ(rules.sopra_Click(cell), Move::Nothing);
-    EXPECT_EQ(rules.sopra_Click(-1), Move::Nothing);
-    EXPECT_EQ(rules.sopra_Click(36), Move::Nothing);
+        EXPECT_EQ(rules.playCell(cell), Move::Nothing);
+    EXPECT_EQ(rules.playCell(-1), Move::Nothing);
+    EXPECT_EQ(rules.playCell(36), Move::Nothing);
     EXPECT_FALSE(rules.isWon()) << "unset foundations are not finished suits";
-    rules.startClock();
+    rules.dealt();
     EXPECT_FALSE(rules.clockRunning());
     EXPECT_TRUE(rules.isConsistent());
 }
@@ -154,8 +158,8 @@ TEST_F(NapoleoneOutermost, ACardThatIsNotOutermostIsRefusedAndTheSelectionStays)
 
 struct PairCase {
     const char* name;
-    int a;
-    int b;
+    Card a;
+    Card b;
     bool pairs;
 };
 
@@ -228,7 +232,7 @@ TEST_F(NapoleoneMoves, AnEmptyInnermostCellTakesACardOrAPileTurnedOver)
          {34, spade(9)}, {35, denari(8)}});
     play({{28, Move::ToFoundation}, {20, Move::ToFoundation}, {12, Move::ToFoundation}, {4, Move::ToFoundation}});
     EXPECT_EQ(rules.foundation(0), coppe(5));
-    EXPECT_EQ(rules.sopra_Click(4), Move::Nothing) << "nothing selected";
+    EXPECT_EQ(rules.playCell(4), Move::Nothing) << "nothing selected";
 
     play({{33, Move::Selected}, {32, Move::OntoCard}, {32, Move::Selected}, {4, Move::ToEmptyRow}});
     EXPECT_EQ(rules.cell(4), (NapoleoneCell{denari(7), denari(6)}));
@@ -240,7 +244,7 @@ TEST_F(NapoleoneMoves, AnEmptyInnermostCellTakesACardOrAPileTurnedOver)
     EXPECT_EQ(rules.cell(35), (NapoleoneCell{denari(6), denari(8)}));
     ASSERT_TRUE(rules.cell(4).isEmpty());
     play({{34, Move::Selected}, {4, Move::ToEmptyRow}});
-    EXPECT_EQ(rules.cell(4), (NapoleoneCell{spade(9), 0}));
+    EXPECT_EQ(rules.cell(4), (NapoleoneCell{spade(9), {}}));
 }
 
 TEST_F(NapoleoneMoves, AnEmptyCellFurtherOutTakesNothing)
@@ -287,22 +291,20 @@ TEST_F(NapoleoneFoundations, AWholePileGoesUpAndTheFoundationShowsItsBottom)
 TEST_F(NapoleoneFoundations, TheGameIsWonWhenEveryFoundationReachesItsRe)
 {
     rules.deal(wonByClicking());
-    rules.startClock();
+    rules.dealt();
     const std::vector<int> order = clearingOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        ASSERT_EQ(rules.sopra_Click(order[i]), Move::ToFoundation) << "cell " << order[i];
+        ASSERT_EQ(rules.playCell(order[i]), Move::ToFoundation) << "cell " << order[i];
         ASSERT_FALSE(rules.isWon());
-        ASSERT_FALSE(rules.vincita());
     }
     EXPECT_TRUE(rules.clockRunning());
-    EXPECT_EQ(rules.sopra_Click(order.back()), Move::ToFoundation);
+    EXPECT_EQ(rules.playCell(order.back()), Move::ToFoundation);
     EXPECT_TRUE(rules.isWon());
-    EXPECT_TRUE(rules.vincita());
-    EXPECT_FALSE(rules.clockRunning());
+    EXPECT_FALSE(rules.clockRunning()) << "the clock stops at the win";
     for (int j = 0; j < 4; ++j)
-        EXPECT_EQ(rules.foundation(j), 10 * (j + 1));
+        EXPECT_EQ(rules.foundation(j), (Card{10, j + 1}));
     EXPECT_TRUE(rules.isConsistent());
-    rules.startClock();
+    rules.dealt();
     EXPECT_FALSE(rules.clockRunning()) << "a won game's clock stays stopped";
 }
 
@@ -311,21 +313,22 @@ using NapoleoneClock = NapoleoneTest;
 TEST_F(NapoleoneClock, RunsFromTheEndOfTheDealAndStopsAt5959)
 {
     rules.deal(wonByClicking());
-    EXPECT_FALSE(rules.Timer1_Timer()) << "still until it is started";
+    EXPECT_FALSE(rules.secondPassed()) << "still while the cards go out";
     EXPECT_EQ(rules.seconds(), 0);
-    rules.startClock();
+    EXPECT_EQ(rules.playCell(clearingOrder().front()), Move::Nothing) << "no move while the cards go out";
+    rules.dealt();
     for (int s = 1; s <= 59 * 60 + 57; ++s) {
-        ASSERT_TRUE(rules.Timer1_Timer());
+        ASSERT_TRUE(rules.secondPassed());
         ASSERT_EQ(rules.seconds(), s);
     }
     // From 59:57 one tick shows 59:59, and there the clock stands.
-    EXPECT_FALSE(rules.Timer1_Timer());
+    EXPECT_FALSE(rules.secondPassed());
     EXPECT_EQ(rules.seconds(), 59 * 60 + 59);
     EXPECT_FALSE(rules.clockRunning());
-    EXPECT_FALSE(rules.Timer1_Timer());
+    EXPECT_FALSE(rules.secondPassed());
     EXPECT_EQ(rules.seconds(), 59 * 60 + 59);
     // The game goes on.
-    EXPECT_EQ(rules.sopra_Click(clearingOrder().front()), Move::ToFoundation);
+    EXPECT_EQ(rules.playCell(clearingOrder().front()), Move::ToFoundation);
 }
 
 TEST(NapoleoneRandomPlay, EveryCardStaysOnTheTableOrAFoundationOnce)
@@ -336,6 +339,7 @@ TEST(NapoleoneRandomPlay, EveryCardStaysOnTheTableOrAFoundationOnce)
         SeededRandom random(seed);
         Rules rules(random);
         rules.deal();
+        rules.dealt();
         ASSERT_TRUE(rules.isConsistent()) << "seed " << seed;
         for (int step = 0; step < 200; ++step) {
             // Mostly a move the table allows, now and then a click anywhere.
@@ -348,7 +352,7 @@ TEST(NapoleoneRandomPlay, EveryCardStaysOnTheTableOrAFoundationOnce)
                     clicks.push_back(to);
             }
             for (int cell : clicks) {
-                const Move move = rules.sopra_Click(cell);
+                const Move move = rules.playCell(cell);
                 moves += move == Move::OntoCard || move == Move::ToEmptyRow || move == Move::ToFoundation;
                 ASSERT_TRUE(rules.isConsistent()) << "seed " << seed << ", step " << step << ", cell " << cell;
             }

@@ -102,14 +102,14 @@ protected:
         const NapoleoneRules& rules = window->rules();
         for (int i = 0; i < 36; ++i) {
             const NapoleoneCell& cell = rules.cell(i);
-            ASSERT_EQ(cellPicture(i), cell.isEmpty() ? 168 : 169 + cell.top + offset) << i;
+            ASSERT_EQ(cellPicture(i), cell.isEmpty() ? 168 : 169 + number(cell.top) + offset) << i;
             ASSERT_EQ(shown(cellName("sotto", i)), cell.isPile()) << i;
             if (cell.isPile()) {
-                ASSERT_EQ(picture(cellName("sotto", i)), 169 + cell.bottom + offset) << i;
+                ASSERT_EQ(picture(cellName("sotto", i)), 169 + number(cell.bottom) + offset) << i;
             }
         }
         for (int j = 0; j < 4; ++j)
-            ASSERT_EQ(picture(cellName("Mazzo", j)), 169 + rules.foundation(j) + offset) << j;
+            ASSERT_EQ(picture(cellName("Mazzo", j)), 169 + number(rules.foundation(j)) + offset) << j;
         ASSERT_EQ(shown("Traspa1"), rules.selected() >= 0);
         if (rules.selected() >= 0) {
             ASSERT_EQ(control(window, "Traspa1")->geometry(),
@@ -237,7 +237,7 @@ TEST_F(NapoleoneWindowTest, TheDealGoesOutCardByCardAndRefusesEverythingMeanwhil
     expectTableDrawn(NapoleoneWindow::piacentine);
     // The deal above is the only one: every cell holds the deck's next card.
     int next = 0;
-    for (int card : deck)
+    for (const Card& card : deck)
         if (!NapoleoneRules::isAce(card)) {
             EXPECT_EQ(window->rules().cell(next++).top, card);
         }
@@ -335,8 +335,8 @@ TEST_F(NapoleoneWindowTest, AClickOnAPilesSmallCardIsAClickOnItsCell)
     // The pile goes onto the 4 turned over: 6 on top, 4 small.
     click(window, "sotto(33)");
     clickCell(34);
-    EXPECT_EQ(cellPicture(34), 169 + spade(6) + 46);
-    EXPECT_EQ(picture("sotto(34)"), 169 + spade(4) + 46);
+    EXPECT_EQ(cellPicture(34), 169 + number(spade(6)) + 46);
+    EXPECT_EQ(picture("sotto(34)"), 169 + number(spade(4)) + 46);
     EXPECT_FALSE(shown("sotto(33)"));
     EXPECT_EQ(cellPicture(33), 168);
 }

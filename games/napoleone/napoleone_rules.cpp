@@ -4,18 +4,14 @@
 #include "shell/random.h"
 #include "shell/text_formats.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 NapoleoneRules::NapoleoneRules(Random& random) : random_(random) {}
 
 NapoleoneRules::Deck NapoleoneRules::shuffled(Random& random)
 {
-    Deck deck;
-    for (int i = 0; i < deckSize; ++i)
-        deck[static_cast<std::size_t>(i)] = i + 1;
-    swapShuffle(deck, shuffleSwaps, random);
-    return deck;
+    return cards::shuffledDeck<deckSize>(ranks, shuffleSwaps, random);
 }
 
 std::vector<NapoleoneDealt> NapoleoneRules::deal() { return deal(shuffled(random_)); }
@@ -25,7 +21,7 @@ void NapoleoneRules::clearTable()
     cells_.fill({});
     // The foundations start afresh too: a value left from the last game would show a stale
     // picture or count as a win before its ace is dealt.
-    foundations_.fill(0);
+    foundations_.fill({});
     selected_ = -1;
     seconds_ = 0;
     clockRunning_ = false;
@@ -37,7 +33,7 @@ std::vector<NapoleoneDealt> NapoleoneRules::deal(const Deck& deck)
     std::vector<NapoleoneDealt> steps;
     int nextCell = 0;
     int nextFoundation = 0;
-    for (int card : deck) {
+    for (const Card& card : deck) {
         NapoleoneDealt step{card};
         // A deck with more than four aces or more than 36 other cards is no deck: its extra cards
         // have nowhere to go and are not dealt.
@@ -53,7 +49,14 @@ std::vector<NapoleoneDealt> NapoleoneRules::deal(const Deck& deck)
         steps.push_back(step);
     }
     hasGame_ = true;
+    dealing_ = true;
     return steps;
+}
+
+void NapoleoneRules::dealt()
+{
+    dealing_ = false;
+    clockRunning_ = hasGame_ && !isWon() && seconds_ < clockLimit;
 }
 
 bool NapoleoneRules::isOutermost(int index) const
@@ -64,14 +67,16 @@ bool NapoleoneRules::isOutermost(int index) const
     return index > lastInnerRing || cell(index + innerCells).isEmpty();
 }
 
-bool NapoleoneRules::canPair(int a, int b) { return suit(a) == suit(b) && std::abs(rank(a) - rank(b)) == 1; }
+bool NapoleoneRules::canPair(const Card& a, const Card& b)
+{
+    return a.suit == b.suit && std::abs(a.rank - b.rank) == 1;
+}
 
-int NapoleoneRules::foundationFor(int card) const
+int NapoleoneRules::foundationFor(const Card& card) const
 {
     for (int j = 0; j < foundationCount; ++j) {
-        const int top = foundation(j);
-        // A finished suit (its re on top) takes nothing: the next number is another suit's ace.
-        if (top != 0 && rank(top) != 10 && top + 1 == card)
+        const Card& top = foundation(j);
+        if (!top.isEmpty() && top.suit == card.suit && top.rank + 1 == card.rank)
             return j;
     }
     return -1;
@@ -79,9 +84,9 @@ int NapoleoneRules::foundationFor(int card) const
 
 void NapoleoneRules::empty(int index) { cells_[static_cast<std::size_t>(index)] = {}; }
 
-NapoleoneMove NapoleoneRules::sopra_Click(int index)
+NapoleoneMove NapoleoneRules::playCell(int index)
 {
-    if (index < 0 || index >= cellCount)
+    if (index < 0 || index >= cellCount || dealing_)
         return NapoleoneMove::Nothing;
     NapoleoneCell& target = cells_[static_cast<std::size_t>(index)];
 
@@ -91,7 +96,7 @@ NapoleoneMove NapoleoneRules::sopra_Click(int index)
             return NapoleoneMove::Nothing;
         const NapoleoneCell moved = cell(selected_);
         // A pile turns over as it moves: its bottom card comes on top.
-        target = moved.isPile() ? NapoleoneCell{moved.bottom, moved.top} : NapoleoneCell{moved.top, 0};
+        target = moved.isPile() ? NapoleoneCell{moved.bottom, moved.top} : NapoleoneCell{moved.top, {}};
         empty(selected_);
         selected_ = -1;
         return NapoleoneMove::ToEmptyRow;
@@ -110,6 +115,9 @@ NapoleoneMove NapoleoneRules::sopra_Click(int index)
         // A pile whose top continues the foundation climbs from there: its bottom is the highest card.
         foundations_[static_cast<std::size_t>(j)] = target.isPile() ? target.bottom : target.top;
         empty(index);
+        // The last card up wins the game, and the clock stops there.
+        if (isWon())
+            clockRunning_ = false;
         return NapoleoneMove::ToFoundation;
     }
 
@@ -130,13 +138,13 @@ NapoleoneMove NapoleoneRules::sopra_Click(int index)
 
 bool NapoleoneRules::isWon() const
 {
-    for (int top : foundations_)
-        if (top == 0 || rank(top) != 10)
+    for (const Card& top : foundations_)
+        if (top.rank != ranks)
             return false;
     return true;
 }
 
-bool NapoleoneRules::Timer1_Timer()
+bool NapoleoneRules::secondPassed()
 {
     if (!clockRunning_)
         return false;
@@ -149,60 +157,46 @@ bool NapoleoneRules::Timer1_Timer()
     return clockRunning_;
 }
 
-bool NapoleoneRules::vincita()
-{
-    if (!isWon())
-        return false;
-    clockRunning_ = false;
-    return true;
-}
-
 bool NapoleoneRules::isConsistent() const
 {
-    std::array<int, deckSize + 1> seen{};
-    // Every card of the run from `from` to `to` (either way) is counted once.
-    const auto count = [&seen](int from, int to) {
-        const int step = from <= to ? 1 : -1;
-        for (int card = from;; card += step) {
-            ++seen[static_cast<std::size_t>(card)];
-            if (card == to)
+    if (!hasGame_)
+        return selected_ < 0 && std::all_of(cells_.begin(), cells_.end(), [](const NapoleoneCell& c) { return c.isEmpty(); });
+    std::vector<Card> present;
+    // Every card of the run from `from` to `to` (of one suit, either way) is there once.
+    const auto run = [&present](const Card& from, const Card& to) {
+        const int step = from.rank <= to.rank ? 1 : -1;
+        for (int rank = from.rank;; rank += step) {
+            present.push_back({rank, from.suit});
+            if (rank == to.rank)
                 break;
         }
     };
-    const auto valid = [](int card) { return card >= 1 && card <= deckSize; };
+    const auto valid = [](const Card& card) { return card.rank >= 1 && card.rank <= ranks && card.suit >= 1 && card.suit <= 4; };
 
-    if (!hasGame_) {
-        for (const NapoleoneCell& c : cells_)
-            if (!c.isEmpty())
-                return false;
-        return selected_ < 0;
-    }
-    for (int j = 0; j < foundationCount; ++j) {
-        const int top = foundation(j);
+    for (const Card& top : foundations_) {
         if (!valid(top))
             return false;
-        count(suit(top) * 10 + 1, top);
+        run({1, top.suit}, top);
     }
     for (int i = 0; i < cellCount; ++i) {
         const NapoleoneCell& c = cell(i);
         if (c.isEmpty()) {
-            if (c.bottom != 0 || (i <= lastInnerRing && !cell(i + innerCells).isEmpty()))
+            if (c.isPile() || (i <= lastInnerRing && !cell(i + innerCells).isEmpty()))
                 return false;
             continue;
         }
         if (!valid(c.top) || isAce(c.top))
             return false;
         if (c.isPile()) {
-            if (!valid(c.bottom) || isAce(c.bottom) || c.bottom == c.top || suit(c.bottom) != suit(c.top))
+            if (!valid(c.bottom) || isAce(c.bottom) || c.bottom == c.top || c.bottom.suit != c.top.suit)
                 return false;
-            count(c.bottom, c.top);
+            run(c.bottom, c.top);
         } else {
-            count(c.top, c.top);
+            present.push_back(c.top);
         }
     }
-    for (int card = 1; card <= deckSize; ++card)
-        if (seen[static_cast<std::size_t>(card)] != 1)
-            return false;
+    if (!cards::eachCardOnce(present, ranks, 4))
+        return false;
     if (selected_ >= 0 && !isOutermost(selected_))
         return false;
     return seconds_ >= 0 && seconds_ <= clockLimit;
