@@ -7,6 +7,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+
+constexpr int lastInnerRing = 27; // cells above it have no cell further out
+// The clock stops here: 59:59.
+constexpr int clockLimit = 59 * 60 + 59;
+
+} // namespace
+
 NapoleoneRules::NapoleoneRules(Random& random) : random_(random) {}
 
 NapoleoneRules::Deck NapoleoneRules::shuffled(Random& random)

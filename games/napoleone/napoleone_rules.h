@@ -39,17 +39,11 @@ enum class NapoleoneMove {
 class NapoleoneRules {
 public:
     // Cards of suit 1 coppe, 2 denari, 3 spade, 4 bastoni; rank 1 ace to 10 re.
-    static constexpr int ranks = 10;
-    static constexpr int deckSize = 40;
-    static constexpr int cellCount = 36;
-    static constexpr int foundationCount = 4;
-    static constexpr int innerCells = 8; // the innermost cell of each of the eight rows
-    static constexpr int lastInnerRing = 27; // cells above it have no cell further out
-    static constexpr int shuffleSwaps = 100000;
+    static constexpr int ranks = 10, deckSize = 40, shuffleSwaps = 100000;
+    // The cells of the eight rows round the four foundations; the innermost cell of each row is below innerCells.
+    static constexpr int cellCount = 36, foundationCount = 4, innerCells = 8;
     // The deal puts the cards out one by one, this long apart.
     static constexpr double dealPause = 0.1;
-    // The clock stops here: 59:59.
-    static constexpr int clockLimit = 59 * 60 + 59;
 
     using Deck = std::array<Card, deckSize>;
 

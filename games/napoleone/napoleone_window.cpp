@@ -4,6 +4,7 @@
 #include "shell/cards.h"
 #include "shell/clock_line.h"
 #include "shell/controls/banner.h"
+#include "shell/controls/control_array.h"
 #include "shell/controls/layout.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/shape.h"
@@ -18,17 +19,11 @@
 
 namespace {
 
-constexpr int cardWidth = 825;
-constexpr int cardHeight = 1170;
-constexpr int iconGroup = 106;
-
-constexpr Rgb felt{0, 160, 0};
-constexpr Rgb darkFelt{0, 96, 0};
-constexpr Rgb parchment{255, 250, 220};
-constexpr Rgb ink{0, 0, 0};
-constexpr Rgb straw{255, 236, 139};
-constexpr Rgb gold{255, 215, 0};
-constexpr Rgb darkRed{176, 0, 0};
+constexpr int cardWidth = 825, cardHeight = 1170;
+// The felt of the table and its status band, the parchment of the rules band, the straw of the status
+// band's words, the gold of the foundations' outlines and of the end banner.
+constexpr Rgb felt{0, 160, 0}, darkFelt{0, 96, 0}, parchment{255, 250, 220}, ink{0, 0, 0};
+constexpr Rgb straw{255, 236, 139}, gold{255, 215, 0}, darkRed{176, 0, 0};
 
 constexpr const char* rulesText =
     "Questo era il solitario che si diceva facesse Napoleone per sapere se avrebbe avuto successo in battaglia. "
@@ -84,19 +79,14 @@ const RecordPanelLayout recordLayout{
 
 NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("Napoleone"), QStringLiteral("Napoleone"), 9945, 7335, QColor(0, 192, 0)),
-      random_(std::move(random)), rules_(*random_)
+      random_(std::move(random)), rules_(*random_), form_(std::make_unique<Form>(client(), napoleoneControls))
 {
-    Form form(client(), napoleoneControls);
+    const Form& form = *form_;
     sopra_ = form.pictures("sopra");
     sotto_ = form.pictures("sotto");
-    Mazzo_ = form.pictures("Mazzo");
-    Shape1_ = form.shapes("Shape1");
-    Traspa1_ = form.shape("Traspa1");
-    fine_ = form.banner("Fine2");
-    fine_->placeCaption(QRect(3240, 1200, 3375, 495));
-    Banner* announcement = form.banner("rct");
-    announcement->placeCaption(QRect(3960, 2205, 2055, 300));
-    for (PictureBox* foundation : Mazzo_)
+    form.banner("Fine2")->placeCaption(QRect(3240, 1200, 3375, 495));
+    form.banner("rct")->placeCaption(QRect(3960, 2205, 2055, 300));
+    for (PictureBox* foundation : form.pictures("Mazzo"))
         foundation->setState(QStringLiteral("al centro"));
     // The small card lies on its cell's corner: a click on it is a click on the cell.
     for (int i = 0; i < NapoleoneRules::cellCount; ++i) {
@@ -119,21 +109,20 @@ NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
     Tcarte_ = menuBar()->addMenu(QStringLiteral("Tipo Carte"));
     Tcarte_->setObjectName(QStringLiteral("Tcarte"));
     // A choice of one: choosing the checked deck again leaves it checked.
-    auto* decks = new QActionGroup(this);
-    Piace_ = Tcarte_->addAction(QStringLiteral("Piacentine"), QKeySequence(QStringLiteral("Ctrl+P")), this,
-                                &NapoleoneWindow::Piace_Click);
-    Piace_->setObjectName(QStringLiteral("Piace"));
-    Napo_ = Tcarte_->addAction(QStringLiteral("Napoletane"), QKeySequence(QStringLiteral("Ctrl+N")), this,
-                               &NapoleoneWindow::Napo_Click);
-    Napo_->setObjectName(QStringLiteral("Napo"));
-    for (QAction* item : {Piace_, Napo_}) {
-        item->setCheckable(true);
-        decks->addAction(item);
-    }
+    decks_ = new QActionGroup(this);
+    const auto item = [this](const char* name, const char* caption, const char* shortcut, void (NapoleoneWindow::*chosen)()) {
+        QAction* action = Tcarte_->addAction(QString::fromLatin1(caption), this, chosen);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        action->setCheckable(true);
+        decks_->addAction(action);
+    };
+    item("Piace", "Piacentine", "Ctrl+P", &NapoleoneWindow::Piace_Click);
+    item("Napo", "Napoletane", "Ctrl+N", &NapoleoneWindow::Napo_Click);
     Shell::fixSize(this);
 
     record_->read();
-    setIconGroup(iconGroup);
+    setIconGroup(106);
     chooseDeck(piacentine);
 }
 
@@ -148,8 +137,8 @@ int NapoleoneWindow::pictureOf(const Card& card) const
 // change of deck. The actions themselves are disabled, since a shortcut outlives its greyed menu.
 void NapoleoneWindow::setDealing(bool dealing)
 {
-    for (QAction* action : {newGameAction(), Piace_, Napo_})
-        action->setEnabled(!dealing);
+    newGameAction()->setEnabled(!dealing);
+    decks_->setEnabled(!dealing);
     Tcarte_->setEnabled(!dealing);
 }
 
@@ -161,12 +150,12 @@ void NapoleoneWindow::np_Click()
     clock_->stop();
     const std::vector<NapoleoneDealt> steps = rules_.deal();
     clock_->show(rules_.seconds());
-    fine_->setVisible(false);
+    form_->banner("Fine2")->setVisible(false);
     record_->withdraw();
     setDealing(true);
 
     // The table is cleared, then the cards go out one by one as the rules dealt them.
-    Traspa1_->hide();
+    form_->widget("Traspa1")->hide();
     for (int i = 0; i < NapoleoneRules::cellCount; ++i) {
         sopra_[static_cast<std::size_t>(i)]->setPicture(pictures::emptyPlace);
         sopra_[static_cast<std::size_t>(i)]->setState({});
@@ -198,7 +187,7 @@ void NapoleoneWindow::chooseDeck(int offset)
     if (rules_.isDealing())
         return;
     deckOffset_ = offset;
-    (offset == piacentine ? Piace_ : Napo_)->setChecked(true);
+    decks_->actions()[offset == piacentine ? 0 : 1]->setChecked(true);
     Converti();
 }
 
@@ -209,8 +198,8 @@ void NapoleoneWindow::Converti()
         const NapoleoneCell& cell = rules_.cell(i);
         PictureBox* top = sopra_[static_cast<std::size_t>(i)];
         PictureBox* small = sotto_[static_cast<std::size_t>(i)];
-        top->setPicture(cell.isEmpty() ? pictures::emptyPlace : pictureOf(cell.top));
-        small->setPicture(cell.isPile() ? pictureOf(cell.bottom) : 0);
+        top->setPicture(pictureOf(cell.top));
+        small->setPicture(pictureOf(cell.bottom));
         if (cell.isPile())
             small->show();
         else
@@ -225,19 +214,20 @@ void NapoleoneWindow::Converti()
     }
     for (int j = 0; j < NapoleoneRules::foundationCount; ++j)
         showFoundation(j, rules_.foundation(j));
+    QWidget* frame = form_->widget("Traspa1");
     if (selected >= 0)
-        Traspa1_->setGeometry(sopra_[static_cast<std::size_t>(selected)]->geometry());
-    Traspa1_->setVisible(selected >= 0);
+        frame->setGeometry(sopra_[static_cast<std::size_t>(selected)]->geometry());
+    frame->setVisible(selected >= 0);
 }
 
 // An empty foundation shows only its outline, so the outline says what lies there.
 void NapoleoneWindow::showFoundation(int j, const Card& top)
 {
-    PictureBox* foundation = Mazzo_[static_cast<std::size_t>(j)];
-    foundation->setPicture(top.isEmpty() ? 0 : pictureOf(top));
+    PictureBox* foundation = form_->picture(arrayName("Mazzo", j));
+    foundation->setPicture(pictureOf(top));
     foundation->setVisible(!top.isEmpty());
     const QString name = top.isEmpty() ? QStringLiteral("vuoto") : pictureName(foundation->picture());
-    Shape1_[static_cast<std::size_t>(j)]->setAccessibleName(QStringLiteral("Centro %1: %2").arg(j + 1).arg(name));
+    form_->widget(arrayName("Shape1", j))->setAccessibleName(QStringLiteral("Centro %1: %2").arg(j + 1).arg(name));
 }
 
 // A pile's small card goes with its pile; the keyboard on it stays on the cell rather than leaping
@@ -270,7 +260,7 @@ void NapoleoneWindow::vincita()
 {
     clock_->stop();
     clock_->show(rules_.seconds());
-    fine_->setVisible(true);
+    form_->banner("Fine2")->setVisible(true);
     if (record_->isBeatenBy(rules_.seconds()))
         record_->offer(rules_.seconds());
 }
@@ -278,6 +268,6 @@ void NapoleoneWindow::vincita()
 // Written or not, the line shows what the file holds, and the table is clear of the win.
 void NapoleoneWindow::recordWritten()
 {
-    fine_->setVisible(false);
+    form_->banner("Fine2")->setVisible(false);
     record_->withdraw();
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 class ClockLine;
+class Form;
+class QActionGroup;
 
 class NapoleoneWindow : public GameWindow {
     Q_OBJECT
@@ -27,36 +29,34 @@ public:
 
     void np_Click();
     void Napo_Click();
-    void Piace_Click();
-    void sopra_Click(int index);
-    void Timer1_Timer();
 
 protected:
     void newGame() override { np_Click(); }
 
 private:
+    void Piace_Click();
+    void sopra_Click(int index);
+    void Timer1_Timer();
+    void recordWritten();
+    void vincita();
+    void chooseDeck(int offset);
     // Every card on the table, every pile's small card and the foundations drawn in the chosen deck.
     void Converti();
-    void chooseDeck(int offset);
-    int pictureOf(const Card& card) const;
     void showFoundation(int j, const Card& top);
     void hideSmallCard(int index);
     void setDealing(bool dealing);
-    void vincita();
-    void recordWritten();
+    int pictureOf(const Card& card) const;
 
     std::unique_ptr<Random> random_;
     NapoleoneRules rules_;
     int deckOffset_ = piacentine;
-    RecordPanel* record_;
-    ClockLine* clock_;
+    // Every control of the listing, by its name.
+    std::unique_ptr<Form> form_;
     std::vector<PictureBox*> sopra_;
     std::vector<PictureBox*> sotto_;
-    std::vector<PictureBox*> Mazzo_;
-    std::vector<Shape*> Shape1_;
-    Shape* Traspa1_;
-    Banner* fine_;
+    RecordPanel* record_;
+    ClockLine* clock_;
+    // "Tipo Carte" and its two decks, Piacentine first.
     QMenu* Tcarte_;
-    QAction* Piace_;
-    QAction* Napo_;
+    QActionGroup* decks_;
 };

@@ -9,6 +9,10 @@
 
 namespace {
 
+constexpr int shuffleSwaps = 10000;
+constexpr int courtCards = 12;
+constexpr int secondsPerCard = 5;
+
 constexpr std::array<int, 4> jackPlaces{1, 2, 13, 14};
 constexpr std::array<int, 4> queenPlaces{4, 7, 8, 11};
 constexpr std::array<int, 4> kingPlaces{0, 3, 12, 15};

@@ -31,14 +31,9 @@ struct TavolaBonus {
 
 class TavolaRules {
 public:
-    static constexpr int cells = 16;
-    static constexpr int deckSize = 52;
-    static constexpr int shuffleSwaps = 10000;
-    static constexpr int courtCards = 12;
-    static constexpr int secondsPerCard = 5;
+    static constexpr int cells = 16, deckSize = 52;
     // A wrong move holds the board this long; the uncovered photograph and the bonus each stay for winHold.
-    static constexpr double wrongMoveSeconds = 1;
-    static constexpr double winHold = 5;
+    static constexpr double wrongMoveSeconds = 1, winHold = 5;
 
     enum class State { Idle, Placing, Clearing, Lost, Won };
 

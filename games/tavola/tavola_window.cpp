@@ -20,21 +20,15 @@
 
 namespace {
 
-constexpr Rgb ink{0, 0, 0};
-constexpr Rgb chalk{255, 255, 255};
-constexpr Rgb navy{0, 0, 96};
-constexpr Rgb frameRed{210, 0, 0};
-constexpr Rgb yellow{255, 255, 0};
-constexpr Rgb parchment{255, 248, 220};
-constexpr Rgb lightYellow{255, 255, 192};
-constexpr Rgb messageRed{255, 0, 0};
-constexpr Rgb winBlue{0, 0, 255};
+// Ink and chalk for the texts, navy on parchment for the bonus card, the red of the frames and the
+// cross, the yellow of the picked-up card and of the record banner; the message panel is red for a
+// wrong move or a lost game and blue for a win.
+constexpr Rgb ink{0, 0, 0}, chalk{255, 255, 255}, navy{0, 0, 96}, parchment{255, 248, 220};
+constexpr Rgb frameRed{210, 0, 0}, yellow{255, 255, 0}, messageRed{255, 0, 0}, winBlue{0, 0, 255};
 
-constexpr int cardWidth = 1095;
-constexpr int cardHeight = 1455;
-constexpr int messageTop = 2760;    // the panel over the middle of the board
-constexpr int winMessageTop = 5280; // the panel at the foot of the board, clear of the bonus
-constexpr int iconGroup = 900;      // the window's own crown, outside the catalogue's numbers
+constexpr int cardWidth = 1095, cardHeight = 1455;
+// The message panel lies over the middle of the board, or for a win at its foot, clear of the bonus.
+constexpr int messageTop = 2760, winMessageTop = 5280;
 
 constexpr const char* rulesText =
     "Le regole del gioco sono semplici. Mettere le figure in questo ordine: I KAPPA negli angoli; I JACK nei "
@@ -130,14 +124,11 @@ void place(QWidget* control, int left, int top, int width, int height)
 
 TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("Re"), QStringLiteral("La Tavola Rotonda"), 7140, 6855, qcolour({0, 192, 0})),
-      random_(std::move(random)), rules_(*random_)
+      random_(std::move(random)), rules_(*random_), form_(std::make_unique<Form>(client(), tavolaControls))
 {
-    Form form(client(), tavolaControls);
+    const Form& form = *form_;
     carte_ = form.pictures("carte");
-    cartaM_ = form.shapes("cartaM");
     Vedi_ = form.picture("Vedi");
-    vediM_ = form.shape("vediM");
-    rimane_ = form.label("rimane");
     gover_ = form.banner("gover3");
     // Listed in their order on the table, the last on top.
     crossed_ = {form.widget("quad"), line(client(), "Line1", 4680, 240, 5760, 1680, frameRed, 4),
@@ -146,15 +137,12 @@ TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
         if (std::string_view(entry.name).starts_with("bonus"))
             bonusPanel_.push_back(form.widget(QString::fromLatin1(entry.name)));
     bonusPanel_.push_back(line(client(), "bonus10", 2640, 3720, 3480, 3720, navy, 2));
-    for (const char* name : bonusFieldNames)
-        bonusFields_.push_back(form.label(QString::fromLatin1(name)));
-    bonus3_ = form.label("bonus3");
     Banner* announcement = form.banner("rct");
     announcement->placeCaption(QRect(1320, 165, 2055, 615));
     announcement->label()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The listing leaves a name box white.
     QPalette paper = form.textBox("rci")->palette();
-    paper.setColor(QPalette::Base, qcolour(lightYellow));
+    paper.setColor(QPalette::Base, QColor(255, 255, 192));
     form.textBox("rci")->setPalette(paper);
 
     connectArray(carte_, this, &TavolaWindow::carte_Click, &TavolaWindow::carte_MouseMove);
@@ -166,7 +154,7 @@ TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova"), QKeySequence(QStringLiteral("Ctrl+N")),
                 QKeySequence(QStringLiteral("Ctrl+E")));
 
-    setIconGroup(iconGroup);
+    setIconGroup(900); // the window's own crown, outside the catalogue's numbers
     record_->read();
     for (PictureBox* card : carte_)
         card->setPicture(pictures::emptyPlace);
@@ -260,17 +248,18 @@ void TavolaWindow::vincita()
         record_->offer(rules_.seconds());
 }
 
+// The sum written out on the bonus card, and read out whole by its title.
 void TavolaWindow::showBonus(const TavolaBonus& bonus)
 {
     const int numbers[] = {bonus.elapsed / 60, bonus.elapsed % 60, bonus.cards, bonus.perCard,
                            bonus.bonus / 60,   bonus.bonus % 60,   bonus.total / 60, bonus.total % 60};
     QString sum = QStringLiteral("BONUS CARTE: Tempo %1:%2, meno Carte %3 X %4 = %5:%6, Totale %7:%8");
-    for (std::size_t i = 0; i < bonusFields_.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(numbers); ++i) {
         const QString field = QString::fromStdString(text::twoDigits(numbers[i]));
-        bonusFields_[i]->setCaption(field);
+        form_->label(QString::fromLatin1(bonusFieldNames[i]))->setCaption(field);
         sum = sum.arg(field);
     }
-    bonus3_->setAccessibleName(sum);
+    form_->label("bonus3")->setAccessibleName(sum);
     clock_->show(bonus.total);
 }
 
@@ -307,13 +296,13 @@ void TavolaWindow::showBoard()
         if (!visible && card->hasFocus())
             Vedi_->setFocus(Qt::OtherFocusReason);
         card->setVisible(visible);
-        cartaM_[static_cast<std::size_t>(i)]->setVisible(rules_.isSelected(i));
+        form_->widget(arrayName("cartaM", i))->setVisible(rules_.isSelected(i));
     }
     Vedi_->setPicture(cards::frenchPicture(rules_.hand()));
-    vediM_->setVisible(rules_.handPickedUp() || rules_.isClearing());
+    form_->widget("vediM")->setVisible(rules_.handPickedUp() || rules_.isClearing());
     for (QWidget* cross : crossed_)
         cross->setVisible(rules_.isClearing());
-    rimane_->setCaption(QString::number(rules_.cardsLeft()));
+    form_->label("rimane")->setCaption(QString::number(rules_.cardsLeft()));
     clock_->show(rules_.seconds());
     speakBoard();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class ClockLine;
+class Form;
 
 class TavolaWindow : public GameWindow {
     Q_OBJECT
@@ -19,15 +20,16 @@ public:
     const TavolaRules& rules() const { return rules_; }
     bool isConsistent() const override { return rules_.isConsistent(); }
 
-    void Nuova_Click();
-    void Vedi_Click();
-    void carte_Click(int index);
-    void Timer1_Timer();
-
 protected:
     void newGame() override { Nuova_Click(); }
 
 private:
+    void Nuova_Click();
+    void Vedi_Click();
+    void Vedi_MouseMove();
+    void carte_Click(int index);
+    void carte_MouseMove(int index);
+    void Timer1_Timer();
     void mossaerrata();
     void gameover();
     void vincita();
@@ -36,23 +38,17 @@ private:
     void showMessage(const QString& caption, QColor face, int top);
     void showBonus(const TavolaBonus& bonus);
     void setBonusVisible(bool visible);
-    void carte_MouseMove(int index);
-    void Vedi_MouseMove();
 
     std::unique_ptr<Random> random_;
     TavolaRules rules_;
-    RecordPanel* record_;
-    ClockLine* clock_;
+    // Every control of the listing, by its name.
+    std::unique_ptr<Form> form_;
     std::vector<PictureBox*> carte_;
-    std::vector<Shape*> cartaM_;
     PictureBox* Vedi_;
-    Shape* vediM_;
-    Label* rimane_;
     Banner* gover_;
-    // The cross over the hand card while the board is cleared: `quad`, `Line1`, `Line2`.
+    // The cross over the hand card while the board is cleared, and the parts of the bonus panel.
     std::vector<QWidget*> crossed_;
     std::vector<QWidget*> bonusPanel_;
-    // The numbers of the bonus sum, in the order it is read: time, cards, per card, bonus, total.
-    std::vector<Label*> bonusFields_;
-    Label* bonus3_;
+    RecordPanel* record_;
+    ClockLine* clock_;
 };
