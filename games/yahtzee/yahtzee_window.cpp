@@ -232,7 +232,7 @@ void YahtzeeWindow::Nuova_Click()
 {
     // A tumble still playing sees the new number and stops.
     ++gameNumber_;
-    rules_.Nuova();
+    rules_.nuovaPartita();
     gameover_->setVisible(false);
     rec_->setVisible(false);
     entry_->withdraw();
@@ -257,7 +257,7 @@ void YahtzeeWindow::disegna(int i, int face)
         pips_[p][static_cast<std::size_t>(i)]->setVisible(lit[p]);
     // The die's click area lies over it and speaks for it, the mark included: red means "throw it again".
     QString name = QStringLiteral("Dado %1: ").arg(i + 1) + faceWord(face);
-    if (maschera_[static_cast<std::size_t>(i)]->isVisibleTo(client()))
+    if (rules_.isMarked(i))
         name += QStringLiteral(", da cambiare");
     sayAs(cliccami_[static_cast<std::size_t>(i)], name);
 }
@@ -268,21 +268,21 @@ void YahtzeeWindow::showAll()
         maschera_[static_cast<std::size_t>(i)]->setVisible(rules_.isMarked(i));
         disegna(i, rules_.face(i));
     }
-    sceltatxt_->setCaption(rules_.rollButtonReadsNuova() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
-    sceltatxt_->setVisible(rules_.rollButtonShown());
-    scelta_->setVisible(rules_.rollButtonShown());
-    sceltatxt_->setEnabled(rules_.rollButtonEnabled());
+    sceltatxt_->setCaption(rules_.startsNewHand() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
+    sceltatxt_->setVisible(rules_.rollOffered());
+    scelta_->setVisible(rules_.rollOffered());
+    sceltatxt_->setEnabled(rules_.rollReady());
     // Once the game is over the rolls of a hand are no longer counted: "GAME OVER" stands in their place.
     Label3_->setVisible(!rules_.isOver());
     int rollsLeft = 0;
     for (int k = 0; k < YahtzeeRules::rollsPerHand; ++k) {
-        tiri_[static_cast<std::size_t>(k)]->setVisible(rules_.rollMarkShown(k) && !rules_.isOver());
-        rollsLeft += rules_.rollMarkShown(k) ? 1 : 0;
+        tiri_[static_cast<std::size_t>(k)]->setVisible(rules_.isRollToCome(k) && !rules_.isOver());
+        rollsLeft += rules_.isRollToCome(k) ? 1 : 0;
     }
     // The red dots left beside "Lanci:" are the rolls still to come in this hand.
     sayAs(Label3_, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
-    help1_->setVisible(rules_.helpShown());
-    help_->setVisible(rules_.helpShown());
+    help1_->setVisible(rules_.awaitsChoice());
+    help_->setVisible(rules_.awaitsChoice());
     for (int k = 0; k < YahtzeeRules::boxes; ++k) {
         const auto value = rules_.box(k);
         Label* box = gioco_[static_cast<std::size_t>(k)];
@@ -322,7 +322,7 @@ bool YahtzeeWindow::tumble(const std::array<bool, YahtzeeRules::dice>& rolled)
 void YahtzeeWindow::sceltatxt_Click()
 {
     const bool wasOver = rules_.isOver();
-    const auto roll = rules_.sceltatxt_Click();
+    const auto roll = rules_.roll();
     if (!roll)
         return;
     if (!tumble(roll->rolled))
@@ -334,14 +334,14 @@ void YahtzeeWindow::sceltatxt_Click()
 
 void YahtzeeWindow::cliccami_Click(int index)
 {
-    if (rules_.cliccami_Click(index))
+    if (rules_.toggleMark(index))
         showAll();
 }
 
 void YahtzeeWindow::gioco_Click(int index)
 {
     const bool wasOver = rules_.isOver();
-    if (!rules_.gioco_Click(index))
+    if (!rules_.chooseBox(index))
         return;
     showAll();
     if (!wasOver && rules_.isOver())
