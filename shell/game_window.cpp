@@ -6,13 +6,16 @@
 #include "shell/dialogs.h"
 #include "shell/resource_catalogue.h"
 #include "shell/shell.h"
+#include "shell/waits.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
+#include <utility>
 
 const LeavingQuestion abandonQuestion{QStringLiteral("ABBANDONA"),
                                       QStringLiteral("Sei sicuro di voler abbandonare la partita?")};
@@ -33,8 +36,40 @@ GameWindow::GameWindow(const QString& objectName, const QString& caption, int cl
     palette.setColor(QPalette::Window, background);
     client_->setPalette(palette);
     setCentralWidget(client_);
+    client_->installEventFilter(this);
     menuBar()->setNativeMenuBar(false);
     Shell::placeCentred(this);
+}
+
+bool GameWindow::holdFor(double seconds)
+{
+    const int current = game_;
+    if (leaving_)
+        return false;
+    if (isVisible() && !hold(*this, seconds))
+        return false;
+    return !leaving_ && game_ == current;
+}
+
+bool GameWindow::pauseFor(double seconds)
+{
+    const int current = game_;
+    if (leaving_)
+        return false;
+    if (isVisible() && !TempoP(*this, seconds))
+        return false;
+    return !leaving_ && game_ == current;
+}
+
+void GameWindow::whenShown(std::function<void()> start)
+{
+    const int current = game_;
+    onFirstPaint_ = [this, current, start = std::move(start)] {
+        if (!leaving_ && game_ == current)
+            start();
+    };
+    if (painted_)
+        runAfterFirstPaint();
 }
 
 QMenu* GameWindow::addFileMenu(const QString& newGameName, const QString& newGameCaption,
@@ -72,8 +107,23 @@ bool GameWindow::focusNextPrevChild(bool next)
     return true;
 }
 
+void GameWindow::runAfterFirstPaint()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (auto run = std::exchange(onFirstPaint_, {}))
+            run();
+    });
+}
+
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The first paint is queued behind, so what waits for it starts once the picture is on the screen.
+    if (watched == client_ && event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        client_->removeEventFilter(this);
+        if (onFirstPaint_)
+            runAfterFirstPaint();
+    }
     if (asking_ && event->type() == QEvent::Close && watched == windowHandle()) {
         event->ignore();
         return true;

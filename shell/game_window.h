@@ -7,9 +7,21 @@
 
 #include "shell/record_file.h"
 
+#include <functional>
+#include <memory>
+#include <vector>
+
+// What a game window is built of, so a game's header needs no list of its own.
+class Banner;
+class Label;
+class PictureBox;
 class QAction;
 class QMenu;
+class Random;
+class RecordPanel;
+class Shape;
 class TextBox;
+class Ticker;
 
 struct LeavingQuestion {
     QString title;
@@ -47,6 +59,37 @@ public:
     // asked by the randomised tests after every event.
     virtual bool isConsistent() const { return true; }
 
+    // The game on the table. A new game turns it, so a sequence begun for an earlier game stops at its
+    // next wait instead of drawing over the new one.
+    int game() const { return game_; }
+    int startGame() { return ++game_; }
+
+    // The step player: shows each step in turn and, where a step says so (`step.hold` seconds), holds
+    // the window with no input while the player looks. False as soon as the window is leaving or
+    // another game has begun: the caller returns at once and touches nothing more.
+    template <typename Step, typename Show>
+    bool play(const std::vector<Step>& steps, Show&& show)
+    {
+        const int current = game_;
+        for (const Step& step : steps) {
+            if (leaving_ || game_ != current)
+                return false;
+            show(step);
+            if (step.hold > 0 && !holdFor(step.hold))
+                return false;
+        }
+        return !leaving_ && game_ == current;
+    }
+    // The hold (a banner is up, no input) and TempoP (events flow) for this game: false when the window
+    // is leaving or another game began meanwhile. Before the window is on the screen nothing is held:
+    // there is nothing to watch.
+    bool holdFor(double seconds);
+    bool pauseFor(double seconds);
+    // Runs `start` once the window has been painted for the first time (soon, when it already has): a
+    // hold that starts as the window opens counts from what the player sees. Dropped when another game
+    // began or the window is leaving by then; a later call replaces one still waiting.
+    void whenShown(std::function<void()> start);
+
 signals:
     void leaving();
 
@@ -64,6 +107,7 @@ protected:
 
 private:
     bool Form_Unload();
+    void runAfterFirstPaint();
 
     QWidget* client_;
     QString appDir_;
@@ -71,6 +115,9 @@ private:
     QAction* esci_ = nullptr;
     bool leaving_ = false;
     bool asking_ = false; // the leaving question is open
+    int game_ = 0;
+    bool painted_ = false;
+    std::function<void()> onFirstPaint_;
 };
 
 

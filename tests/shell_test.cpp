@@ -187,9 +187,14 @@ public:
     }
     int clicks = 0;
     int newGames = 0;
+    bool isConsistent() const override { return true; }
 
 protected:
-    void newGame() override { ++newGames; }
+    void newGame() override
+    {
+        ++newGames;
+        startGame();
+    }
     void mousePressEvent(QMouseEvent*) override { ++clicks; }
 };
 
@@ -248,6 +253,70 @@ TEST_F(ShellTest, AHoldTakesNoInputAndHonoursACloseAfterwards)
     EXPECT_EQ(yes.asked.size(), 1u);
     flushClosedWindows();
     EXPECT_FALSE(window);
+}
+
+struct Step {
+    int shows = 0;
+    double hold = 0.0;
+};
+
+// A new game begun while a sequence waits ends that sequence: nothing of it is drawn over the new game.
+TEST_F(ShellTest, TheStepPlayerStopsWhenAnotherGameBeginsOrTheWindowLeaves)
+{
+    FakeClock clock;
+    ScriptedAnswers yes(true);
+    QPointer<WaitingWindow> window = new WaitingWindow;
+    window->show();
+    std::vector<int> shown;
+    const std::vector<Step> steps{{1, 0.0}, {2, 1.0}, {3, 0.0}};
+    clock.setAutoAdvance(true);
+    EXPECT_TRUE(window->play(steps, [&](const Step& s) { shown.push_back(s.shows); }));
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 3}));
+    clock.setAutoAdvance(false);
+
+    shown.clear();
+    window->startGame();
+    QTimer::singleShot(0, window, [&] {
+        window->startGame(); // what "Nuova" does during a pause
+        clock.advance(1.0);
+    });
+    EXPECT_FALSE(window->pauseFor(1.0));
+    QTimer::singleShot(0, window, [&] { clock.advance(1.0); });
+    EXPECT_TRUE(window->pauseFor(1.0));
+
+    QTimer::singleShot(0, window, [&] { window->close(); });
+    EXPECT_FALSE(window->pauseFor(1.0));
+    EXPECT_FALSE(window->play(steps, [&](const Step& s) { shown.push_back(s.shows); }));
+    EXPECT_TRUE(shown.empty());
+    flushClosedWindows();
+}
+
+// A hold that starts as the window opens is counted from the window's first paint, not from before it.
+TEST_F(ShellTest, WhatWaitsForTheWindowStartsAfterItsFirstPaint)
+{
+    FakeClock clock;
+    ScriptedAnswers yes(true);
+    QPointer<WaitingWindow> window = new WaitingWindow;
+    int started = 0;
+    window->whenShown([&] { ++started; });
+    QApplication::processEvents();
+    EXPECT_EQ(started, 0); // not on the screen yet
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    window->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(started, 1);
+
+    window->whenShown([&] { ++started; }); // already painted: soon, once
+    window->startGame();                   // ...unless another game began meanwhile
+    QApplication::processEvents();
+    EXPECT_EQ(started, 1);
+    window->whenShown([&] { ++started; });
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(started, 2);
+    window->close();
+    flushClosedWindows();
 }
 
 TEST_F(ShellTest, TickerCountsAfreshOnANewIntervalAndStandsStillAtZero)

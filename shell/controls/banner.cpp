@@ -5,7 +5,7 @@
 
 Banner::Banner(QWidget* parent, const QString& labelName, const QString& faceName, const QString& shadowName,
                const QRect& twips, const QString& caption, const BannerLook& look)
-    : shadow_(new Shape(parent, shadowName, twips.translated(look.shadowOffset, look.shadowOffset))),
+    : QObject(parent), shadow_(new Shape(parent, shadowName, twips.translated(look.shadowOffset, look.shadowOffset))),
       face_(new Shape(parent, faceName, twips)),
       label_(new Label(parent, labelName, twips, caption, look.pointSize, look.bold))
 {

@@ -5,6 +5,7 @@
 #include "shell/controls/shape.h"
 
 #include <QColor>
+#include <QObject>
 
 struct BannerLook {
     QColor face;
@@ -16,7 +17,8 @@ struct BannerLook {
 };
 
 // The three controls keep their own names (label on face on shadow), and show and hide together.
-class Banner {
+// The banner belongs to the window it lies on.
+class Banner : public QObject {
 public:
     Banner(QWidget* parent, const QString& labelName, const QString& faceName, const QString& shadowName,
            const QRect& twips, const QString& caption, const BannerLook& look);

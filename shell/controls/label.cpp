@@ -66,6 +66,16 @@ void Label::setForeColour(QColor colour)
 {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, colour);
+    if (greyed_)
+        p.setColor(QPalette::Disabled, QPalette::WindowText, *greyed_);
+    setPalette(p);
+}
+
+void Label::setGreyedColour(QColor colour)
+{
+    greyed_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::WindowText, colour);
     setPalette(p);
 }
 

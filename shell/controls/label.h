@@ -16,6 +16,8 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
     void setForeColour(QColor colour);
+    // The text's colour while the label is disabled (greyed, like a button that cannot be pressed).
+    void setGreyedColour(QColor colour);
     void setBackColour(std::optional<QColor> colour); // nullopt: transparent, the parent shows through
     void setPointSize(qreal pointSize, bool bold = false);
     // A label the player clicks like a button ("Gioca", "Finito"). A label whose click a handler
@@ -56,5 +58,6 @@ private:
     bool alert_ = false;
     bool spoken_ = true;
     QString readAs_;
+    std::optional<QColor> greyed_;
     ClickTracker clicks_;
 };

@@ -1,6 +1,7 @@
 // The builder of a window's listing: every line becomes its control, at its place, in its order.
 #include "shell/controls/layout.h"
 
+#include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
@@ -30,6 +31,11 @@ QWidget* make(QWidget* parent, const ControlLine& entry, const QString& name, co
         if (entry.kind == ControlKind::Button)
             label->setActsAsButton(true);
         label->setSpoken(entry.spoken);
+        if (entry.greyedColour)
+            label->setGreyedColour(qcolour(*entry.greyedColour));
+        label->setAlert(entry.isAlert);
+        if (*entry.readCaption)
+            label->setReadAs(QString::fromUtf8(entry.readCaption));
         return label;
     }
     case ControlKind::TextBox:
@@ -48,6 +54,8 @@ QWidget* make(QWidget* parent, const ControlLine& entry, const QString& name, co
             shape->setFill(qcolour(*entry.backColour));
         return shape;
     }
+    case ControlKind::Banner:
+        break; // made by the Form, which keeps it
     }
     return nullptr;
 }
@@ -61,15 +69,44 @@ Form::Form(QWidget* parent, std::span<const ControlLine> listing)
         const int n = isArray ? entry.count : 1;
         for (int i = 0; i < n; ++i) {
             const QString name = isArray ? arrayName(entry.name, i) : QString::fromUtf8(entry.name);
-            const QRect place(entry.left + entry.stepX * (i % entry.columns), entry.top + entry.stepY * (i / entry.columns),
-                              entry.width, entry.height);
+            const TwipsPoint at = entry.placeOf ? entry.placeOf(i)
+                                                : TwipsPoint{entry.stepX * (i % entry.columns), entry.stepY * (i / entry.columns)};
+            const QRect place(entry.left + at.x, entry.top + at.y, entry.width, entry.height);
+            if (entry.kind == ControlKind::Banner) {
+                addBanner(parent, entry, name, place);
+                continue;
+            }
             QWidget* widget = make(parent, entry, name, place);
             widget->setVisible(entry.visible);
+            if (entry.mouseTransparent)
+                widget->setAttribute(Qt::WA_TransparentForMouseEvents);
             controls_.insert(name, widget);
         }
         if (isArray)
             counts_.insert(QString::fromUtf8(entry.name), n);
     }
+}
+
+void Form::addBanner(QWidget* parent, const ControlLine& entry, const QString& name, const QRect& place)
+{
+    const BannerLook look{qcolour(entry.backColour.value_or(Rgb{255, 255, 255})),
+                          qcolour(entry.foreColour.value_or(Rgb{0, 0, 0})), qcolour(entry.shadowColour),
+                          entry.pointSize, entry.bold, entry.shadowOffset};
+    auto* made = new Banner(parent, name, QString::fromUtf8(entry.faceName), QString::fromUtf8(entry.shadowName), place,
+                            QString::fromUtf8(entry.caption), look);
+    made->setVisible(entry.visible);
+    controls_.insert(name, made->label());
+    controls_.insert(made->face()->objectName(), made->face());
+    controls_.insert(made->shadow()->objectName(), made->shadow());
+    banners_.insert(name, made);
+}
+
+Banner* Form::banner(const QString& name) const
+{
+    Banner* found = banners_.value(name);
+    if (!found)
+        qFatal("no banner %s in the listing", qPrintable(name));
+    return found;
 }
 
 QWidget* Form::widget(const QString& name) const

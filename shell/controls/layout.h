@@ -5,12 +5,14 @@
 
 #include <QColor>
 #include <QHash>
+#include <QRect>
 #include <QString>
 #include <Qt>
 #include <optional>
 #include <span>
 #include <vector>
 
+class Banner;
 class Label;
 class PictureBox;
 class QWidget;
@@ -19,7 +21,13 @@ class TextBox;
 
 inline QColor qcolour(Rgb c) { return QColor(c.red, c.green, c.blue, c.alpha); }
 
-enum class ControlKind { Picture, Label, Button, Rectangle, RoundedRectangle, Circle, Oval, TextBox };
+enum class ControlKind { Picture, Label, Button, Rectangle, RoundedRectangle, Circle, Oval, TextBox, Banner };
+
+// A place in twips, for arrays whose elements follow the table's order rather than a grid.
+struct TwipsPoint {
+    int x = 0;
+    int y = 0;
+};
 
 // One line of the listing. Made with the functions below and refined by chaining, e.g.
 //   label("Label1", 360, 6795, 5175, 495, "Carte Scoperte: 00").font(16, true).fore(chalk)
@@ -44,6 +52,17 @@ struct ControlLine {
     int count = 0;
     int columns = 1;
     int stepX = 0, stepY = 0;
+    // When given, element i lies at (left, top) + placeOf(i) instead of on the grid.
+    TwipsPoint (*placeOf)(int) = nullptr;
+    std::optional<Rgb> greyedColour; // a disabled label's text
+    bool isAlert = false;            // labels: read out once when shown or changed
+    const char* readCaption = "";    // labels: a counter read with its caption ("Mazzo: 40")
+    bool mouseTransparent = false;   // clicks go through to what lies below
+    // Banners: the face is `backColour`, the caption and the face's border `foreColour`.
+    const char* faceName = "";
+    const char* shadowName = "";
+    Rgb shadowColour{0, 0, 0};
+    int shadowOffset = 90;           // twips down and right of the face
 
     constexpr ControlLine font(double size, bool isBold = false) const { auto c = *this; c.pointSize = size; c.bold = isBold; return c; }
     constexpr ControlLine fore(Rgb colour) const { auto c = *this; c.foreColour = colour; return c; }
@@ -57,6 +76,13 @@ struct ControlLine {
     // screen readers pass it by.
     constexpr ControlLine piece() const { auto c = *this; c.spoken = false; return c; }
     constexpr ControlLine length(int most) const { auto c = *this; c.maxLength = most; return c; }
+    constexpr ControlLine placed(TwipsPoint (*at)(int)) const { auto c = *this; c.placeOf = at; return c; }
+    constexpr ControlLine greyed(Rgb colour) const { auto c = *this; c.greyedColour = colour; return c; }
+    constexpr ControlLine alert() const { auto c = *this; c.isAlert = true; return c; }
+    constexpr ControlLine readAs(const char* caption) const { auto c = *this; c.readCaption = caption; return c; }
+    constexpr ControlLine transparent() const { auto c = *this; c.mouseTransparent = true; return c; }
+    constexpr ControlLine face(Rgb colour) const { return back(colour); }
+    constexpr ControlLine shadow(Rgb colour, int offset = 90) const { auto c = *this; c.shadowColour = colour; c.shadowOffset = offset; return c; }
     constexpr ControlLine array(int n, int perRow = 1, int dx = 0, int dy = 0) const
     {
         auto c = *this;
@@ -90,6 +116,15 @@ constexpr ControlLine roundedRectangle(const char* name, int l, int t, int w, in
 constexpr ControlLine circle(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Circle, l, t, w, h); }
 constexpr ControlLine oval(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::Oval, l, t, w, h); }
 constexpr ControlLine textBox(const char* name, int l, int t, int w, int h) { return control(name, ControlKind::TextBox, l, t, w, h); }
+// A message banner: its caption (`name`) on its face on its shadow, hidden until shown; an alert.
+constexpr ControlLine banner(const char* name, const char* faceName, const char* shadowName, int l, int t, int w, int h,
+                             const char* caption = "")
+{
+    ControlLine c = control(name, ControlKind::Banner, l, t, w, h, caption).font(14, true).hidden();
+    c.faceName = faceName;
+    c.shadowName = shadowName;
+    return c;
+}
 
 // Builds the listing on `parent` in its order (a later line lies on top) and finds the controls by name.
 class Form {
@@ -100,6 +135,7 @@ public:
     Label* label(const QString& name) const; // labels and buttons
     Shape* shape(const QString& name) const;
     TextBox* textBox(const QString& name) const;
+    Banner* banner(const QString& name) const; // by its caption's name
     // The elements name(0) .. name(n - 1) of an array, in order.
     std::vector<PictureBox*> pictures(const char* name) const;
     std::vector<Label*> labels(const char* name) const;
@@ -108,11 +144,13 @@ public:
     QWidget* widget(const QString& name) const;
 
 private:
+    void addBanner(QWidget* parent, const ControlLine& entry, const QString& name, const QRect& place);
     template <typename T>
     T* find(const QString& name) const;
     template <typename T>
     std::vector<T*> findArray(const char* name) const;
 
     QHash<QString, QWidget*> controls_;
+    QHash<QString, Banner*> banners_;
     QHash<QString, int> counts_;
 };

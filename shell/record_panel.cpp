@@ -1,0 +1,93 @@
+// The record panel: one record line, one announcement and one name box, the same in every game.
+#include "shell/record_panel.h"
+
+#include "shell/codepage.h"
+#include "shell/controls/accessible.h"
+#include "shell/controls/label.h"
+#include "shell/controls/layout.h"
+#include "shell/controls/text_box.h"
+#include "shell/game_window.h"
+#include "shell/record_entry.h"
+
+#include <QStringList>
+#include <utility>
+
+RecordPanel::RecordPanel(GameWindow& window, const Form& form, const RecordPanelLayout& layout, RecordRules rules)
+    : QObject(&window), window_(window), slot_(std::move(rules)), value_(form.label(QString::fromUtf8(layout.value))),
+      holder_(form.label(QString::fromUtf8(layout.holder))), valueWaitsForReading_(layout.valueWaitsForReading)
+{
+    for (const char* name : layout.line) {
+        Label* label = form.label(QString::fromUtf8(name));
+        line_.push_back(label);
+        // The value label reads the whole line; the rest of it is passed by.
+        label->setSpoken(label == value_);
+    }
+    for (const char* name : layout.announce)
+        announce_.push_back(form.widget(QString::fromUtf8(name)));
+    TextBox* box = form.textBox(QString::fromUtf8(layout.box));
+    entry_ = new RecordEntry(window_, *box, slot_);
+    connect(entry_, &RecordEntry::written, this, &RecordPanel::nameWritten);
+}
+
+RecordPanel::~RecordPanel() = default;
+
+void RecordPanel::read()
+{
+    slot_.read(window_.recordDirectory());
+    showLine();
+}
+
+void RecordPanel::showLine()
+{
+    value_->setCaption(QString::fromStdString(slot_.valueCaption()));
+    showHolder();
+}
+
+void RecordPanel::showHolder()
+{
+    holder_->setCaption(codepage::fromWestern(slot_.holder()));
+    speakLine();
+}
+
+// "Record: 12 Mazzetti - CPU": the words of the line as it shows them, its own caption said once.
+void RecordPanel::speakLine()
+{
+    QStringList words;
+    for (const Label* label : line_) {
+        const QString shown = label->caption().simplified();
+        if (!shown.isEmpty() && !shown.startsWith(QStringLiteral("Record")))
+            words.push_back(shown);
+    }
+    const QString spoken = QStringLiteral("Record: ") + words.join(QLatin1Char(' '));
+    if (value_->accessibleName() == spoken)
+        return;
+    value_->setAccessibleName(spoken);
+    accessible::nameChanged(value_);
+}
+
+void RecordPanel::offer(long long result)
+{
+    for (QWidget* part : announce_) {
+        part->show();
+        part->raise();
+    }
+    entry_->offer(result);
+}
+
+void RecordPanel::withdraw()
+{
+    for (QWidget* part : announce_)
+        part->hide();
+    entry_->withdraw();
+}
+
+bool RecordPanel::isPending() const { return entry_->isPending(); }
+
+void RecordPanel::nameWritten(bool ok)
+{
+    if (ok && valueWaitsForReading_)
+        showHolder();
+    else
+        showLine();
+    emit written(ok);
+}
