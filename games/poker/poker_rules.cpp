@@ -1,34 +1,9 @@
-// One game of Poker: credits, score, bonus credits, the end of the game and the record it is measured against.
-#include "games/poker/poker_game.h"
+// One game of Poker: credits, score, bonus credits and the end of the game.
+#include "games/poker/poker_rules.h"
 
-#include "shell/card_pictures.h"
-#include "shell/text_formats.h"
+PokerRules::PokerRules(Random& random) : hand_(random) {}
 
-#include <algorithm>
-
-namespace {
-// Six digits cannot hold a million: such a score is kept as the highest they can.
-constexpr long long largestStored = 999999;
-} // namespace
-
-RecordRules pokerRecordRules()
-{
-    RecordRules rules{{"rcpkr.dat", 0xB7, pokerScoreDigits},
-                      RecordRules::Better::Higher,
-                      0,
-                      "CPU",
-                      [](long long v) { return text::zeroPadded(std::clamp(v, 0LL, largestStored), pokerScoreDigits); },
-                      [](std::string_view s) { return text::readNumber(s); }};
-    // The record line shows the name up to its first blank.
-    rules.holderCaption = [](std::string_view name) { return std::string(name.substr(0, name.find(' '))); };
-    rules.shortFileKeepsHolder = true;
-    rules.nameWithoutValueCounts = true;
-    return rules;
-}
-
-PokerGame::PokerGame(Random& random) : hand_(random) {}
-
-std::vector<PokerStep> PokerGame::nuovaPartita()
+std::vector<PokerStep> PokerRules::nuovaPartita()
 {
     bonusThreshold_ = bonusStep;
     credits_ = startCredits;
@@ -36,44 +11,39 @@ std::vector<PokerStep> PokerGame::nuovaPartita()
     winPoints_ = 0;
     lastCode_ = HandCode::None;
     over_ = false;
-    std::vector<PokerStep> steps;
-    showCredits(steps);
-    showScore(steps);
+    std::vector<PokerStep> steps{PokerStep::count(PokerStep::Kind::Credits, credits_),
+                                 PokerStep::count(PokerStep::Kind::Score, score_)};
     dealNextHand(steps);
     return steps;
 }
 
-bool PokerGame::toggleMark(int position)
+bool PokerRules::toggleMark(int position)
 {
     return !over_ && hand_.toggleMark(position);
 }
 
-std::vector<PokerStep> PokerGame::carica()
+std::vector<PokerStep> PokerRules::carica()
 {
     if (over_)
         return {};
     return hand_.carica();
 }
 
-std::vector<PokerStep> PokerGame::controlla()
+std::vector<PokerStep> PokerRules::controlla()
 {
     if (over_)
         return {};
-    std::vector<PokerStep> steps{PokerStep::plain(PokerStep::Kind::HideControls)};
-
     lastCode_ = evaluateHand(hand_.sortedRanks(), hand_.suits());
     const bool paid = lastCode_ != HandCode::None;
-    if (paid) {
+    if (paid)
         winPoints_ = handPoints(lastCode_);
-        steps.push_back(PokerStep::highlight(highlightIndex(lastCode_)));
-    } else {
+    else
         --credits_;
-    }
-    showCredits(steps);
-    steps.push_back(PokerStep::banner(handMessage(lastCode_), paid ? PokerStep::Message::Win : PokerStep::Message::Loss));
+    std::vector<PokerStep> steps{PokerStep::valued(lastCode_), PokerStep::count(PokerStep::Kind::Credits, credits_),
+                                 PokerStep::told(handMessage(lastCode_), paid ? PokerStep::Message::Win : PokerStep::Message::Loss)};
     if (paid) {
         score_ += winPoints_;
-        showScore(steps);
+        steps.push_back(PokerStep::count(PokerStep::Kind::Score, score_));
     }
 
     if (credits_ == 0) {
@@ -86,7 +56,7 @@ std::vector<PokerStep> PokerGame::controlla()
     return steps;
 }
 
-void PokerGame::payBonus(std::vector<PokerStep>& steps)
+void PokerRules::payBonus(std::vector<PokerStep>& steps)
 {
     int bonus = 0;
     // The top two hands pay for the thresholds they jump over. The threshold moves on from where
@@ -102,46 +72,34 @@ void PokerGame::payBonus(std::vector<PokerStep>& steps)
     }
     if (bonus == 0)
         return;
-    steps.push_back(PokerStep::banner("Hai Vinto " + std::to_string(bonus) + " Crediti", PokerStep::Message::Bonus));
+    steps.push_back(PokerStep::told("Hai Vinto " + std::to_string(bonus) + " Crediti", PokerStep::Message::Bonus));
     credits_ += bonus;
-    showCredits(steps);
+    steps.push_back(PokerStep::count(PokerStep::Kind::Credits, credits_));
 }
 
-void PokerGame::endGame(std::vector<PokerStep>& steps)
+void PokerRules::endGame(std::vector<PokerStep>& steps)
 {
     over_ = true;
-    steps.push_back(PokerStep::banner("GAME OVER", PokerStep::Message::GameOver));
-    if (isNewRecord())
-        steps.push_back(PokerStep::plain(PokerStep::Kind::NewRecord));
+    steps.push_back(PokerStep::told("GAME OVER", PokerStep::Message::GameOver));
     hand_.ripulisci();
     for (int i = 0; i < PokerHand::size; ++i)
-        steps.push_back(PokerStep::card(i, pictures::redBack));
-    steps.push_back(PokerStep::plain(PokerStep::Kind::CardsDisabled));
+        steps.push_back(PokerStep::turn(i, hand_.card(i), false));
+    steps.push_back(PokerStep::plain(PokerStep::Kind::GameOver));
 }
 
-void PokerGame::showCredits(std::vector<PokerStep>& steps) const
+void PokerRules::dealNextHand(std::vector<PokerStep>& steps)
 {
-    steps.push_back(PokerStep::caption(PokerStep::Kind::Credits, text::twoDigits(credits_)));
-}
-
-void PokerGame::showScore(std::vector<PokerStep>& steps) const
-{
-    steps.push_back(PokerStep::caption(PokerStep::Kind::Score, text::zeroPadded(score_, pokerScoreDigits)));
-}
-
-void PokerGame::dealNextHand(std::vector<PokerStep>& steps)
-{
-    steps.push_back(PokerStep::plain(PokerStep::Kind::Ripulisci));
+    steps.push_back(PokerStep::plain(PokerStep::Kind::NewHand));
     hand_.ripulisci();
     const std::vector<PokerStep> deal = hand_.carica();
     steps.insert(steps.end(), deal.begin(), deal.end());
 }
 
-bool PokerGame::isConsistent() const
+bool PokerRules::isConsistent() const
 {
     for (int i = 0; i < PokerHand::size; ++i) {
         const Card& card = hand_.card(i);
-        if (card.empty())
+        if (card.isEmpty())
             continue;
         if (card.rank < 1 || card.rank > 13 || card.suit < 1 || card.suit > 4)
             return false;
