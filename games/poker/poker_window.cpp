@@ -23,13 +23,11 @@ constexpr int scoreDigits = 6;
 // Six digits cannot hold a million: such a score is kept as the highest they can.
 constexpr long long largestStored = 999999;
 
-constexpr Rgb felt{0, 96, 48};
-constexpr Rgb white{255, 255, 255};
-constexpr Rgb black{0, 0, 0};
-constexpr Rgb gold{255, 204, 0};
-constexpr Rgb navy{0, 0, 112};
-constexpr Rgb yellow{255, 255, 0};
-constexpr Rgb darkRed{176, 0, 0};
+// The felt of the table, its white words and black shadows, the gold of "Gioca" and the record.
+constexpr Rgb felt{0, 96, 48}, white{255, 255, 255}, black{0, 0, 0}, gold{255, 204, 0};
+// The pay table: navy, yellow words, the paid row dark red.
+constexpr Rgb navy{0, 0, 112}, yellow{255, 255, 0}, darkRed{176, 0, 0};
+// The plaque of a new record.
 constexpr Rgb paper{255, 255, 208};
 
 // The message panel's face, one colour for each kind of message.
@@ -140,25 +138,18 @@ RecordRules pokerRecordRules()
 
 PokerWindow::PokerWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("Pokerfrm"), QStringLiteral("Poker - TOA-TOA Games"), 7920, 6600, qcolour(felt)),
-      random_(std::move(random)), rules_(*random_)
+      random_(std::move(random)), rules_(*random_), form_(std::make_unique<const Form>(client(), pokerControls))
 {
-    const Form form(client(), pokerControls);
-    maspo_ = form.shapes("maspo");
-    for (int row = 0; row < static_cast<int>(maspo_.size()); ++row)
-        winner_.push_back(form.label(arrayName("winner", row)));
-    CarteP_ = form.pictures("CarteP");
-    mascherp_ = form.shapes("mascherp");
-    tieni_ = form.labels("tieni");
+    CarteP_ = form_->pictures("CarteP");
+    mascherp_ = form_->shapes("mascherp");
+    tieni_ = form_->labels("tieni");
+    maspo_ = form_->shapes("maspo");
     connectArray(CarteP_, this, &PokerWindow::CarteP_Click, &PokerWindow::CarteP_MouseMove);
-    gioca_ = form.shape(QStringLiteral("gioca"));
-    Label1_ = form.label(QStringLiteral("Label1"));
-    connect(Label1_, &Label::clicked, this, &PokerWindow::Label1_Click);
-    connect(Label1_, &Label::mouseMoved, this, [this] { setPointer(Label1_, Pointer::Hand); });
-    xxx_ = form.label(QStringLiteral("xxx"));
-    crd_ = form.label(QStringLiteral("crd"));
-    vincita_ = form.banner(QStringLiteral("vincita"));
-    vincita_->placeCaption(QRect(1560, 4320, 2535, 375));
-    record_ = new RecordPanel(*this, form, pokerRecord, pokerRecordRules());
+    Label* button = form_->label("Label1");
+    connect(button, &Label::clicked, this, &PokerWindow::Label1_Click);
+    connect(button, &Label::mouseMoved, this, [button] { setPointer(button, Pointer::Hand); });
+    form_->banner("vincita")->placeCaption(QRect(1560, 4320, 2535, 375));
+    record_ = new RecordPanel(*this, *form_, pokerRecord, pokerRecordRules());
 
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova Partita"), QKeySequence(), QKeySequence());
     setIconGroup(103);
@@ -180,15 +171,16 @@ void PokerWindow::Nuova_Click()
     const auto steps = rules_.nuovaPartita();
     for (int i = 0; i < positions; ++i)
         CarteP_MouseMove(i);
-    setPointer(Label1_, Pointer::Hand);
+    setPointer(form_->label("Label1"), Pointer::Hand);
     play(steps, [this](const PokerStep& step) { showStep(step); });
 }
 
 void PokerWindow::showStep(const PokerStep& step)
 {
     // A message stays up until the next thing happens.
-    if (vincita_->isVisible()) {
-        vincita_->setVisible(false);
+    Banner* vincita = form_->banner("vincita");
+    if (vincita->isVisible()) {
+        vincita->setVisible(false);
         client()->repaint();
     }
     switch (step.kind) {
@@ -202,22 +194,22 @@ void PokerWindow::showStep(const PokerStep& step)
         // Nothing is marked or played while the hand is valued.
         for (Shape* marker : mascherp_)
             marker->hide();
-        Label1_->hide();
-        gioca_->hide();
+        form_->label("Label1")->hide();
+        form_->shape("gioca")->hide();
         if (step.code != HandCode::None)
             litRow(static_cast<int>(step.code), true);
         break;
     case PokerStep::Kind::Message:
-        vincita_->setFaceColour(qcolour(messageColour(step.message)));
-        vincita_->setCaption(QString::fromStdString(step.text));
-        vincita_->setVisible(true);
+        vincita->setFaceColour(qcolour(messageColour(step.message)));
+        vincita->setCaption(QString::fromStdString(step.text));
+        vincita->setVisible(true);
         break;
     case PokerStep::Kind::Credits:
-        crd_->setCaption(QString::fromStdString(text::twoDigits(step.value)));
-        crd_->repaint();
+        form_->label("crd")->setCaption(QString::fromStdString(text::twoDigits(step.value)));
+        form_->label("crd")->repaint();
         break;
     case PokerStep::Kind::Score:
-        xxx_->setCaption(QString::fromStdString(text::zeroPadded(step.value, scoreDigits)));
+        form_->label("xxx")->setCaption(QString::fromStdString(text::zeroPadded(step.value, scoreDigits)));
         break;
     case PokerStep::Kind::NewHand:
         ripulisci();
@@ -230,8 +222,8 @@ void PokerWindow::showStep(const PokerStep& step)
 
 void PokerWindow::ripulisci()
 {
-    gioca_->show();
-    Label1_->show();
+    form_->shape("gioca")->show();
+    form_->label("Label1")->show();
     for (int i = 0; i < positions; ++i) {
         CarteP_[static_cast<std::size_t>(i)]->setEnabled(true);
         markCard(i, false);
@@ -256,7 +248,7 @@ void PokerWindow::gameOver()
 void PokerWindow::litRow(int code, bool on)
 {
     maspo_[static_cast<std::size_t>(code - 1)]->setVisible(on);
-    Label* row = winner_[winner_.size() - static_cast<std::size_t>(code)];
+    Label* row = form_->label(arrayName("winner", static_cast<int>(maspo_.size()) - code));
     const QString name = on ? row->text().simplified() + QStringLiteral(", vincente") : QString();
     if (row->accessibleName() == name)
         return;

@@ -4,6 +4,7 @@
 #include "games/poker/poker_rules.h"
 #include "shell/game_window.h"
 
+class Form;
 struct RecordRules;
 
 class PokerWindow : public GameWindow {
@@ -39,17 +40,12 @@ private:
 
     std::unique_ptr<Random> random_;
     PokerRules rules_;
-
+    // The controls by their names; the five cards, their marks and the pay table's rows at hand.
+    std::unique_ptr<const Form> form_;
     std::vector<PictureBox*> CarteP_;
     std::vector<Shape*> mascherp_;
     std::vector<Label*> tieni_;
     std::vector<Shape*> maspo_;
-    std::vector<Label*> winner_;
-    Label* Label1_;
-    Shape* gioca_;
-    Banner* vincita_;
-    Label* crd_;
-    Label* xxx_;
     RecordPanel* record_;
 };
 

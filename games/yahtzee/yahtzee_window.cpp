@@ -16,18 +16,12 @@
 
 namespace {
 
-constexpr Rgb ink{0, 0, 0};
-constexpr Rgb chalk{255, 255, 255};
-constexpr Rgb ivory{252, 250, 240};
-constexpr Rgb pip{20, 24, 60};
-constexpr Rgb markRed{200, 0, 0};
-constexpr Rgb gold{255, 204, 0};
-constexpr Rgb straw{255, 236, 139};
-constexpr Rgb paper{250, 244, 215};
-constexpr Rgb boxWhite{255, 255, 255};
-constexpr Rgb sumYellow{255, 250, 190};
-constexpr Rgb highlight{255, 215, 0};
-constexpr Rgb darkRed{176, 0, 0};
+// The table's ink and chalk, the gold and straw of its words, the dark red of its banners.
+constexpr Rgb ink{0, 0, 0}, chalk{255, 255, 255}, gold{255, 204, 0}, straw{255, 236, 139}, darkRed{176, 0, 0};
+// The dice: ivory faces with dark pips, and the red mark of a die to throw again.
+constexpr Rgb ivory{252, 250, 240}, pip{20, 24, 60}, markRed{200, 0, 0};
+// The card: paper, white boxes, yellow sums, and the highlight behind a box that may be chosen.
+constexpr Rgb paper{250, 244, 215}, boxWhite{255, 255, 255}, sumYellow{255, 250, 190}, highlight{255, 215, 0};
 
 constexpr int dieStep = 1200;
 
@@ -169,38 +163,28 @@ RecordRules YahtzeeWindow::recordRules()
 
 YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("yatz"), QStringLiteral("Yahtzee - TOA-TOA Games"), 9360, 7320, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_)
+      random_(std::move(random)), rules_(*random_), form_(std::make_unique<const Form>(client(), yatzControls))
 {
-    const Form form(client(), yatzControls);
     for (const char* name : {"AL", "AR", "CL", "CC", "CR", "DL", "DR"})
-        pips_.push_back(form.shapes(name));
-    maschera_ = form.shapes("maschera");
-    cliccami_ = form.labels("cliccami");
+        pips_.push_back(form_->shapes(name));
+    maschera_ = form_->shapes("maschera");
+    cliccami_ = form_->labels("cliccami");
+    msctxt_ = form_->shapes("msctxt");
+    gioco_ = form_->labels("gioco");
     connectArray(cliccami_, this, &YahtzeeWindow::cliccami_Click, &YahtzeeWindow::cliccami_MouseMove);
-    scelta_ = form.shape("scelta");
-    sceltatxt_ = form.label("sceltatxt");
-    setPointer(sceltatxt_, Pointer::Hand);
-    connect(sceltatxt_, &Label::clicked, this, &YahtzeeWindow::sceltatxt_Click);
-    connect(sceltatxt_, &Label::mouseMoved, this, &YahtzeeWindow::sceltatxt_MouseMove);
-    Label3_ = form.label("Label3");
-    tiri_ = form.shapes("tiri");
-    help1_ = form.shape("help1");
-    help_ = form.label("help");
-    connect(form.label("Label4"), &Label::mouseMoved, this, &YahtzeeWindow::Label4_MouseMove);
-    msctxt_ = form.shapes("msctxt");
-    gioco_ = form.labels("gioco");
     connectArray(gioco_, this, &YahtzeeWindow::gioco_Click, &YahtzeeWindow::gioco_MouseMove);
-    subt_ = form.label("subt");
-    bonus_ = form.label("bonus");
-    totale_ = form.label("totale");
+    Label* roll = form_->label("sceltatxt");
+    setPointer(roll, Pointer::Hand);
+    connect(roll, &Label::clicked, this, &YahtzeeWindow::sceltatxt_Click);
+    connect(roll, &Label::mouseMoved, this, &YahtzeeWindow::sceltatxt_MouseMove);
+    connect(form_->label("Label4"), &Label::mouseMoved, this, &YahtzeeWindow::Label4_MouseMove);
     // The boxes and the sums are framed, as on a printed card.
     for (Label* box : gioco_)
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    for (Label* sum : {subt_, bonus_, totale_})
-        sum->setFrameStyle(QFrame::Box | QFrame::Plain);
-    gameover_ = form.banner("gameovert");
-    form.banner("rectxt")->placeCaption(QRect(1320, 2660, 3615, 330));
-    record_ = new RecordPanel(*this, form, yatzRecord, recordRules());
+    for (const char* sum : {"subt", "bonus", "totale"})
+        form_->label(sum)->setFrameStyle(QFrame::Box | QFrame::Plain);
+    form_->banner("rectxt")->placeCaption(QRect(1320, 2660, 3615, 330));
+    record_ = new RecordPanel(*this, *form_, yatzRecord, recordRules());
 
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova Partita"), QKeySequence(QStringLiteral("Ctrl+N")),
                 QKeySequence());
@@ -214,7 +198,7 @@ void YahtzeeWindow::Nuova_Click()
     // A tumble still playing belongs to the game before: it stops.
     startGame();
     rules_.nuovaPartita();
-    gameover_->setVisible(false);
+    form_->banner("gameovert")->setVisible(false);
     record_->withdraw();
     record_->read();
     showAll();
@@ -238,30 +222,32 @@ void YahtzeeWindow::showAll()
         maschera_[static_cast<std::size_t>(i)]->setVisible(rules_.isMarked(i));
         disegna(i, rules_.face(i));
     }
-    sceltatxt_->setCaption(rules_.startsNewHand() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
-    sceltatxt_->setVisible(rules_.rollOffered());
-    scelta_->setVisible(rules_.rollOffered());
-    sceltatxt_->setEnabled(rules_.rollReady());
+    Label* roll = form_->label("sceltatxt");
+    roll->setCaption(rules_.startsNewHand() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
+    roll->setVisible(rules_.rollOffered());
+    form_->shape("scelta")->setVisible(rules_.rollOffered());
+    roll->setEnabled(rules_.rollReady());
     // Once the game is over the rolls of a hand are no longer counted: "GAME OVER" stands in their place.
-    Label3_->setVisible(!rules_.isOver());
+    Label* rolls = form_->label("Label3");
+    rolls->setVisible(!rules_.isOver());
     int rollsLeft = 0;
     for (int k = 0; k < YahtzeeRules::rollsPerHand; ++k) {
-        tiri_[static_cast<std::size_t>(k)]->setVisible(rules_.isRollToCome(k) && !rules_.isOver());
+        form_->shape(arrayName("tiri", k))->setVisible(rules_.isRollToCome(k) && !rules_.isOver());
         rollsLeft += rules_.isRollToCome(k) ? 1 : 0;
     }
     // The red dots left beside "Lanci:" are the rolls still to come in this hand.
-    sayAs(Label3_, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
-    help1_->setVisible(rules_.awaitsChoice());
-    help_->setVisible(rules_.awaitsChoice());
+    sayAs(rolls, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
+    form_->shape("help1")->setVisible(rules_.awaitsChoice());
+    form_->label("help")->setVisible(rules_.awaitsChoice());
     for (int k = 0; k < YahtzeeRules::boxes; ++k) {
         const auto value = rules_.box(k);
         Label* box = gioco_[static_cast<std::size_t>(k)];
         sayAs(box, QString::fromLatin1(boxNames[k]) + QStringLiteral(": ") + (value ? number(*value) : QStringLiteral("vuoto")));
         box->setCaption(value ? number(*value) : QString());
     }
-    subt_->setCaption(number(rules_.subtotal()));
-    bonus_->setCaption(number(rules_.bonus()));
-    totale_->setCaption(number(rules_.total()));
+    form_->label("subt")->setCaption(number(rules_.subtotal()));
+    form_->label("bonus")->setCaption(number(rules_.bonus()));
+    form_->label("totale")->setCaption(number(rules_.total()));
 }
 
 int YahtzeeWindow::tumbleFace(int landing, int die, int frame)
@@ -274,7 +260,7 @@ bool YahtzeeWindow::tumble(const std::array<bool, YahtzeeRules::dice>& rolled)
 {
     if (std::none_of(rolled.begin(), rolled.end(), [](bool r) { return r; }))
         return true;
-    sceltatxt_->setEnabled(false);
+    form_->label("sceltatxt")->setEnabled(false);
     std::vector<TumbleFrame> frames;
     for (int frame = 0; frame < tumbleFrames; ++frame)
         frames.push_back({frame, tumbleFrameSeconds});
@@ -317,7 +303,7 @@ void YahtzeeWindow::gioco_Click(int index)
 
 void YahtzeeWindow::gameOver()
 {
-    gameover_->setVisible(true);
+    form_->banner("gameovert")->setVisible(true);
     if (record_->isBeatenBy(rules_.finalScore()))
         record_->offer(rules_.finalScore());
 }
@@ -326,7 +312,7 @@ void YahtzeeWindow::gameOver()
 // for the dice or the roll button at one step, so these put them out too.
 void YahtzeeWindow::sceltatxt_MouseMove()
 {
-    setPointer(sceltatxt_, Pointer::Hand);
+    setPointer(form_->label("sceltatxt"), Pointer::Hand);
     Label4_MouseMove();
 }
 

@@ -4,18 +4,19 @@
 #include "games/yahtzee/yahtzee_rules.h"
 #include "shell/game_window.h"
 
+class Form;
 struct RecordRules;
 
 class YahtzeeWindow : public GameWindow {
     Q_OBJECT
 public:
-    // Each roll lasts this many frames of this many seconds, all thrown dice tumbling together.
-    static constexpr int tumbleFrames = 4;
-    static constexpr double tumbleFrameSeconds = 0.1;
-
     // The window rolls with `random` for as long as it lives, never seeding it again.
     explicit YahtzeeWindow(std::unique_ptr<Random> random);
     ~YahtzeeWindow() override;
+
+    // Each roll lasts this many frames of this many seconds, all thrown dice tumbling together.
+    static constexpr int tumbleFrames = 4;
+    static constexpr double tumbleFrameSeconds = 0.1;
 
     const YahtzeeRules& rules() const { return rules_; }
     bool isConsistent() const override { return rules_.isConsistent(); }
@@ -49,21 +50,12 @@ private:
 
     std::unique_ptr<Random> random_;
     YahtzeeRules rules_;
-
+    // The controls by their names; the dice and the card's boxes at hand.
+    std::unique_ptr<const Form> form_;
     std::vector<std::vector<Shape*>> pips_; // AL, AR, CL, CC, CR, DL, DR; each holds one shape per die
     std::vector<Shape*> maschera_;
     std::vector<Label*> cliccami_;
-    Shape* scelta_;
-    Label* sceltatxt_;
-    Label* Label3_;
-    std::vector<Shape*> tiri_;
-    Shape* help1_;
-    Label* help_;
     std::vector<Shape*> msctxt_;
     std::vector<Label*> gioco_;
-    Label* subt_;
-    Label* bonus_;
-    Label* totale_;
-    Banner* gameover_;
     RecordPanel* record_;
 };
