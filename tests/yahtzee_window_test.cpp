@@ -152,8 +152,10 @@ TEST_F(YahtzeeWindowTest, TheTumbleChangesFacesBrieflyAndTakesNoInput)
 TEST_F(YahtzeeWindowTest, ANewGameOrAnExitDuringATumbleIsSafe)
 {
     open();
+    const double start = clock.now();
     QTimer::singleShot(0, window, [&] { window->newGameAction()->trigger(); });
     roll({6, 6, 6, 6, 6});
+    EXPECT_LT(clock.now() - start, 2 * YahtzeeWindow::tumbleFrameSeconds) << "the tumble went on over the new game";
     EXPECT_EQ(caption("sceltatxt"), "Nuova");
     EXPECT_EQ(faceShown(0), 1);
     EXPECT_TRUE(shown("tiri(0)"));
