@@ -12,7 +12,6 @@ public:
     ~BowlingWindow() override;
 
     const BowlingRules& rules() const { return rules_; }
-    const RecordPanel& record() const { return *record_; }
 
     void Nuova_Click();
     void Mazzo_Click(int index);
