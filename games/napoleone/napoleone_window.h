@@ -49,14 +49,14 @@ private:
 
     std::unique_ptr<Random> random_;
     NapoleoneRules rules_;
-    int deckOffset_ = piacentine;
     // Every control of the listing, by its name.
     std::unique_ptr<Form> form_;
     std::vector<PictureBox*> sopra_;
     std::vector<PictureBox*> sotto_;
     RecordPanel* record_;
     ClockLine* clock_;
-    // "Tipo Carte" and its two decks, Piacentine first.
+    // The deck the cards are drawn in, and "Tipo Carte" with its two decks, Piacentine first.
+    int deckOffset_ = piacentine;
     QMenu* Tcarte_;
     QActionGroup* decks_;
 };
