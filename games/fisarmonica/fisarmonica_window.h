@@ -3,18 +3,7 @@
 
 #include "games/fisarmonica/fisarmonica_rules.h"
 #include "shell/game_window.h"
-#include "shell/record_slot.h"
 
-#include <memory>
-#include <vector>
-
-class Banner;
-class Label;
-class PictureBox;
-class Random;
-class RecordEntry;
-class Shape;
-class TextBox;
 
 class FisarmonicaWindow : public GameWindow {
     Q_OBJECT
@@ -35,18 +24,13 @@ protected:
     void newGame() override { Nuova_Click(); }
 
 private:
-    void Form_Load();
-    void LeggiRecord();
-    void showRow();
-    void showCardsLeft(const QString& count);
-    void nameRecordLine();
+    void draw();
     void carteF_MouseMove(int index);
     void MazzoI_MouseMove();
-    void rci_Written(bool ok);
 
     std::unique_ptr<Random> random_;
     FisarmonicaRules rules_;
-    RecordSlot record_;
+    RecordPanel* record_;
 
     std::vector<PictureBox*> carteF_;
     std::vector<Shape*> maschera_;
@@ -54,11 +38,6 @@ private:
     Label* Label1_;
     Shape* term1_;
     Label* term2_;
-    std::unique_ptr<Banner> gover_;
-    std::unique_ptr<Banner> record3_;
+    Banner* gover_;
     std::vector<QWidget*> vinto_; // the plaque and its two captions
-    TextBox* rci_;
-    RecordEntry* entry_;
-    Label* record_label_;
-    Label* nome_;
 };
