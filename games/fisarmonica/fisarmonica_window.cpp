@@ -1,7 +1,6 @@
 // The accordion's window: draws the rules' row and deck and turns clicks into the rules' moves.
 #include "games/fisarmonica/fisarmonica_window.h"
 
-#include "shell/card_pictures.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -9,7 +8,6 @@
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
-#include "shell/random.h"
 #include "shell/record_panel.h"
 
 namespace {
@@ -74,7 +72,8 @@ FisarmonicaWindow::FisarmonicaWindow(std::unique_ptr<Random> random)
 
     // The record line's count waits for the next game's reading; the new holder shows at once.
     record_ = new RecordPanel(*this, form,
-                              {{"Label5", "record", "Label6", "nome"}, "record", "nome", {"record2", "record1", "record3"}, "rci", true},
+                              {{"Label5", "record", "Label6", "nome"}, "record", "nome",
+                               {"record2", "record1", "record3"}, "rci", true},
                               FisarmonicaRules::recordRules());
 
     connectArray(carteF_, this, &FisarmonicaWindow::carteF_Click, &FisarmonicaWindow::carteF_MouseMove);

@@ -1,7 +1,6 @@
 // Zidu Dori's window: lays out the course, draws the rules' table and plays their announcements banner by banner.
 #include "games/golf/golf_window.h"
 
-#include "shell/card_pictures.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -10,7 +9,6 @@
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
 #include "shell/dialogs.h"
-#include "shell/random.h"
 #include "shell/record_panel.h"
 #include "shell/text_formats.h"
 
@@ -95,13 +93,17 @@ const char* const rulesText =
     "mazzo. Minore è il punteggio,  migliore è il piazzamento. (PS: Regole Ooriginali Modificate!).";
 
 // The pointer over a card, a pile or the stock, and what a player hears beside its face, for what a click on
-// it would do (in GolfReach's order).
-constexpr Pointer reachPointer[] = {Pointer::Arrow, Pointer::Hand, Pointer::NoEntry, Pointer::Arrow};
-const char* const reachWords[] = {"", "giocabile", "bloccata", "bloccata"};
+// it would do (in GolfReach's order): a hand where it takes, no entry where it is refused.
+Pointer pointer(GolfReach reach)
+{
+    constexpr Pointer pointers[] = {Pointer::Arrow, Pointer::Hand, Pointer::NoEntry, Pointer::Arrow};
+    return pointers[static_cast<int>(reach)];
+}
 
 QString state(bool selected, GolfReach reach)
 {
-    return selected ? QStringLiteral("selezionata") : QString::fromLatin1(reachWords[static_cast<int>(reach)]);
+    const char* const words[] = {"", "giocabile", "bloccata", "bloccata"};
+    return selected ? QStringLiteral("selezionata") : QString::fromLatin1(words[static_cast<int>(reach)]);
 }
 
 // The words that say something, one after another.
@@ -166,9 +168,9 @@ GolfWindow::GolfWindow(std::unique_ptr<Random> random)
         PuntiG_[i]->setReadAs(gioco_[i]->caption());
     }
 
-    record_ = new RecordPanel(*this, form,
-                              {{"Label8(3)", "record", "nome"}, "record", "nome", {"rcd1", "rcd", "rcdt", "rcd3", "rcd4"}, "rcdi"},
-                              GolfRules::recordRules());
+    record_ = new RecordPanel(
+        *this, form, {{"Label8(3)", "record", "nome"}, "record", "nome", {"rcd1", "rcd", "rcdt", "rcd3", "rcd4"}, "rcdi"},
+        GolfRules::recordRules());
     connect(record_, &RecordPanel::written, this, [this] {
         rules_.freeze();
         draw(rules_.table());
@@ -322,11 +324,14 @@ void GolfWindow::terminat_Click()
     playMove(rules_.endHole());
 }
 
-void GolfWindow::CarteG_MouseMove(int index) { setPointer(CarteG_[std::size_t(index)], reachPointer[static_cast<int>(rules_.cellReach(index))]); }
+void GolfWindow::CarteG_MouseMove(int index)
+{
+    setPointer(CarteG_[std::size_t(index)], pointer(rules_.cellReach(index)));
+}
 
-void GolfWindow::Mazzo_MouseMove() { setPointer(Mazzo_, reachPointer[static_cast<int>(rules_.stockReach())]); }
+void GolfWindow::Mazzo_MouseMove() { setPointer(Mazzo_, pointer(rules_.stockReach())); }
 
 void GolfWindow::tallone_MouseMove(int index)
 {
-    setPointer(tallone_[std::size_t(index)], reachPointer[static_cast<int>(rules_.pileReach(index))]);
+    setPointer(tallone_[std::size_t(index)], pointer(rules_.pileReach(index)));
 }
