@@ -10,7 +10,24 @@ QuestionAnswerer& answerer()
     static QuestionAnswerer instance;
     return instance;
 }
+MessageReader& reader()
+{
+    static MessageReader instance;
+    return instance;
+}
 } // namespace
+
+void setMessageReader(MessageReader r) { reader() = std::move(r); }
+
+void tell(QWidget* parent, const QString& title, const QString& text)
+{
+    if (reader()) {
+        reader()(title, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
 
 void setQuestionAnswerer(QuestionAnswerer a) { answerer() = std::move(a); }
 

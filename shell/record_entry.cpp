@@ -41,6 +41,6 @@ void RecordEntry::rci_KeyPress(int keyAscii)
     box_.setEnabled(false);
     box_.setText(codepage::upperWestern(box_.text()));
     const std::string name = padName(codepage::toWestern(box_.text()));
-    const bool ok = slot_.write(window_.recordDirectory(), name, result_);
-    emit written(ok);
+    fault_ = slot_.write(window_.recordDirectory(), name, result_).fault;
+    emit written(fault_ == RecordFault::None);
 }

@@ -1,6 +1,8 @@
 // The name entry every game shares: the box appears when a record is beaten and takes one name on Enter.
 #pragma once
 
+#include "shell/record_file.h"
+
 #include <QObject>
 
 class GameWindow;
@@ -21,6 +23,8 @@ public:
     void withdraw();
     bool isPending() const { return pending_; }
     long long result() const { return result_; }
+    // Why the last name could not be written; None when it was.
+    RecordFault fault() const { return fault_; }
 
     // The box's key press: Enter takes the name once, while a record is pending.
     void rci_KeyPress(int keyAscii);
@@ -35,4 +39,5 @@ private:
     RecordSlot& slot_;
     bool pending_ = false;
     long long result_ = 0;
+    RecordFault fault_ = RecordFault::None;
 };

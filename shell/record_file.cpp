@@ -50,6 +50,51 @@ std::string readBytes(const std::filesystem::path& path, off_t from, std::size_t
     return bytes;
 }
 
+struct InjectedFault {
+    long after = -1;
+    int error = 0;
+};
+InjectedFault& injected()
+{
+    static InjectedFault fault;
+    return fault;
+}
+
+// ::write, unless a test has asked for a failure part-way.
+ssize_t writeSome(int fd, const char* bytes, std::size_t count, std::size_t done)
+{
+    const InjectedFault fault = injected();
+    if (fault.after >= 0) {
+        const auto limit = static_cast<std::size_t>(fault.after);
+        if (done >= limit) {
+            errno = fault.error;
+            return -1;
+        }
+        count = std::min(count, limit - done);
+    }
+    return ::write(fd, bytes, count);
+}
+
+RecordFault faultOf(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return RecordFault::ReadOnly;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return RecordFault::DiskFull;
+    case ELOOP:
+    case EISDIR:
+    case ENOTDIR:
+        return RecordFault::NotAFile;
+    default:
+        return RecordFault::Failed;
+    }
+}
+
 // A write killed halfway leaves its temporary beside the record: "rcfis.dat.Ab12Cd". The next good
 // write of the same record removes such leftovers of the player's own, and nothing else.
 void removeLeftovers(const std::filesystem::path& target)
@@ -70,8 +115,9 @@ void removeLeftovers(const std::filesystem::path& target)
 }
 
 // Writes the bytes to a new file of our own beside `target`, fully on the disk, and returns its path;
-// empty when that fails. The file is made afresh under a unique name, so nothing already lying
-// there (a stale file, a link planted under a guessable name) is ever written through or removed.
+// empty when that fails, with errno saying why. The file is made afresh under a unique name, so
+// nothing already lying there (a stale file, a link planted under a guessable name) is ever written
+// through or removed.
 std::string writeBeside(const std::filesystem::path& target, const std::string& bytes, mode_t mode)
 {
     std::string name = target.string() + ".XXXXXX";
@@ -81,17 +127,21 @@ std::string writeBeside(const std::filesystem::path& target, const std::string& 
     std::size_t done = 0;
     bool ok = true;
     while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = writeSome(fd, bytes.data() + done, bytes.size() - done, done);
         if (n < 0 && errno == EINTR)
             continue;
         ok = n > 0;
+        if (n == 0)
+            errno = ENOSPC;
         if (ok)
             done += static_cast<std::size_t>(n);
     }
     ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int error = errno;
     ok = ::close(fd) == 0 && ok;
     if (!ok) {
         ::unlink(name.c_str());
+        errno = error;
         return {};
     }
     return name;
@@ -137,7 +187,7 @@ RecordText RecordFile::read() const
     return text;
 }
 
-bool RecordFile::write(std::string_view name, std::string_view value) const
+RecordWritten RecordFile::write(std::string_view name, std::string_view value) const
 {
     std::string record = padName(name);
     std::string field(value.substr(0, static_cast<std::size_t>(width_)));
@@ -150,22 +200,44 @@ bool RecordFile::write(std::string_view name, std::string_view value) const
     mode_t mode = freshFileMode();
     struct stat old {};
     if (::lstat(path_.c_str(), &old) == 0) {
-        if (!S_ISREG(old.st_mode) || ::access(path_.c_str(), W_OK) != 0)
-            return false;
+        if (!S_ISREG(old.st_mode))
+            return {RecordFault::NotAFile};
+        if (::access(path_.c_str(), W_OK) != 0)
+            return {RecordFault::ReadOnly};
         mode = old.st_mode & 07777;
         record += readBytes(path_, static_cast<off_t>(record.size()), keptTail);
     }
 
     const std::string temporary = writeBeside(path_, record, mode);
     if (temporary.empty())
-        return false;
+        return {faultOf(errno)};
     if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temporary.c_str());
-        return false;
+        return {faultOf(error)};
     }
     removeLeftovers(path_);
-    return true;
+    return {};
 }
+
+const char* faultWords(RecordFault fault)
+{
+    switch (fault) {
+    case RecordFault::None:
+        return "";
+    case RecordFault::ReadOnly:
+        return "sola lettura";
+    case RecordFault::DiskFull:
+        return "disco pieno";
+    case RecordFault::NotAFile:
+        return "non è un file normale";
+    case RecordFault::Failed:
+        break;
+    }
+    return "errore di scrittura";
+}
+
+void failRecordWritesAfter(long bytes, int error) { injected() = {bytes, error}; }
 
 std::string padName(std::string_view name)
 {

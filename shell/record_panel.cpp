@@ -2,6 +2,7 @@
 #include "shell/record_panel.h"
 
 #include "shell/codepage.h"
+#include "shell/dialogs.h"
 #include "shell/controls/accessible.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
@@ -9,6 +10,8 @@
 #include "shell/game_window.h"
 #include "shell/record_entry.h"
 
+#include <QFile>
+#include <QPointer>
 #include <QStringList>
 #include <utility>
 
@@ -83,11 +86,22 @@ void RecordPanel::withdraw()
 
 bool RecordPanel::isPending() const { return entry_->isPending(); }
 
+// A record that could not be saved is never lost in silence: the player is told where and why, and the
+// line shows the record the file still holds.
 void RecordPanel::nameWritten(bool ok)
 {
     if (ok && valueWaitsForReading_)
         showHolder();
     else
         showLine();
+    if (!ok) {
+        QPointer<RecordPanel> alive(this);
+        const QString where = QFile::decodeName(slot_.filePath(window_.recordDirectory()).c_str());
+        tell(&window_, QStringLiteral("Record non salvato"),
+             QStringLiteral("Non è stato possibile salvare il record in\n%1\n(%2).\nResta il record di prima.")
+                 .arg(where, QString::fromUtf8(faultWords(entry_->fault()))));
+        if (!alive)
+            return;
+    }
     emit written(ok);
 }

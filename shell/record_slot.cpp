@@ -36,15 +36,16 @@ bool RecordSlot::isBeatenBy(long long result) const
     return rules_.better == RecordRules::Better::Higher ? result > value_ : result < value_;
 }
 
-bool RecordSlot::write(const std::filesystem::path& directory, std::string_view name, long long result)
+RecordWritten RecordSlot::write(const std::filesystem::path& directory, std::string_view name, long long result)
 {
     const std::string padded = padName(name);
-    if (!file(directory).write(padded, rules_.store(result))) {
+    const RecordWritten written = file(directory).write(padded, rules_.store(result));
+    if (!written) {
         read(directory);
-        return false;
+        return written;
     }
     holder_ = rules_.holderCaption ? rules_.holderCaption(padded) : padded;
     value_ = result;
     isDefault_ = false;
-    return true;
+    return written;
 }

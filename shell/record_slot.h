@@ -52,8 +52,10 @@ public:
 
     // Writes the name (upper case already, cut or padded to 8) and the result. On success the slot
     // holds them; when the file cannot be written the slot reads back what the file still holds and
-    // the game goes on. False then.
-    bool write(const std::filesystem::path& directory, std::string_view name, long long result);
+    // the game goes on. False then, with the reason.
+    RecordWritten write(const std::filesystem::path& directory, std::string_view name, long long result);
+    // Where the record file lies in `directory`.
+    std::filesystem::path filePath(const std::filesystem::path& directory) const { return file(directory).path(); }
 
     const RecordRules& rules() const { return rules_; }
 

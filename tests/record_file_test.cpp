@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -105,7 +106,7 @@ TEST_F(RecordFiles, ADirectoryInPlaceOfTheFileGivesNoRecordAndRefusesTheWrite)
     fs::create_directories(dir / "rcfis.dat");
     RecordFile file(dir, "rcfis.dat", 0x5C, 2);
     EXPECT_EQ(file.read().value, "");
-    EXPECT_FALSE(file.write("X", " 3"));
+    EXPECT_EQ(file.write("X", " 3").fault, RecordFault::NotAFile);
     EXPECT_TRUE(fs::is_directory(dir / "rcfis.dat"));
 }
 
@@ -130,17 +131,47 @@ TEST_F(RecordFiles, AFailedWriteLeavesTheOldRecordWholeAndNoDebris)
     rlimit tiny = saved;
     tiny.rlim_cur = 4;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool written = file.write("SECOND", " 2");
+    const RecordWritten full = file.write("SECOND", " 2");
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
+    // The same, failing part-way inside the writer itself.
+    failRecordWritesAfter(5, ENOSPC);
+    const RecordWritten partWay = file.write("THIRD", " 3");
+    failRecordWritesAfter(-1, 0);
 
-    EXPECT_FALSE(written);
+    EXPECT_EQ(full.fault, RecordFault::DiskFull);
+    EXPECT_EQ(partWay.fault, RecordFault::DiskFull);
     EXPECT_EQ(file.read().name, "FIRST   ");
     EXPECT_EQ(file.read().value, " 9");
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir))
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"rcfis.dat"});
+}
+
+// A directory the player may not write in: root may write anywhere, so the write is tried by an
+// ordinary user in a child process then.
+TEST_F(RecordFiles, AReadOnlyDirectoryIsToldAsSuch)
+{
+    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
+    ASSERT_TRUE(file.write("FIRST", " 9"));
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir / "rcfis.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                           fs::perms::others_read | fs::perms::others_write);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(9);
+        ::_exit(static_cast<int>(file.write("SECOND", " 2").fault));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(RecordFault::ReadOnly));
+    EXPECT_EQ(file.read().name, "FIRST   ");
+    EXPECT_EQ(std::string(faultWords(RecordFault::ReadOnly)), "sola lettura");
 }
 
 // A link in the record's place, whatever it points at, is read as no record and never followed.

@@ -318,7 +318,7 @@ private:
         const long long result = values_[dice.next() % values_.size()];
         RecordSlot writer(rules_);
         writer.read(dir_);
-        const bool written = writer.write(dir_, name, result);
+        const bool written = static_cast<bool>(writer.write(dir_, name, result));
         if (lying == Lying::Link || lying == Lying::Directory || lying == Lying::Pipe) {
             ASSERT_FALSE(written) << "a record written through a link, over a directory or into a pipe";
             if (lying == Lying::Link) {

@@ -6,6 +6,9 @@
 #include "shell/controls/shape.h"
 #include "shell/controls/text_box.h"
 #include "shell/controls/twips.h"
+#include "shell/dialogs.h"
+#include "shell/game_window.h"
+#include "shell/record_panel.h"
 #include "shell/record_slot.h"
 #include "shell/resource_catalogue.h"
 #include "shell/text_formats.h"
@@ -163,6 +166,73 @@ TEST(Listing, BuildsEveryControlByNameAtItsPlaceInOrder)
     EXPECT_TRUE(form.label("term2")->actsAsButton());
     EXPECT_FALSE(form.label("Label1")->actsAsButton());
     EXPECT_EQ(form.textBox("rci")->maxLength(), 8);
+}
+
+namespace {
+constexpr ControlLine recordListing[] = {
+    label("Label5", 240, 5550, 0, 0, "Record:").font(10, true),
+    label("record", 1200, 5550, 0, 0).font(10, true),
+    label("Label6", 1560, 5550, 0, 0, "Mazzetti - ").font(10, true),
+    label("nome", 2760, 5550, 0, 0).font(10, true),
+    banner("record3", "record1", "record2", 2280, 2325, 3135, 495, "Nuovo RECORD").face(yellow),
+    textBox("rci", 3000, 2760, 1695, 285).hidden(),
+};
+
+class RecordWindow final : public GameWindow {
+public:
+    RecordWindow() : GameWindow(QStringLiteral("records"), QStringLiteral("records"), 7560, 6000, Qt::green)
+    {
+        const Form form(client(), recordListing);
+        panel = new RecordPanel(*this, form,
+                                {{"Label5", "record", "Label6", "nome"}, "record", "nome",
+                                 {"record2", "record1", "record3"}, "rci"},
+                                fewestWins());
+        panel->read();
+    }
+    bool isConsistent() const override { return true; }
+    QString spokenLine() const { return findChild<Label*>(QStringLiteral("record"))->accessibleName(); }
+    RecordPanel* panel;
+
+protected:
+    void newGame() override {}
+};
+} // namespace
+
+// A record reached and confirmed is written and shown; one that cannot be saved is told to the player,
+// with where and why, and the line keeps the record the file still holds.
+TEST(RecordPanelLine, ARecordIsShownWrittenOrToldLost)
+{
+    TempWorkingDir dir;
+    std::vector<QString> told;
+    setMessageReader([&](const QString& title, const QString& text) { told.push_back(title + "|" + text); });
+    RecordWindow window;
+    window.show();
+    EXPECT_EQ(window.spokenLine(), "Record: 12 Mazzetti - CPU");
+    auto* box = window.findChild<TextBox*>(QStringLiteral("rci"));
+
+    window.panel->offer(7);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(window.findChild<Label*>(QStringLiteral("record3"))->isVisible());
+    failRecordWritesAfter(3, ENOSPC);
+    QTest::keyClicks(box, "anna");
+    QTest::keyClick(box, Qt::Key_Return);
+    failRecordWritesAfter(-1, 0);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].startsWith("Record non salvato|")) << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains(dir.filePath("rctest.dat"))) << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains("disco pieno")) << told[0].toStdString();
+    EXPECT_EQ(dir.bytes("rctest.dat"), "");
+    EXPECT_EQ(window.spokenLine(), "Record: 12 Mazzetti - CPU");
+
+    window.panel->withdraw();
+    EXPECT_FALSE(box->isVisible());
+    window.panel->offer(7);
+    QTest::keyClicks(box, "anna");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
+    EXPECT_EQ(window.spokenLine(), "Record: 7 Mazzetti - ANNA");
+    setMessageReader([](const QString&, const QString&) {});
 }
 
 // Every byte against the system's own table of the Western code page.

@@ -1,5 +1,6 @@
 // Runs the whole suite inside one application on the offscreen platform.
 #include "shell/controls/fonts.h"
+#include "shell/dialogs.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -14,5 +15,7 @@ int main(int argc, char** argv)
     loadBundledFonts();
     // Closing a menu window in a test must not end the suite's application.
     Shell::instance().setProgramEnd([] {});
+    // A message box would wait for a click no test gives; a test that expects one reads it itself.
+    setMessageReader([](const QString&, const QString&) {});
     return RUN_ALL_TESTS();
 }
