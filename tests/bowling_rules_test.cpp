@@ -1,6 +1,5 @@
 // Bowling's rules on scripted deals: balls against pins, the top row, the discard, frame scores and the record.
 #include "games/bowling/bowling_rules.h"
-#include "shell/card_pictures.h"
 #include "shell/random.h"
 #include "shell/record_slot.h"
 #include "tests/bowling_decks.h"
@@ -60,13 +59,14 @@ protected:
     }
 };
 
-std::vector<std::string> messages(const std::vector<BowlingStep>& steps)
+using Kind = BowlingStep::Kind;
+
+std::vector<Kind> kinds(const std::vector<BowlingStep>& steps)
 {
-    std::vector<std::string> texts;
+    std::vector<Kind> out;
     for (const BowlingStep& s : steps)
-        if (s.kind == BowlingStep::Kind::Message)
-            texts.push_back(s.text);
-    return texts;
+        out.push_back(s.kind);
+    return out;
 }
 
 } // namespace
@@ -77,9 +77,9 @@ TEST(BowlingDeal, ShuffleIsThePermutationOfTheTwentyCardsAndASeedRepeatsIt)
         SeededRandom r(seed);
         const auto d = BowlingRules::shuffled(r);
         std::set<std::pair<int, int>> seen;
-        for (const BowlingCard& c : d) {
-            EXPECT_TRUE(c.value >= 1 && c.value <= 10 && (c.suit == 1 || c.suit == 2));
-            seen.insert({c.value, c.suit});
+        for (const Card& c : d) {
+            EXPECT_TRUE(c.rank >= 1 && c.rank <= 10 && (c.suit == 1 || c.suit == 2));
+            seen.insert({c.rank, c.suit});
         }
         EXPECT_EQ(seen.size(), 20u) << "seed " << seed;
         EXPECT_NE(d, BowlingRules::orderedDeck()) << "seed " << seed;
@@ -234,7 +234,7 @@ TEST_F(Bowling, AThrownOrDiscardedBallNeverComesBack)
     // Pile 2's last card lies on pile 1's top: once that is thrown, it stays gone.
     throwAll({{4, {4}}, {7, {7}}, {6, {6}}, {5, {5}}});
     EXPECT_EQ(rules.ballState(4), BallState::Gone);
-    EXPECT_FALSE(rules.table().ballShown[4]);
+    EXPECT_FALSE(rules.canTakeBall(4));
     rules.selectBall(4);
     EXPECT_EQ(rules.selectedBall(), -1);
     EXPECT_TRUE(rules.isConsistent());
@@ -268,14 +268,14 @@ TEST_F(Bowling, ScartaOnceAGameClearsTheSelectionAndGiocaWithIt)
     EXPECT_TRUE(rules.gioca().empty());
     EXPECT_EQ(rules.playError(), "");
     EXPECT_EQ(rules.ballCounter(), 7);
-    EXPECT_FALSE(rules.table().scarta);
+    EXPECT_FALSE(rules.canDiscard());
     // Once a game.
     EXPECT_TRUE(rules.scarta().empty());
     EXPECT_EQ(rules.ballCounter(), 7);
     // The next game offers it again.
     rules.termina();
     EXPECT_FALSE(rules.discardUsed());
-    EXPECT_TRUE(rules.table().scarta);
+    EXPECT_TRUE(rules.canDiscard());
 }
 
 TEST_F(Bowling, TheCounterEndsAGameOnlyWhenNoBallIsLeftFaceUp)
@@ -294,7 +294,7 @@ TEST_F(Bowling, TheCounterEndsAGameOnlyWhenNoBallIsLeftFaceUp)
     const auto steps = throwBall({0, {0}});
     EXPECT_EQ(rules.gameNumber(), 1);
     EXPECT_EQ(rules.score(0), 9);
-    EXPECT_TRUE(messages(steps).empty());
+    EXPECT_EQ(kinds(steps), std::vector<Kind>{Kind::Scored});
 }
 
 TEST_F(Bowling, WithEveryBallUsedAndTheCounterAtOneOnlyTerminaEndsTheGame)
@@ -311,29 +311,30 @@ TEST_F(Bowling, WithEveryBallUsedAndTheCounterAtOneOnlyTerminaEndsTheGame)
     const auto steps = rules.termina();
     EXPECT_EQ(rules.score(0), 7);
     EXPECT_EQ(rules.gameNumber(), 1);
-    EXPECT_TRUE(messages(steps).empty());
+    EXPECT_EQ(kinds(steps), std::vector<Kind>{Kind::Scored});
 }
 
 TEST_F(Bowling, AStrikeShowsTheEmptiedLaneThenItsBannerAndDealsTheNextGame)
 {
     match({ordered(), spareDeck()});
     auto steps = strike();
-    ASSERT_EQ(steps.size(), 2u);
-    EXPECT_EQ(steps[0].kind, BowlingStep::Kind::Table);
-    EXPECT_EQ(steps[0].table.prese, "10");
-    EXPECT_EQ(steps[0].table.scores[0], "30");
-    EXPECT_EQ(steps[0].table.totale, "030");
-    EXPECT_EQ(steps[1].banner, BowlingBanner::Strike);
+    ASSERT_EQ(kinds(steps), (std::vector<Kind>{Kind::Scored, Kind::Strike}));
+    const BowlingTable& lane = steps[0].table;
+    EXPECT_EQ(lane.prese, 10);
+    EXPECT_EQ(lane.scores[0], 30);
+    EXPECT_EQ(lane.total, 30);
+    EXPECT_EQ(lane.gameNumber, 0);
+    EXPECT_EQ(std::count(lane.standing.begin(), lane.standing.end(), true), 0);
     EXPECT_EQ(steps[1].text, "STRIKE");
     EXPECT_EQ(steps[1].hold, 3.0);
-    EXPECT_FALSE(steps[1].keep);
     EXPECT_EQ(rules.gameNumber(), 1);
     EXPECT_EQ(rules.prese(), 0);
-    EXPECT_EQ(rules.table().rowsEnabled, 2);
+    EXPECT_TRUE(rules.isStanding(9));
 
     steps = spare();
     EXPECT_EQ(rules.score(1), 20);
-    EXPECT_EQ(messages(steps), std::vector<std::string>{"SPARE"});
+    EXPECT_EQ(kinds(steps), (std::vector<Kind>{Kind::Scored, Kind::Spare}));
+    EXPECT_EQ(steps[1].text, "SPARE");
 }
 
 // Five games of a match: pins knocked down before "Termina", or 30 for a strike and 20 for a spare.
@@ -359,17 +360,15 @@ TEST_P(BowlingMatch, AddsUpToAThreeDigitTotal)
     for (int g : c.games)
         last = g == 30 ? strike() : g == 20 ? spare() : pinsThenTermina(g);
     ASSERT_TRUE(rules.isOver());
-    EXPECT_EQ(rules.table().totale, c.totale);
-    EXPECT_EQ(BowlingRules::totalText(rules.total()), c.totale);
+    EXPECT_EQ(BowlingRules::recordRules().store(rules.total()), c.totale);
     EXPECT_EQ(rules.isSolved(), c.solved);
-    std::vector<std::string> expected;
+    std::vector<Kind> expected{Kind::Scored};
     if (c.games.back() == 30)
-        expected.push_back("STRIKE");
-    if (c.solved)
-        expected.push_back("Solitario Risolto!");
-    expected.push_back("Game Over");
-    EXPECT_EQ(messages(last), expected);
-    EXPECT_EQ(last.back().kind, BowlingStep::Kind::Record);
+        expected.push_back(Kind::Strike);
+    expected.insert(expected.end(), {Kind::MatchOver, Kind::GameOver});
+    ASSERT_EQ(kinds(last), expected);
+    EXPECT_EQ(last[last.size() - 2].solved, c.solved);
+    EXPECT_EQ(last.back().hold, 3.0);
     int sum = 0;
     for (int g = 0; g < 5; ++g)
         sum += rules.score(g);
@@ -392,14 +391,11 @@ TEST_F(Bowling, AfterTheFifthGameNothingPlaysUntilANewMatch)
     for (int g = 0; g < 5; ++g)
         rules.termina();
     ASSERT_TRUE(rules.isOver());
-    const BowlingTable t = rules.table();
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_TRUE(t.pinShown[i] && t.ballShown[i]);
-        EXPECT_EQ(t.pinPicture[i], pictures::redBack);
-        EXPECT_EQ(t.ballPicture[i], pictures::redBack);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_EQ(rules.ballState(k), BallState::FaceDown) << k;
+        EXPECT_FALSE(rules.canTakeBall(k)) << k;
     }
-    EXPECT_FALSE(t.gioca || t.buttonsEnabled);
-    EXPECT_EQ(t.rowsEnabled, 5);
+    EXPECT_FALSE(rules.isGiocaShown() || rules.canDiscard());
     rules.selectBall(9);
     rules.selectPin(9);
     EXPECT_EQ(rules.selectedBall(), -1);
@@ -413,7 +409,7 @@ TEST_F(Bowling, AfterTheFifthGameNothingPlaysUntilANewMatch)
 
     rules.nuovaPartita();
     EXPECT_EQ(rules.gameNumber(), 0);
-    EXPECT_EQ(rules.table().scores[0], "--");
+    EXPECT_EQ(rules.score(0), -1);
     EXPECT_EQ(rules.ballState(9), BallState::FaceUp);
 }
 
@@ -482,11 +478,11 @@ bool aimedThrow(const BowlingRules& rules, Random& random, Play& play)
     for (int k = 0; k < 10; ++k) {
         if (rules.ballState(k) != BallState::FaceUp)
             continue;
-        const int b = rules.card(10 + k).value;
+        const int b = rules.card(10 + k).rank;
         for (const auto& pins : groups) {
             int sum = 0;
             for (int p : pins)
-                sum += rules.card(p).value;
+                sum += rules.card(p).rank;
             if (sum == b || (b < 10 && (sum == b + 10 || sum == b + 20)))
                 fits.push_back({k, pins});
         }

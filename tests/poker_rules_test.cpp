@@ -1,8 +1,8 @@
-// Tests of the Poker rules: the draw, the value of a hand, credits, score, bonus credits and the record.
-#include "games/poker/poker_game.h"
-#include "shell/card_pictures.h"
+// Tests of the Poker rules: the draw, the value of a hand, credits, score and bonus credits; and the record file.
+#include "games/poker/poker_rules.h"
+#include "games/poker/poker_window.h"
 #include "shell/random.h"
-#include "shell/text_formats.h"
+#include "shell/record_slot.h"
 #include "tests/support/temp_working_dir.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@
 namespace {
 
 // "Gioca": the draw and then the valuation, as the window plays them one after the other.
-std::vector<PokerStep> gioca(PokerGame& game)
+std::vector<PokerStep> gioca(PokerRules& game)
 {
     std::vector<PokerStep> steps = game.carica();
     const std::vector<PokerStep> result = game.controlla();
@@ -24,7 +24,7 @@ std::vector<PokerStep> gioca(PokerGame& game)
 }
 
 // "Th Jh Qh Kh Ah": rank (T for ten) then suit, h s d c in the deck's order.
-std::vector<Card> cards(const std::string& text)
+std::vector<Card> cardsOf(const std::string& text)
 {
     std::istringstream in(text);
     std::vector<Card> result;
@@ -33,11 +33,17 @@ std::vector<Card> cards(const std::string& text)
     return result;
 }
 
+// The card as `cards` writes it: "Th".
+std::string name(const Card& c)
+{
+    return {"A23456789TJQK"[c.rank - 1], "hsdc"[c.suit - 1]};
+}
+
 // Draws exactly the cards queued, so a test chooses every hand dealt; at() throws once the script runs out.
 struct ScriptedRandom final : Random {
     void queue(const std::string& hand)
     {
-        for (const Card& c : cards(hand))
+        for (const Card& c : cardsOf(hand))
             numbers.insert(numbers.end(), {(c.rank - 0.5) / 13, (c.suit - 0.5) / 4});
     }
     double next() override { return numbers.at(used++); }
@@ -46,15 +52,13 @@ struct ScriptedRandom final : Random {
     std::size_t used = 0;
 };
 
-// What the window is told apart from card pictures, one step after the other: "Credits 09|Banner HAI PERSO!|...".
-std::string script(const std::vector<PokerStep>& steps)
+// The messages a player reads during the steps, one after the other: "HAI PERSO!|GAME OVER".
+std::string messages(const std::vector<PokerStep>& steps)
 {
-    static const char* names[] = {"", "Hide", "Highlight", "Banner", "Credits", "Score", "Ripulisci", "NewRecord", "Disabled"};
     std::string out;
     for (const PokerStep& s : steps)
-        if (s.kind != PokerStep::Kind::Card)
-            out += (out.empty() ? "" : "|") + std::string(names[int(s.kind)]) + (s.text.empty() ? "" : " " + s.text)
-                 + (s.kind == PokerStep::Kind::Highlight ? " " + std::to_string(s.index) : "");
+        if (s.kind == PokerStep::Kind::Message)
+            out += (out.empty() ? "" : "|") + s.text;
     return out;
 }
 
@@ -71,7 +75,7 @@ class PokerEvaluation : public testing::TestWithParam<EvaluationCase> {};
 TEST_P(PokerEvaluation, ValuesTheHand)
 {
     FiveInts ranks{}, suits{};
-    const auto hand = cards(GetParam().hand);
+    const auto hand = cardsOf(GetParam().hand);
     for (int i = 0; i < 5; ++i)
         ranks[i] = hand[i].rank, suits[i] = hand[i].suit;
     EXPECT_EQ(evaluateHand(ranks, suits), GetParam().expected);
@@ -90,23 +94,6 @@ INSTANTIATE_TEST_SUITE_P(Hands, PokerEvaluation, testing::Values(
     EvaluationCase{"7h 7s 7d 7c 2h", HandCode::Poker}, EvaluationCase{"Kh Ah As Ad Ac", HandCode::Poker},
     EvaluationCase{"5s 6s 7s 8s 9s", HandCode::ScalaReale}, EvaluationCase{"Ac Kc Qc Jc Tc", HandCode::ScalaReale},
     EvaluationCase{"Kh Ah 2h 3h 4h", HandCode::ScalaReale}));
-
-TEST(PokerPayTable, EachHighlightLiesOnTheRowOfItsHandAndPoints)
-{
-    const auto& rows = payTableCaptions();
-    EXPECT_EQ(rows[0], "Scala Reale" + std::string(44, ' ') + "2000 Punti");
-    EXPECT_EQ(rows[7], "Coppia Vestita" + std::string(42, ' ') + "50 Punti");
-    const std::string names[]{"Coppia Vestita", "Doppia Coppia", "Tris", "Scala", "Full", "Colore", "Poker", "Scala Reale"};
-    for (int c = 1; c <= 8; ++c) {
-        const auto code = static_cast<HandCode>(c);
-        const std::string& row = rows[7 - highlightIndex(code)];
-        const std::string points = std::to_string(handPoints(code)) + " Punti";
-        EXPECT_EQ(row.rfind(names[c - 1] + "  ", 0), 0u) << row;
-        EXPECT_TRUE(row.ends_with(" " + points)) << row;
-        EXPECT_EQ(handMessage(code), "Vinci " + points);
-    }
-    EXPECT_EQ(highlightIndex(HandCode::None), -1);
-}
 
 TEST(PokerDraw, NoRepeatsNoDiscardBackAndAFreshDealSharesNothing)
 {
@@ -148,15 +135,17 @@ TEST(PokerDraw, BacksLeftToRightThenNewFacesAndADiscardDrawnAgainIsRedrawn)
     random.queue("5s 2h 9c 3d 4d"); // the discarded 5s, a card held, the other discard, then 3d; then 4d
     const auto steps = hand.carica();
     ASSERT_TRUE(random.allUsed());
-    const std::vector<int> shown{frenchCardPicture(2, 1), pictures::redBack, frenchCardPicture(7, 3), pictures::redBack,
-                                 frenchCardPicture(13, 1), frenchCardPicture(3, 3), frenchCardPicture(4, 3)};
-    ASSERT_EQ(steps.size(), shown.size());
+    // Faces kept, backs for the cards going, then the new faces: "2h ** 7d ** Kh 3d 4d".
+    std::string shown;
+    for (const PokerStep& step : steps)
+        shown += (shown.empty() ? "" : " ") + (step.faceUp ? name(step.card) : "**");
+    EXPECT_EQ(shown, "2h ** 7d ** Kh 3d 4d");
+    ASSERT_EQ(steps.size(), 7u);
     for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(steps[i].picture, shown[i]) << i;
-        EXPECT_EQ(steps[i].index, i < 5 ? i : 2 * i - 9) << i;
+        EXPECT_EQ(steps[i].position, i < 5 ? i : 2 * i - 9) << i;
         EXPECT_EQ(steps[i].hold, i < 5 ? backHoldSeconds : 0.0) << i;
     }
-    EXPECT_EQ(hand.rankListText(), (std::array<std::string, 5>{"02", "03", "04", "07", "13"}));
+    EXPECT_EQ(hand.sortedRanks(), (std::array<int, 5>{2, 3, 4, 7, 13}));
 }
 
 // Numbers at both ends of [0, 1): the draw must reach the first and the last card of the deck.
@@ -173,7 +162,6 @@ TEST(PokerDraw, TheWholeDeckCanBeDrawnFromTheAceOfHeartsToTheKingOfClubs)
     hand.carica();
     EXPECT_EQ(hand.card(0), (Card{1, 1}));
     EXPECT_EQ(hand.card(1), (Card{13, 4}));
-    EXPECT_EQ(hand.picture(1), frenchCardPicture(13, 4));
 }
 
 class PokerCredits : public testing::Test {
@@ -202,23 +190,24 @@ protected:
     const std::string pairA = "Jh Js 2d 5c 8h", pairB = "Qd Qc 3h 6s 9d";
     std::string last;
     ScriptedRandom random;
-    PokerGame game{random};
+    PokerRules game{random};
 };
 
 TEST_F(PokerCredits, ALossCostsOneCreditAndTheLastShowsHaiPersoThenGameOver)
 {
     start(loseA);
-    EXPECT_EQ(script(play(loseB)), "Hide|Credits 09|Banner HAI PERSO!|Ripulisci");
+    EXPECT_EQ(messages(play(loseB)), "HAI PERSO!");
+    EXPECT_EQ(game.credits(), 9);
     playLosing(8);
     EXPECT_EQ(game.score(), 0);
     const auto steps = gioca(game);
-    EXPECT_EQ(script(steps), "Hide|Credits 00|Banner HAI PERSO!|Banner GAME OVER|Disabled");
-    EXPECT_EQ(steps[steps.size() - 8].message, PokerStep::Message::Loss);
-    EXPECT_EQ(steps[steps.size() - 7].message, PokerStep::Message::GameOver);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(steps[steps.size() - 6 + i].picture, pictures::redBack);
+    EXPECT_EQ(messages(steps), "HAI PERSO!|GAME OVER");
+    EXPECT_EQ(game.credits(), 0);
     EXPECT_TRUE(game.isOver());
-    EXPECT_FALSE(game.isNewRecord());
+    // The cards end face down, and a new hand is never dealt.
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(steps[steps.size() - 6 + i].faceUp);
+    EXPECT_EQ(steps.back().kind, PokerStep::Kind::GameOver);
     EXPECT_FALSE(game.toggleMark(0));
     EXPECT_TRUE(gioca(game).empty());
 }
@@ -229,8 +218,10 @@ TEST_F(PokerCredits, AWinPaysPointsAndReachingAThousandGivesFiveCredits)
     for (int i = 0; i < 19; ++i)
         play(i % 2 ? pairA : pairB);
     EXPECT_EQ(game.credits(), 10);
-    EXPECT_EQ(script(play(pairA)), "Hide|Highlight 0|Credits 10|Banner Vinci 50 Punti|Score 001000"
-                                   "|Banner Hai Vinto 5 Crediti|Credits 15|Ripulisci");
+    EXPECT_EQ(game.score(), 950);
+    EXPECT_EQ(messages(play(pairA)), "Vinci 50 Punti|Hai Vinto 5 Crediti");
+    EXPECT_EQ(game.score(), 1000);
+    EXPECT_EQ(game.credits(), 15);
     EXPECT_EQ(game.bonusThreshold(), 2000);
 }
 
@@ -241,26 +232,16 @@ TEST_F(PokerCredits, TopHandsMoveTheThresholdOnSoLaterBonusesStillCome)
     play("Kh Ks Kd Kc 2h");
     play("5d 6d 7d 8d 9d");
     ASSERT_EQ(game.bonusThreshold(), 4000);
-    EXPECT_EQ(script(play("Jh Js Jd 3c 3h")), "Hide|Highlight 7|Credits 25|Banner Vinci 2000 Punti|Score 005000"
-                                              "|Banner Hai Vinto 10 Crediti|Credits 35|Ripulisci");
+    ASSERT_EQ(game.credits(), 25);
+    EXPECT_EQ(messages(play("Jh Js Jd 3c 3h")), "Vinci 2000 Punti|Hai Vinto 10 Crediti");
+    EXPECT_EQ(game.lastCode(), HandCode::ScalaReale);
+    EXPECT_EQ(game.score(), 5000);
+    EXPECT_EQ(game.credits(), 35);
     EXPECT_EQ(game.bonusThreshold(), 6000);
     play("Qh Qs Qd 5c 5h");
-    EXPECT_EQ(script(play(loseA)), "Hide|Highlight 4|Credits 35|Banner Vinci 500 Punti|Score 006000"
-                                   "|Banner Hai Vinto 5 Crediti|Credits 40|Ripulisci");
-}
-
-TEST_F(PokerCredits, OnlyAScoreAboveTheRecordIsANewRecord)
-{
-    for (int record : {50, 0}) {
-        game.setRecord(record);
-        start(pairA);
-        play(loseA);
-        playLosing(9);
-        const std::string end = record ? "GAME OVER|Disabled" : "GAME OVER|NewRecord|Disabled";
-        EXPECT_TRUE(script(gioca(game)).ends_with(end));
-        EXPECT_EQ(game.isNewRecord(), record == 0);
-    }
-    EXPECT_EQ(RecordSlot(pokerRecordRules()).storedText(game.score()), "000050");
+    EXPECT_EQ(messages(play(loseA)), "Vinci 500 Punti|Hai Vinto 5 Crediti");
+    EXPECT_EQ(game.score(), 6000);
+    EXPECT_EQ(game.credits(), 40);
 }
 
 // The record file "rcpkr.dat" as the window reads it, from the plain text of its bytes.
@@ -293,8 +274,6 @@ TEST_F(PokerRecordRead, HolderValueDefaultsAndTexts)
     EXPECT_EQ(read("BOB     -00050"), "BOB 000000");
     EXPECT_EQ(slot.value(), 0);
     EXPECT_EQ(read("AB CDEFGHIJ"), "AB 000000");
-    EXPECT_EQ(text::twoDigits(9) + text::twoDigits(0) + text::twoDigits(15), "090015");
-    EXPECT_EQ(text::zeroPadded(1250, pokerScoreDigits) + " " + text::zeroPadded(1234567, pokerScoreDigits), "001250 1234567");
     EXPECT_EQ(slot.storedText(999999) + slot.storedText(1000000), "999999999999");
 }
 

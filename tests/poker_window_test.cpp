@@ -1,6 +1,6 @@
 // The Poker window, driven by clicks on its real controls on a hand-driven clock.
 #include "games/poker/poker_window.h"
-#include "shell/record_entry.h"
+#include "shell/record_panel.h"
 #include "shell/card_pictures.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
@@ -144,11 +144,11 @@ protected:
     // Everything a game shows and keeps at its start, as one text, to compare two starts.
     std::string startState()
     {
-        const PokerGame& game = window->game();
+        const PokerRules& game = window->rules();
         QStringList state{caption("crd"), caption("xxx"), caption("nome"), caption("recpk"),
                           QString::number(game.credits()), QString::number(game.score()),
                           QString::number(game.bonusThreshold()), game.isOver() ? "over" : "on",
-                          window->recordEntry().isPending() ? "pending" : "no name asked"};
+                          window->record().isPending() ? "pending" : "no name asked"};
         QStringList names{"vincita", "rct", "rc1", "rc2", "rci", "Label1", "gioca"};
         for (int i = 0; i < 5; ++i) {
             names << QStringLiteral("tieni(%1)").arg(i) << QStringLiteral("mascherp(%1)").arg(i);
@@ -203,6 +203,7 @@ TEST_F(PokerTable, OpensWithAHandDealtTenCreditsAndTheDefaultRecord)
     EXPECT_FALSE(shown("vincita") || shown("rct") || shown("rci") || shown("maspo(0)"));
     // The blanks of a pay-table row must survive on one line for its points to stand apart.
     EXPECT_EQ(caption("winner(0)"), "Scala Reale" + QString(44, ' ') + "2000 Punti");
+    EXPECT_EQ(caption("winner(7)"), "Coppia Vestita" + QString(42, ' ') + "50 Punti");
     for (int r = 0; r < 8; ++r) {
         auto* row = control<QLabel>(window, QStringLiteral("winner(%1)").arg(r));
         EXPECT_LE(row->fontMetrics().horizontalAdvance(row->text()), row->width()) << r;
@@ -262,7 +263,7 @@ TEST_F(PokerTable, AHandMarkedAndDrawnWithKeysAloneIsHeardAsItGoes)
 {
     open("Jh 5s 7d 9c Kh");
     QApplication::setActiveWindow(window);
-    EXPECT_EQ(heard("crd") + " / " + heard("xxx") + " / " + heard("recpk"), "Crediti: 10 / Punteggio: 000000 / Record: CPU 000000");
+    EXPECT_EQ(heard("crd") + " / " + heard("xxx") + " / " + heard("recpk"), "Crediti: 10 / Punteggio: 000000 / Record: 000000 CPU");
     EXPECT_EQ(heard("winner(0)"), "Scala Reale 2000 Punti");
 
     for (int tab = 0; tab < 7 && focused() != "CarteP(1)"; ++tab)
@@ -352,7 +353,7 @@ TEST_F(PokerTable, ARecordIsEnteredWrittenByteExactAndShownAtTheNextGame)
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text(), "ANN");
     EXPECT_EQ(caption("nome") + " " + caption("recpk"), "ANN 000050");
-    EXPECT_EQ(heard("recpk"), "Record: ANN 000050");
+    EXPECT_EQ(heard("recpk"), "Record: 000050 ANN");
     const std::string expected = TempWorkingDir::scrambled("ANN     000050", 0xB7);
     EXPECT_EQ(fileBytes(), expected);
     QTest::keyClick(box, Qt::Key_Return); // a second Enter writes no second name
@@ -405,9 +406,9 @@ TEST_F(PokerTable, ASecondGameStartsExactlyAsTheFirst)
     gioca("3d " + loseB);
     last = loseB;
     EXPECT_EQ((caption("crd") + " " + caption("xxx")).toStdString(), "15 001000");
-    ASSERT_EQ(window->game().bonusThreshold(), 2000);
+    ASSERT_EQ(window->rules().bonusThreshold(), 2000);
     loseUntilGameOver(15);
-    ASSERT_TRUE(window->recordEntry().isPending() && shown("rci") && shown("rct"));
+    ASSERT_TRUE(window->record().isPending() && shown("rci") && shown("rct"));
     EXPECT_EQ(QApplication::focusWidget(), control(window, "rci"));
     nuovaPartita(quads);
     EXPECT_EQ(startState(), first);
@@ -490,6 +491,7 @@ struct LitRowCase {
 
 class PokerLitRow : public testing::TestWithParam<LitRowCase> {};
 
+// maspo(C - 1) lights the row of the hand with code C, and that row pays what the rules pay.
 TEST_P(PokerLitRow, LiesUnderTheCaptionOfItsHand)
 {
     FakeClock clock;
@@ -502,7 +504,10 @@ TEST_P(PokerLitRow, LiesUnderTheCaptionOfItsHand)
             candidate->text().startsWith(hand))
             row = candidate;
     ASSERT_TRUE(row) << "no row for " << GetParam().hand;
-    const int lit = highlightIndex(GetParam().code);
+    const QString points = QStringLiteral("%1 Punti").arg(handPoints(GetParam().code));
+    EXPECT_TRUE(row->text().endsWith(" " + points)) << row->text().toStdString();
+    EXPECT_EQ(QString::fromStdString(handMessage(GetParam().code)), "Vinci " + points);
+    const int lit = static_cast<int>(GetParam().code) - 1;
     const QRect place = control(window.get(), QStringLiteral("maspo(%1)").arg(lit))->geometry();
     EXPECT_TRUE(place.contains(row->geometry().center())) << "maspo(" << lit << ") lies off the row";
 }

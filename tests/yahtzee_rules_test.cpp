@@ -54,20 +54,20 @@ protected:
     std::optional<YahtzeeRoll> roll(std::initializer_list<int> faces)
     {
         random.queue(faces);
-        auto done = rules.sceltatxt_Click();
+        auto done = rules.roll();
         EXPECT_TRUE(random.numbers.empty()) << "the roll threw fewer dice than scripted";
         return done;
     }
     void mark(std::initializer_list<int> dice)
     {
         for (int i : dice)
-            ASSERT_TRUE(rules.cliccami_Click(i));
+            ASSERT_TRUE(rules.toggleMark(i));
     }
     void play(const ScriptedHand* hands, int count)
     {
         for (int h = 0; h < count; ++h) {
             ASSERT_TRUE(roll(hands[h].faces));
-            ASSERT_TRUE(rules.gioco_Click(hands[h].box));
+            ASSERT_TRUE(rules.chooseBox(hands[h].box));
         }
     }
     std::vector<int> faces() const
@@ -82,22 +82,22 @@ protected:
 TEST_F(YahtzeeHand, TheFirstRollThrowsAllFiveAndCambiaWaitsForAMark)
 {
     EXPECT_EQ(faces(), (std::vector<int>{1, 1, 1, 1, 1}));
-    EXPECT_FALSE(rules.cliccami_Click(0)) << "no die is marked before the first roll";
-    EXPECT_FALSE(rules.gioco_Click(Y::change)) << "no box is written before the first roll";
+    EXPECT_FALSE(rules.toggleMark(0)) << "no die is marked before the first roll";
+    EXPECT_FALSE(rules.chooseBox(Y::change)) << "no box is written before the first roll";
 
     const auto first = roll({5, 2, 6, 2, 1});
     ASSERT_TRUE(first);
     EXPECT_EQ(first->rolled, (std::array<bool, 5>{true, true, true, true, true}));
     EXPECT_EQ(rules.sortedDice(), (std::vector<int>{1, 2, 2, 5, 6}));
     EXPECT_EQ(rules.rollCount(), 1);
-    EXPECT_FALSE(rules.rollMarkShown(0));
-    EXPECT_TRUE(rules.rollMarkShown(1));
-    EXPECT_FALSE(rules.rollButtonReadsNuova());
-    EXPECT_FALSE(rules.sceltatxt_Click()) << "Cambia with nothing marked after the first roll";
+    EXPECT_FALSE(rules.isRollToCome(0));
+    EXPECT_TRUE(rules.isRollToCome(1));
+    EXPECT_FALSE(rules.startsNewHand());
+    EXPECT_FALSE(rules.roll()) << "Cambia with nothing marked after the first roll";
     mark({1});
-    EXPECT_TRUE(rules.rollButtonEnabled());
+    EXPECT_TRUE(rules.rollReady());
     mark({1});
-    EXPECT_FALSE(rules.rollButtonEnabled());
+    EXPECT_FALSE(rules.rollReady());
 }
 
 TEST_F(YahtzeeHand, OnlyMarkedDiceRollMarksClearAndTheThirdRollEndsTheRolling)
@@ -114,19 +114,19 @@ TEST_F(YahtzeeHand, OnlyMarkedDiceRollMarksClearAndTheThirdRollEndsTheRolling)
     ASSERT_TRUE(third);
     EXPECT_EQ(third->rolled, (std::array<bool, 5>{}));
     EXPECT_EQ(rules.rollCount(), 3);
-    EXPECT_FALSE(rules.rollMarkShown(2));
-    EXPECT_FALSE(rules.rollButtonShown());
-    EXPECT_TRUE(rules.helpShown());
+    EXPECT_FALSE(rules.isRollToCome(2));
+    EXPECT_FALSE(rules.rollOffered());
+    EXPECT_TRUE(rules.awaitsChoice());
     mark({0}); // marked, but no roll follows
-    EXPECT_FALSE(rules.sceltatxt_Click());
+    EXPECT_FALSE(rules.roll());
 
-    ASSERT_TRUE(rules.gioco_Click(Y::quattro));
+    ASSERT_TRUE(rules.chooseBox(Y::quattro));
     EXPECT_EQ(rules.box(Y::quattro), 8);
-    EXPECT_FALSE(rules.helpShown());
-    EXPECT_TRUE(rules.rollButtonShown() && rules.rollButtonReadsNuova() && rules.rollButtonEnabled());
-    EXPECT_FALSE(rules.cliccami_Click(2)) << "no die is marked while the button reads Nuova";
+    EXPECT_FALSE(rules.awaitsChoice());
+    EXPECT_TRUE(rules.rollOffered() && rules.startsNewHand() && rules.rollReady());
+    EXPECT_FALSE(rules.toggleMark(2)) << "no die is marked between hands";
     EXPECT_EQ(roll({1, 2, 3, 4, 5})->rolled, (std::array<bool, 5>{true, true, true, true, true}));
-    EXPECT_TRUE(rules.rollMarkShown(1) && rules.rollMarkShown(2));
+    EXPECT_TRUE(rules.isRollToCome(1) && rules.isRollToCome(2));
 }
 
 TEST_F(YahtzeeHand, ANewGameInTheMiddleOfAHandKeepsNothingOfIt)
@@ -137,53 +137,53 @@ TEST_F(YahtzeeHand, ANewGameInTheMiddleOfAHandKeepsNothingOfIt)
     roll({6, 6});
     roll({});
     mark({3});
-    rules.Nuova();
+    rules.nuovaPartita();
     EXPECT_EQ(faces(), (std::vector<int>{1, 1, 1, 1, 1}));
-    EXPECT_FALSE(rules.isMarked(3) || rules.helpShown() || rules.box(Y::assi) || rules.isUsed(Y::assi));
-    EXPECT_TRUE(rules.rollMarkShown(0) && rules.rollMarkShown(1) && rules.rollMarkShown(2));
+    EXPECT_FALSE(rules.isMarked(3) || rules.awaitsChoice() || rules.box(Y::assi) || rules.isUsed(Y::assi));
+    EXPECT_TRUE(rules.isRollToCome(0) && rules.isRollToCome(1) && rules.isRollToCome(2));
     EXPECT_TRUE(rules.sortedDice().empty());
     EXPECT_EQ(rules.total(), 0);
-    EXPECT_TRUE(rules.rollButtonReadsNuova() && rules.rollButtonShown() && rules.rollButtonEnabled());
+    EXPECT_TRUE(rules.startsNewHand() && rules.rollOffered() && rules.rollReady());
 }
 
 TEST_F(YahtzeeHand, AMovedChoiceMovesTheSumsByTheDifferenceAndATakenBackOneWaits)
 {
     play(bonusAtTheEnd + 1, 1); // DUE 6, final at the next Nuova
     roll({6, 6, 6, 3, 3});
-    ASSERT_TRUE(rules.gioco_Click(Y::sei));
+    ASSERT_TRUE(rules.chooseBox(Y::sei));
     EXPECT_EQ(rules.total(), 6 + 18);
-    ASSERT_TRUE(rules.gioco_Click(Y::tre));
+    ASSERT_TRUE(rules.chooseBox(Y::tre));
     EXPECT_FALSE(rules.box(Y::sei));
     EXPECT_EQ(rules.subtotal(), 6 + 6);
     EXPECT_EQ(rules.total(), 12);
-    ASSERT_TRUE(rules.gioco_Click(Y::full));
+    ASSERT_TRUE(rules.chooseBox(Y::full));
     EXPECT_EQ(rules.total(), 6 + 25);
 
-    ASSERT_TRUE(rules.gioco_Click(Y::full));
+    ASSERT_TRUE(rules.chooseBox(Y::full));
     EXPECT_FALSE(rules.box(Y::full));
     EXPECT_EQ(rules.total(), 6);
-    EXPECT_FALSE(rules.sceltatxt_Click());
-    EXPECT_FALSE(rules.gioco_Click(Y::due)) << "the first hand's choice is final";
-    ASSERT_TRUE(rules.gioco_Click(Y::assi)); // a zero is written like any value
+    EXPECT_FALSE(rules.roll());
+    EXPECT_FALSE(rules.chooseBox(Y::due)) << "the first hand's choice is final";
+    ASSERT_TRUE(rules.chooseBox(Y::assi)); // a zero is written like any value
     EXPECT_EQ(rules.box(Y::assi), 0);
     roll({1, 1, 1, 1, 1});
-    EXPECT_FALSE(rules.gioco_Click(Y::assi));
+    EXPECT_FALSE(rules.chooseBox(Y::assi));
 }
 
 TEST_F(YahtzeeHand, TheBonusNeedsASubtotalAbove62)
 {
     for (int ones : {2, 3}) {
-        rules.Nuova();
+        rules.nuovaPartita();
         for (int face = 1; face <= 6; ++face) {
             roll({face, face, face == 1 && ones == 2 ? 2 : face, face == 1 ? 3 : 1, face == 1 ? 4 : 1});
-            rules.gioco_Click(face - 1);
+            rules.chooseBox(face - 1);
         }
         EXPECT_EQ(rules.subtotal(), 60 + ones);
         EXPECT_EQ(rules.bonus(), ones == 3 ? 35 : 0);
         EXPECT_EQ(rules.total(), 60 + ones + rules.bonus());
     }
     // The bonus follows the choice that is not yet final.
-    ASSERT_TRUE(rules.gioco_Click(Y::change));
+    ASSERT_TRUE(rules.chooseBox(Y::change));
     EXPECT_EQ(rules.bonus(), 0);
 }
 
@@ -206,8 +206,8 @@ TEST_F(YahtzeeEnd, WithTwelveBoxesFilledTheThirdRollFillsTheLastByItself)
     EXPECT_TRUE(roll({6})->lastBoxFilled);
     EXPECT_EQ(rules.box(Y::sei), 24);
     EXPECT_TRUE(rules.isOver());
-    EXPECT_FALSE(rules.rollButtonShown() || rules.helpShown());
-    EXPECT_FALSE(rules.cliccami_Click(0)) << "no die is marked once the game is over";
+    EXPECT_FALSE(rules.rollOffered() || rules.awaitsChoice());
+    EXPECT_FALSE(rules.toggleMark(0)) << "no die is marked once the game is over";
 }
 
 TEST_F(YahtzeeEnd, TheScoreCountsTheLastBoxAndItsBonusAndATakeBackKeepsIt)
@@ -216,15 +216,15 @@ TEST_F(YahtzeeEnd, TheScoreCountsTheLastBoxAndItsBonusAndATakeBackKeepsIt)
     EXPECT_TRUE(rules.isOver());
     EXPECT_EQ(rules.bonus(), 35);
     EXPECT_EQ(rules.finalScore(), withTheLastBox);
-    EXPECT_FALSE(rules.sceltatxt_Click());
+    EXPECT_FALSE(rules.roll());
 
-    ASSERT_TRUE(rules.gioco_Click(Y::sei)); // it never became used
+    ASSERT_TRUE(rules.chooseBox(Y::sei)); // it never became used
     EXPECT_EQ(rules.total(), beforeTheLastBox);
     EXPECT_EQ(rules.finalScore(), withTheLastBox);
-    ASSERT_TRUE(rules.gioco_Click(Y::sei));
+    ASSERT_TRUE(rules.chooseBox(Y::sei));
     EXPECT_EQ(rules.box(Y::sei), 18);
     EXPECT_TRUE(rules.isOver());
-    rules.Nuova();
+    rules.nuovaPartita();
     EXPECT_FALSE(rules.isOver());
 }
 
@@ -239,13 +239,13 @@ TEST(YahtzeePlay, RandomGamesKeepTheCardWhole)
         int hands = 0;
         for (int step = 0; step < 2000 && !rules.isOver(); ++step) {
             const double what = player.next();
-            const bool nuova = rules.rollButtonReadsNuova();
+            const bool nuova = rules.startsNewHand();
             if (what < 0.4)
-                hands += rules.sceltatxt_Click() && nuova ? 1 : 0;
+                hands += rules.roll() && nuova ? 1 : 0;
             else if (what < 0.7)
-                rules.cliccami_Click(player.pick(5));
+                rules.toggleMark(player.pick(5));
             else
-                rules.gioco_Click(player.pick(13));
+                rules.chooseBox(player.pick(13));
             ASSERT_TRUE(rules.isConsistent()) << "seed " << seed << " step " << step;
             for (int k = 0; k < 13; ++k) {
                 if (rules.isUsed(k)) {

@@ -1,18 +1,13 @@
 // Bowling's rules: the deal, balls against pins by value and adjacency, the discard, and frame scoring.
 #include "games/bowling/bowling_rules.h"
 
-#include "shell/card_pictures.h"
 #include "shell/random.h"
 #include "shell/text_formats.h"
 
 #include <algorithm>
-#include <numeric>
-#include <utility>
 
 namespace {
 
-constexpr int hearts = 1;
-constexpr int spades = 2;
 // The first card of each pile lies on top and is face up from the deal.
 constexpr int pileTops[] = {4, 7, 9};
 
@@ -26,21 +21,11 @@ auto& at(T& array, int i)
 
 BowlingRules::BowlingRules(Random& random) : random_(random) {}
 
-BowlingRules::Deck BowlingRules::orderedDeck()
-{
-    Deck deck;
-    for (int i = 0; i < pins; ++i) {
-        at(deck, i) = {i + 1, hearts};
-        at(deck, pins + i) = {i + 1, spades};
-    }
-    return deck;
-}
+BowlingRules::Deck BowlingRules::orderedDeck() { return cards::orderedDeck<deckSize>(pins); }
 
 BowlingRules::Deck BowlingRules::shuffled(Random& random)
 {
-    Deck deck = orderedDeck();
-    swapShuffle(deck, shuffleSwaps, random);
-    return deck;
+    return cards::shuffledDeck<deckSize>(pins, shuffleSwaps, random);
 }
 
 const std::vector<int>& BowlingRules::neighbours(int pin)
@@ -58,7 +43,7 @@ RecordRules BowlingRules::recordRules()
                       RecordRules::Better::Higher,
                       0,
                       "CPU",
-                      [](long long total) { return totalText(static_cast<int>(total)); },
+                      [](long long total) { return text::zeroPadded(total, 3); },
                       [](std::string_view stored) -> std::optional<long long> {
                           const auto total = text::readNumber(stored.substr(0, 3));
                           return total && *total > 0 ? total : std::nullopt;
@@ -70,31 +55,25 @@ RecordRules BowlingRules::recordRules()
     return rules;
 }
 
-std::string BowlingRules::totalText(int total) { return text::zeroPadded(total, 3); }
-
 void BowlingRules::nuovaPartita()
 {
-    gameNumber_ = 0;
-    scores_.fill(-1);
-    total_ = 0;
+    table_.gameNumber = 0;
+    table_.scores.fill(-1);
+    table_.total = 0;
     metticarte();
 }
 
 void BowlingRules::metticarte()
 {
-    deck_ = shuffled(random_);
-    standing_.fill(true);
-    pinSelected_.fill(false);
-    ballStates_.fill(BallState::FaceDown);
+    table_.deck = shuffled(random_);
+    table_.standing.fill(true);
+    table_.ballStates.fill(BallState::FaceDown);
     for (int top : pileTops)
-        at(ballStates_, top) = BallState::FaceUp;
-    selectedBall_ = -1;
-    selectedCount_ = 0;
-    somma_ = 0;
-    prese_ = 0;
-    ballCounter_ = balls;
-    discardUsed_ = false;
-    giocaShown_ = false;
+        setBall(top, BallState::FaceUp);
+    clearSelection();
+    table_.prese = 0;
+    table_.ballCounter = balls;
+    table_.discardUsed = false;
     playError_.clear();
 }
 
@@ -102,50 +81,48 @@ void BowlingRules::nuovap() { metticarte(); }
 
 void BowlingRules::clearSelection()
 {
-    pinSelected_.fill(false);
-    selectedBall_ = -1;
-    selectedCount_ = 0;
-    somma_ = 0;
-    giocaShown_ = false;
+    table_.pinSelected.fill(false);
+    table_.selectedBall = -1;
+    table_.selectedCount = 0;
+    table_.somma = 0;
+    table_.giocaShown = false;
+}
+
+bool BowlingRules::canTakeBall(int k) const
+{
+    if (isOver() || k < 0 || k >= balls)
+        return false;
+    // With a ball in hand, another ball changes nothing: its pins stay chosen for it.
+    return selectedBall() < 0 ? ballState(k) == BallState::FaceUp : selectedBall() == k;
 }
 
 void BowlingRules::selectBall(int k)
 {
-    if (isOver() || k < 0 || k >= balls)
+    if (!canTakeBall(k))
         return;
-    // With a ball in hand, another ball changes nothing: its pins stay chosen for it.
-    if (selectedBall_ >= 0 && selectedBall_ != k)
-        return;
-    if (selectedBall_ == k) {
+    if (selectedBall() == k)
         clearSelection();
-        return;
-    }
-    if (ballState(k) == BallState::FaceUp)
-        selectedBall_ = k;
+    else
+        table_.selectedBall = k;
 }
 
-bool BowlingRules::pinAcceptsClick(int pin) const
+bool BowlingRules::canChoosePin(int pin) const
 {
-    if (isOver() || selectedBall_ < 0 || pin < 0 || pin >= pins || !isStanding(pin))
+    if (isOver() || selectedBall() < 0 || pin < 0 || pin >= pins || !isStanding(pin))
         return false;
-    return isPinSelected(pin) || selectedCount_ < mostPins;
+    return isPinSelected(pin) || selectedCount() < mostPins;
 }
 
 void BowlingRules::selectPin(int i)
 {
-    if (!pinAcceptsClick(i))
+    if (!canChoosePin(i))
         return;
-    const int value = card(i).value;
-    if (isPinSelected(i)) {
-        at(pinSelected_, i) = false;
-        --selectedCount_;
-        somma_ -= value;
-    } else {
-        at(pinSelected_, i) = true;
-        ++selectedCount_;
-        somma_ += value;
-    }
-    giocaShown_ = selectedCount_ > 0;
+    const int value = card(i).rank;
+    const bool chosen = !isPinSelected(i);
+    at(table_.pinSelected, i) = chosen;
+    table_.selectedCount += chosen ? 1 : -1;
+    table_.somma += chosen ? value : -value;
+    table_.giocaShown = selectedCount() > 0;
 }
 
 bool BowlingRules::breaksTopRow() const
@@ -195,25 +172,15 @@ bool BowlingRules::totalMatches(int sum) const
     return sum == b || sum == b + 10 || sum == b + 20;
 }
 
-std::string BowlingRules::playError() const { return playError_; }
-
 std::vector<BowlingStep> BowlingRules::gioca()
 {
-    if (isOver() || !giocaShown_ || selectedBall_ < 0)
+    if (isOver() || !isGiocaShown() || selectedBall() < 0)
         return {};
     const bool together = selectionHangsTogether();
-    int sum = 0;
-    if (together) {
-        for (int p = 0; p < pins; ++p)
-            if (isPinSelected(p))
-                sum += card(p).value;
-    }
-    const bool right = totalMatches(sum);
-    if (!together || !right) {
+    if (!together || !totalMatches(somma())) {
         playError_ = std::string(!together ? wrongSelection : wrongTotal);
         BowlingStep error;
-        error.kind = BowlingStep::Kind::Message;
-        error.banner = BowlingBanner::Error;
+        error.kind = BowlingStep::Kind::Refused;
         error.text = playError_;
         error.hold = bannerSeconds;
         return {error};
@@ -223,48 +190,49 @@ std::vector<BowlingStep> BowlingRules::gioca()
     for (int p = 0; p < pins; ++p) {
         if (!isPinSelected(p))
             continue;
-        at(standing_, p) = false;
-        ++prese_;
+        at(table_.standing, p) = false;
+        ++table_.prese;
     }
-    const int k = selectedBall_;
-    at(ballStates_, k) = BallState::Gone;
+    const int k = selectedBall();
+    setBall(k, BallState::Gone);
     clearSelection();
     if (k >= 1) {
         // The card below turns up; a ball already thrown or discarded stays out of the game.
         if (ballState(k - 1) == BallState::FaceDown)
-            at(ballStates_, k - 1) = BallState::FaceUp;
-        --ballCounter_;
+            setBall(k - 1, BallState::FaceUp);
+        --table_.ballCounter;
     }
-    if (prese_ == pins || endsByCounter())
+    if (prese() == pins || endsByCounter())
         return vinci();
     return {};
 }
 
 bool BowlingRules::anyBallFaceUp() const
 {
-    return std::any_of(ballStates_.begin(), ballStates_.end(), [](BallState s) { return s == BallState::FaceUp; });
+    const auto& states = table_.ballStates;
+    return std::any_of(states.begin(), states.end(), [](BallState s) { return s == BallState::FaceUp; });
 }
 
 // The counter alone would end a game whose discard cost more balls than were left to turn; a ball
 // still face up keeps the game going.
-bool BowlingRules::endsByCounter() const { return ballCounter_ < 1 && !anyBallFaceUp(); }
+bool BowlingRules::endsByCounter() const { return ballCounter() < 1 && !anyBallFaceUp(); }
 
 std::vector<BowlingStep> BowlingRules::scarta()
 {
-    if (isOver() || discardUsed_)
+    if (!canDiscard())
         return {};
-    discardUsed_ = true;
+    table_.discardUsed = true;
     clearSelection();
     playError_.clear();
     for (int k = 0; k < balls; ++k) {
         if (ballState(k) != BallState::FaceUp)
             continue;
-        at(ballStates_, k) = BallState::Gone;
+        setBall(k, BallState::Gone);
         if (k >= 1 && ballState(k - 1) == BallState::FaceDown)
-            at(ballStates_, k - 1) = BallState::FaceUp;
+            setBall(k - 1, BallState::FaceUp);
         // The loop goes upwards, so a card just turned up is never discarded in the same sweep.
     }
-    ballCounter_ -= discardCost;
+    table_.ballCounter -= discardCost;
     if (endsByCounter())
         return vinci();
     return {};
@@ -274,106 +242,52 @@ std::vector<BowlingStep> BowlingRules::termina()
 {
     if (isOver())
         return {};
-    somma_ = 0;
     return vinci();
 }
 
 void BowlingRules::keepPlaying()
 {
     if (!isOver())
-        giocaShown_ = false;
-}
-
-BowlingStep BowlingRules::tableStep() const
-{
-    BowlingStep step;
-    step.kind = BowlingStep::Kind::Table;
-    step.table = table();
-    return step;
+        table_.giocaShown = false;
 }
 
 std::vector<BowlingStep> BowlingRules::vinci()
 {
-    std::vector<BowlingStep> steps;
-    const bool allDown = prese_ == pins;
-    const int points = allDown ? (discardUsed_ ? spareScore : strikeScore) : prese_;
-    at(scores_, gameNumber_) = points;
-    total_ += points;
+    const bool allDown = prese() == pins;
+    const int points = allDown ? (discardUsed() ? spareScore : strikeScore) : prese();
+    at(table_.scores, gameNumber()) = points;
+    table_.total += points;
     clearSelection();
-    steps.push_back(tableStep());
+
+    std::vector<BowlingStep> steps(1);
+    steps.back().kind = BowlingStep::Kind::Scored;
+    steps.back().table = table_;
     if (allDown) {
-        BowlingStep banner;
-        banner.kind = BowlingStep::Kind::Message;
-        banner.banner = discardUsed_ ? BowlingBanner::Spare : BowlingBanner::Strike;
-        banner.text = std::string(discardUsed_ ? spareText : strikeText);
+        BowlingStep& banner = steps.emplace_back();
+        banner.kind = discardUsed() ? BowlingStep::Kind::Spare : BowlingStep::Kind::Strike;
+        banner.text = std::string(discardUsed() ? spareText : strikeText);
         banner.hold = bannerSeconds;
-        steps.push_back(banner);
     }
     nuovap();
-    ++gameNumber_;
+    ++table_.gameNumber;
     if (!isOver())
         return steps;
 
-    // The match is over: the table shows backs only and nothing is left to play until a new match.
-    ballStates_.fill(BallState::FaceDown);
-    steps.push_back(tableStep());
-    BowlingStep solved;
-    solved.kind = isSolved() ? BowlingStep::Kind::Message : BowlingStep::Kind::Pause;
-    solved.banner = BowlingBanner::Solved;
-    solved.text = isSolved() ? std::string(solvedText) : std::string();
-    solved.hold = bannerSeconds;
-    solved.keep = true;
-    steps.push_back(solved);
-    BowlingStep over;
-    over.kind = BowlingStep::Kind::Message;
-    over.banner = BowlingBanner::GameOver;
-    over.text = std::string(gameOverText);
+    // The match is over: nothing is left face up to play until a new match.
+    table_.ballStates.fill(BallState::FaceDown);
+    BowlingStep& over = steps.emplace_back();
+    over.kind = BowlingStep::Kind::MatchOver;
+    over.solved = isSolved();
     over.hold = bannerSeconds;
-    over.keep = true;
-    steps.push_back(over);
-    BowlingStep record;
-    record.kind = BowlingStep::Kind::Record;
-    steps.push_back(record);
+    BowlingStep& gameOver = steps.emplace_back();
+    gameOver.kind = BowlingStep::Kind::GameOver;
+    gameOver.hold = bannerSeconds;
     return steps;
-}
-
-BowlingTable BowlingRules::table() const
-{
-    BowlingTable t;
-    const bool over = isOver();
-    for (int p = 0; p < pins; ++p) {
-        const BowlingCard& c = card(p);
-        at(t.pinPicture, p) = over ? pictures::redBack : frenchCardPicture(c.value, c.suit);
-        at(t.pinShown, p) = over || isStanding(p);
-        at(t.pinFramed, p) = isPinSelected(p);
-    }
-    for (int k = 0; k < balls; ++k) {
-        const BowlingCard& c = card(pins + k);
-        const BallState state = ballState(k);
-        at(t.ballPicture, k) = over || state != BallState::FaceUp ? pictures::redBack : frenchCardPicture(c.value, c.suit);
-        at(t.ballShown, k) = over || state != BallState::Gone;
-        at(t.ballFramed, k) = selectedBall_ == k;
-        at(t.ballValue, k) = over || state != BallState::FaceUp ? 0 : c.value;
-    }
-    t.somma = std::to_string(somma_);
-    t.prese = std::to_string(prese_);
-    t.totale = totalText(total_);
-    for (int g = 0; g < games; ++g)
-        at(t.scores, g) = score(g) < 0 ? "--" : std::to_string(score(g));
-    t.rowsEnabled = std::min(gameNumber_ + 1, games);
-    t.gioca = giocaShown_;
-    // "Scarta" is offered once a game; at the end of the match it is back but no longer reacts.
-    t.scarta = over || !discardUsed_;
-    t.buttonsEnabled = !over;
-    return t;
 }
 
 bool BowlingRules::isConsistent() const
 {
-    Deck sorted = deck_;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const BowlingCard& a, const BowlingCard& b) { return std::pair(a.suit, a.value) < std::pair(b.suit, b.value); });
-    if (sorted != orderedDeck())
+    if (!cards::eachCardOnce(table_.deck, pins, 2))
         return false;
     int down = 0;
     int chosen = 0;
@@ -385,16 +299,16 @@ bool BowlingRules::isConsistent() const
             if (!isStanding(p))
                 return false;
             ++chosen;
-            chosenSum += card(p).value;
+            chosenSum += card(p).rank;
         }
     }
-    if (chosen != selectedCount_ || chosen > mostPins || chosenSum != somma_)
+    if (chosen != selectedCount() || chosen > mostPins || chosenSum != somma())
         return false;
-    if (selectedBall_ < 0 && chosen > 0)
+    if (selectedBall() < 0 && chosen > 0)
         return false;
-    if (selectedBall_ >= 0 && ballState(selectedBall_) != BallState::FaceUp)
+    if (selectedBall() >= 0 && ballState(selectedBall()) != BallState::FaceUp)
         return false;
-    if (down != prese_)
+    if (down != prese())
         return false;
     // A face-down ball always lies under a face-up one of its pile, so the game never strands it.
     const int pileOf[balls] = {0, 0, 0, 0, 0, 1, 1, 1, 2, 2};
@@ -407,9 +321,9 @@ bool BowlingRules::isConsistent() const
     int sum = 0;
     for (int g = 0; g < games; ++g) {
         const int s = score(g);
-        if ((g < gameNumber_) != (s >= 0) || s > strikeScore)
+        if ((g < gameNumber()) != (s >= 0) || s > strikeScore)
             return false;
         sum += std::max(s, 0);
     }
-    return sum == total_ && gameNumber_ >= 0 && gameNumber_ <= games;
+    return sum == total() && gameNumber() >= 0 && gameNumber() <= games;
 }

@@ -1,6 +1,7 @@
 // Bowling without its window: the ten pins, the three ball piles, knocking pins down, the five games and their scores.
 #pragma once
 
+#include "shell/cards.h"
 #include "shell/record_slot.h"
 
 #include <array>
@@ -10,60 +11,57 @@
 
 class Random;
 
-struct BowlingCard {
-    int value = 0; // 1 (ace) to 10
-    int suit = 0;  // 1 hearts, 2 spades
-    bool operator==(const BowlingCard&) const = default;
-};
-
 // A ball card lies face down in its pile, face up ready to be thrown, or is gone (thrown or discarded).
 enum class BallState { FaceDown, FaceUp, Gone };
 
-// Everything the table shows at one moment, so the window can show a moment that has already passed.
+// The lane and the score board at one moment: what the window draws, now or as it stood when a game ended.
 struct BowlingTable {
-    std::array<int, 10> pinPicture{};
-    std::array<bool, 10> pinShown{};
-    std::array<bool, 10> pinFramed{};
-    std::array<int, 10> ballPicture{};
-    std::array<bool, 10> ballShown{};
-    std::array<bool, 10> ballFramed{};
-    std::array<int, 10> ballValue{};   // the face value of a ball turned up; 0 while it lies face down
-    std::string somma;
-    std::string prese;
-    std::string totale;
-    std::array<std::string, 5> scores; // "--" until the game is scored
-    int rowsEnabled = 1;               // the rows of the games played and in play
-    bool gioca = false;
-    bool scarta = true;
-    bool buttonsEnabled = true;        // "Scarta" and "Termina" react
+    static constexpr int pins = 10;
+    static constexpr int balls = 10;
+    static constexpr int games = 5;
+
+    std::array<Card, pins + balls> deck{}; // 0 to 9 the pins, 10 + k ball k
+    std::array<bool, pins> standing{};
+    std::array<bool, pins> pinSelected{};
+    std::array<BallState, balls> ballStates{};
+    int selectedBall = -1;
+    int selectedCount = 0;
+    int somma = 0;             // the values of the selected pins
+    int prese = 0;             // the pins knocked down in this game
+    int ballCounter = balls;
+    bool discardUsed = false;
+    bool giocaShown = false;   // pins are selected and "Gioca" is offered
+    int gameNumber = 0;        // 0 to 4 while the match is played, 5 once it is over
+    std::array<int, games> scores{}; // -1 while the game is not scored
+    int total = 0;
+
+    bool isOver() const { return gameNumber >= games; }
 };
 
-// The banners a game can raise.
-enum class BowlingBanner { Error, Strike, Spare, Solved, GameOver };
-
-// One thing the window shows, in order; the rules have already moved on when it is shown.
+// One thing that happened in a move, in the order the player sees it; the rules have already moved on.
 struct BowlingStep {
     enum class Kind {
-        Table,   // the table as it stood at that moment
-        Message, // `banner` shows `text` for `hold` seconds without input; it stays up when `keep`
-        Pause,   // the window holds `hold` seconds with nothing new on show
-        Record,  // the match is over: the total may be offered as a new record
+        Refused,   // "Gioca" found the play wrong and changed nothing; `text` says why
+        Scored,    // the game ended and was scored: `table` is the lane as it stood then
+        Strike,    // all ten pins fell without the discard
+        Spare,     // all ten pins fell after the discard
+        MatchOver, // the fifth game was scored; `solved` when the total reached a hundred
+        GameOver,
     };
-    Kind kind = Kind::Table;
-    BowlingBanner banner = BowlingBanner::Error;
-    std::string text;
+    Kind kind = Kind::Refused;
+    std::string text; // the words of a refusal, a strike or a spare
     double hold = 0;
-    bool keep = false;
+    bool solved = false;
     BowlingTable table;
 };
 
 class BowlingRules {
 public:
-    static constexpr int pins = 10;
-    static constexpr int balls = 10;
+    static constexpr int pins = BowlingTable::pins;
+    static constexpr int balls = BowlingTable::balls;
     static constexpr int deckSize = pins + balls;
     static constexpr int shuffleSwaps = 10000;
-    static constexpr int games = 5;
+    static constexpr int games = BowlingTable::games;
     static constexpr int mostPins = 3;     // pins one ball may take
     static constexpr int discardCost = 3;  // the ball counter's loss on "Scarta"
     static constexpr int strikeScore = 30;
@@ -74,10 +72,8 @@ public:
     static constexpr std::string_view wrongTotal = "Totale Errato!";
     static constexpr std::string_view strikeText = "STRIKE";
     static constexpr std::string_view spareText = "SPARE";
-    static constexpr std::string_view solvedText = "Solitario Risolto!";
-    static constexpr std::string_view gameOverText = "Game Over";
 
-    using Deck = std::array<BowlingCard, deckSize>;
+    using Deck = std::array<Card, deckSize>;
 
     explicit BowlingRules(Random& random);
 
@@ -90,16 +86,19 @@ public:
     // What the record file stores and how the record line shows it: three digits, higher is better.
     static RecordRules recordRules();
 
-    // A new match: five empty score rows, a total of "000", the first game dealt.
+    // A new match: five empty score rows, a total of 0, the first game dealt.
     void nuovaPartita();
 
-    // The click on ball k: selects a face-up ball when none is selected, deselects the selected one.
+    // Ball k is taken in hand (a face-up ball while none is in hand) or put back (the one in hand).
+    bool canTakeBall(int k) const;
     void selectBall(int k);
-    // The click on pin i: with a ball selected, adds the pin to the selection (three at most) or takes it off.
+    // With a ball in hand, pin i may join the selection (three at most) or leave it.
+    bool canChoosePin(int pin) const;
     void selectPin(int i);
-    // "Gioca": the selected pins are checked against the selected ball and knocked down, or refused.
+    // "Gioca": the selected pins are checked against the ball in hand and knocked down, or refused.
     std::vector<BowlingStep> gioca();
     // "Scarta": every face-up ball leaves the game and the one below it turns up; once a game.
+    bool canDiscard() const { return !isOver() && !table_.discardUsed; }
     std::vector<BowlingStep> scarta();
     // "Termina" answered Yes: the game is scored as it stands.
     std::vector<BowlingStep> termina();
@@ -107,34 +106,29 @@ public:
     void keepPlaying();
 
     // The selected pins hang together and the top row is reachable: "Gioca" will not answer "Selezione Errata!".
-    bool selectionHangsTogether() const { return hangingTogether() == selectedCount_; }
+    bool selectionHangsTogether() const { return hangingTogether() == table_.selectedCount; }
     // What the last "Gioca" found wrong: the error text, empty when the play was right.
-    std::string playError() const;
+    const std::string& playError() const { return playError_; }
 
-    const BowlingCard& card(int position) const { return deck_[static_cast<std::size_t>(position)]; }
-    bool isStanding(int pin) const { return standing_[static_cast<std::size_t>(pin)]; }
-    bool isPinSelected(int pin) const { return pinSelected_[static_cast<std::size_t>(pin)]; }
-    BallState ballState(int k) const { return ballStates_[static_cast<std::size_t>(k)]; }
-    int selectedBall() const { return selectedBall_; }
-    int ballValue() const { return selectedBall_ < 0 ? 0 : card(pins + selectedBall_).value; }
-    int selectedCount() const { return selectedCount_; }
-    int somma() const { return somma_; }
-    int prese() const { return prese_; }
-    int ballCounter() const { return ballCounter_; }
-    bool discardUsed() const { return discardUsed_; }
-    bool isGiocaShown() const { return giocaShown_; }
-    // 0 to 4 while the match is played, 5 once it is over.
-    int gameNumber() const { return gameNumber_; }
-    bool isOver() const { return gameNumber_ >= games; }
+    const BowlingTable& table() const { return table_; }
+    const Card& card(int position) const { return table_.deck[static_cast<std::size_t>(position)]; }
+    bool isStanding(int pin) const { return table_.standing[static_cast<std::size_t>(pin)]; }
+    bool isPinSelected(int pin) const { return table_.pinSelected[static_cast<std::size_t>(pin)]; }
+    BallState ballState(int k) const { return table_.ballStates[static_cast<std::size_t>(k)]; }
+    int selectedBall() const { return table_.selectedBall; }
+    int ballValue() const { return selectedBall() < 0 ? 0 : card(pins + selectedBall()).rank; }
+    int selectedCount() const { return table_.selectedCount; }
+    int somma() const { return table_.somma; }
+    int prese() const { return table_.prese; }
+    int ballCounter() const { return table_.ballCounter; }
+    bool discardUsed() const { return table_.discardUsed; }
+    bool isGiocaShown() const { return table_.giocaShown; }
+    int gameNumber() const { return table_.gameNumber; }
+    bool isOver() const { return table_.isOver(); }
     // The score of game g, or -1 while it is not scored.
-    int score(int game) const { return scores_[static_cast<std::size_t>(game)]; }
-    int total() const { return total_; }
-    bool isSolved() const { return isOver() && total_ >= solvedTotal; }
-    // A click on pin i would be taken: a ball is selected and there is room in the selection or the pin is in it.
-    bool pinAcceptsClick(int pin) const;
-
-    BowlingTable table() const;
-    static std::string totalText(int total);
+    int score(int game) const { return table_.scores[static_cast<std::size_t>(game)]; }
+    int total() const { return table_.total; }
+    bool isSolved() const { return isOver() && total() >= solvedTotal; }
 
     // Every card once, the counters equal to what lies on the table, the total equal to its games.
     bool isConsistent() const;
@@ -150,22 +144,9 @@ private:
     int hangingTogether() const;
     bool breaksTopRow() const;
     bool totalMatches(int sum) const;
-    BowlingStep tableStep() const;
+    void setBall(int k, BallState state) { table_.ballStates[static_cast<std::size_t>(k)] = state; }
 
     Random& random_;
-    Deck deck_{};
-    std::array<bool, pins> standing_{};
-    std::array<bool, pins> pinSelected_{};
-    std::array<BallState, balls> ballStates_{};
-    int selectedBall_ = -1;
-    int selectedCount_ = 0;
-    int somma_ = 0;
-    int prese_ = 0;
-    int ballCounter_ = balls;
-    bool discardUsed_ = false;
-    bool giocaShown_ = false;
+    BowlingTable table_;
     std::string playError_;
-    int gameNumber_ = 0;
-    std::array<int, games> scores_{};
-    int total_ = 0;
 };

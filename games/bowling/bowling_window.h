@@ -3,18 +3,6 @@
 
 #include "games/bowling/bowling_rules.h"
 #include "shell/game_window.h"
-#include "shell/record_slot.h"
-
-#include <memory>
-#include <vector>
-
-class Banner;
-class Label;
-class PictureBox;
-class Random;
-class RecordEntry;
-class Shape;
-class TextBox;
 
 class BowlingWindow : public GameWindow {
     Q_OBJECT
@@ -24,7 +12,6 @@ public:
     ~BowlingWindow() override;
 
     const BowlingRules& rules() const { return rules_; }
-    const RecordSlot& record() const { return record_; }
 
     void Nuova_Click();
     void Mazzo_Click(int index);
@@ -39,25 +26,19 @@ protected:
     void newGame() override { Nuova_Click(); }
 
 private:
-    void Form_Load();
-    void showRecord();
-    // Shows the rules' steps in order. False when the window began closing during a hold: the
-    // caller returns at once and touches nothing more.
-    bool play(const std::vector<BowlingStep>& steps);
-    bool pause(double seconds);
-    void showBanner(BowlingBanner banner, const QString& text, bool visible);
-    void hideBanners();
+    // Plays the rules' steps, then draws the table as the rules left it.
+    void playSteps(const std::vector<BowlingStep>& steps);
+    void showStep(const BowlingStep& step);
+    void hideMessages();
     void draw(const BowlingTable& table);
     void clearPinPointers();
-    void mettirecord();
     void CarteB_MouseMove(int index);
     void Mazzo_MouseMove(int index);
     void button_MouseMove(Label* button);
 
     std::unique_ptr<Random> random_;
     BowlingRules rules_;
-    RecordSlot record_;
-    int shownGame_ = 0; // the game whose deal the pins' pointers belong to
+    RecordPanel* record_;
 
     std::vector<PictureBox*> CarteB_;
     std::vector<PictureBox*> Mazzo_;
@@ -72,17 +53,12 @@ private:
     std::vector<Label*> rowCaptions_; // Label8(3) to Label8(7)
     std::vector<Label*> PuntiP_;
     Label* totale_;
-    Label* pt_;
-    Label* nome_;
-    std::unique_ptr<Banner> errore_;
-    Shape* winner1_;
+    std::vector<QWidget*> winner_; // the strike and spare plate: winner1, winner2, winnert, winnert1, winnert2
     Shape* winner2_;
     Label* winnert_;
     Label* winnert1_;
     Label* winnert2_;
-    std::unique_ptr<Banner> ris_;
-    std::unique_ptr<Banner> go_;
-    std::unique_ptr<Banner> rec_;
-    TextBox* reci_;
-    RecordEntry* entry_;
+    Banner* errore_;
+    Banner* ris_;
+    Banner* go_;
 };

@@ -1,8 +1,8 @@
 // Margherita's table and moves: what may be turned next follows only from the card turned last.
 #include "games/margherita/margherita_rules.h"
 
-#include "shell/card_pictures.h"
 #include "shell/random.h"
+#include "shell/text_formats.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,19 +13,11 @@ MargheritaRules::MargheritaRules(Random& random)
     cards_ = orderedDeck();
 }
 
-MargheritaRules::Deck MargheritaRules::orderedDeck()
-{
-    Deck deck{};
-    for (int k = 0; k < cellCount; ++k)
-        deck[k] = {k % 10 + 1, k / 10 + 1};
-    return deck;
-}
+MargheritaRules::Deck MargheritaRules::orderedDeck() { return cards::orderedDeck<cellCount>(columns); }
 
 MargheritaRules::Deck MargheritaRules::metticarte(Random& random)
 {
-    Deck deck = orderedDeck();
-    swapShuffle(deck, shuffleSwaps, random);
-    return deck;
+    return cards::shuffledDeck<cellCount>(columns, shuffleSwaps, random);
 }
 
 void MargheritaRules::newGame()
@@ -82,13 +74,6 @@ bool MargheritaRules::turn(int i)
     return true;
 }
 
-int MargheritaRules::picture(int i) const
-{
-    if (states_[i] == CellState::Turned)
-        return frenchCardPicture(cards_[i].rank, cards_[i].suit);
-    return pictures::redBack;
-}
-
 bool MargheritaRules::isFramed(int i) const
 {
     return lastTurned_ >= 0 && states_[i] == CellState::Reachable;
@@ -104,8 +89,6 @@ bool MargheritaRules::isSuccess() const
 {
     return isOver() && turnedCount_ >= successCount;
 }
-
-MargheritaEnd MargheritaRules::end() const { return {isOver(), isSuccess()}; }
 
 std::string MargheritaRules::recordValueText(int count) { return text::rightAligned(count, recordWidth); }
 
@@ -136,17 +119,6 @@ RecordRules MargheritaRules::recordRules()
 
 bool MargheritaRules::isConsistent() const
 {
-    std::array<bool, cellCount> seen{};
-    int turned = 0;
-    for (int i = 0; i < cellCount; ++i) {
-        const MargheritaCard& card = cards_[static_cast<std::size_t>(i)];
-        if (card.rank < 1 || card.rank > 10 || card.suit < 1 || card.suit > 4)
-            return false;
-        const auto n = static_cast<std::size_t>((card.suit - 1) * 10 + card.rank - 1);
-        if (seen[n])
-            return false;
-        seen[n] = true;
-        turned += states_[static_cast<std::size_t>(i)] == CellState::Turned;
-    }
-    return turned == turnedCount_;
+    return cards::eachCardOnce(cards_, columns, 4)
+           && std::count(states_.begin(), states_.end(), CellState::Turned) == turnedCount_;
 }

@@ -1,8 +1,8 @@
 // Margherita without its window: the 4 x 10 table, the deal, turning cards along the suits' directions, the end and the record.
 #pragma once
 
+#include "shell/cards.h"
 #include "shell/record_slot.h"
-#include "shell/text_formats.h"
 
 #include <array>
 #include <string>
@@ -14,18 +14,6 @@ class Random;
 // The state of one cell of the table; the numbers are the ones the window's pointer rule is written in.
 enum class CellState { Reachable = 0, Blocked = 1, Turned = 2 };
 
-struct MargheritaCard {
-    int rank = 1; // 1 (ace) to 10
-    int suit = 1; // 1 hearts, 2 spades, 3 diamonds, 4 clubs
-    bool operator==(const MargheritaCard&) const = default;
-};
-
-// What the end banners show once no card can be turned.
-struct MargheritaEnd {
-    bool over = false;    // "MOSSE TERMINATE", and the game-over flag is 1
-    bool success = false; // "GIOCO RIUSCITO"
-};
-
 class MargheritaRules {
 public:
     static constexpr int rows = 4;
@@ -35,12 +23,9 @@ public:
     static constexpr int successCount = 20;
     static constexpr int recordWidth = 2;
     static constexpr std::string_view defaultRecordName = "CPU";
-    static constexpr std::string_view noMovesText = "MOSSE TERMINATE";
-    static constexpr std::string_view successText = "GIOCO RIUSCITO";
-    static constexpr std::string_view newRecordText = "NUOVO RECORD";
 
     enum Suit { hearts = 1, spades = 2, diamonds = 3, clubs = 4 };
-    using Deck = std::array<MargheritaCard, cellCount>;
+    using Deck = std::array<Card, cellCount>;
 
     explicit MargheritaRules(Random& random);
 
@@ -63,24 +48,23 @@ public:
     // (and nothing changes) for a blocked or turned cell or an index off the table.
     bool turn(int i);
 
-    const MargheritaCard& card(int i) const { return cards_[i]; }
-    CellState state(int i) const { return states_[i]; }
-    // The face when turned, the back otherwise.
-    int picture(int i) const;
+    const Card& card(int i) const { return cards_[static_cast<std::size_t>(i)]; }
+    CellState state(int i) const { return states_[static_cast<std::size_t>(i)]; }
+    bool isTurned(int i) const { return state(i) == CellState::Turned; }
     // The frame marks the cards the last turned card leads to; before the first card none is shown.
     bool isFramed(int i) const;
     // The card turned last, which decides what is reachable; -1 before the first move.
     int lastTurned() const { return lastTurned_; }
 
     int turnedCount() const { return turnedCount_; }
-    std::string turnedText() const { return text::twoDigits(turnedCount_); }
 
     // The table holds the forty cards once each, and the count of turned cards is the turned cells'.
     bool isConsistent() const;
 
+    // No card can be turned any more: the game is over.
     bool isOver() const;
+    // The game is over with at least successCount cards turned.
     bool isSuccess() const;
-    MargheritaEnd end() const;
 
     // The value written after the name: the count right-aligned in recordWidth characters (" 7", "15").
     static std::string recordValueText(int count);

@@ -3,18 +3,6 @@
 
 #include "games/margherita/margherita_rules.h"
 #include "shell/game_window.h"
-#include "shell/record_slot.h"
-
-#include <memory>
-#include <vector>
-
-class Banner;
-class Label;
-class PictureBox;
-class Random;
-class RecordEntry;
-class Shape;
-class TextBox;
 
 class MargheritaWindow : public GameWindow {
     Q_OBJECT
@@ -24,8 +12,6 @@ public:
     ~MargheritaWindow() override;
 
     const MargheritaRules& rules() const { return rules_; }
-    // 1 once no card can be turned, 0 while a game is played.
-    int gameOver() const { return gameOver_; }
 
     void inizia_Click();
     void carte_Click(int index);
@@ -37,33 +23,17 @@ protected:
     LeavingQuestion leavingQuestion() const override;
 
 private:
-    void Form_Load();
-    void LeggiRecord();
-    void metticarte();
-    void showCard(int index);
-    void nameRecordLine();
+    void showTable();
     void carte_MouseMove(int index);
     void showEnd();
-    void ctrlrec();
-    void showRecordEntry(bool visible);
-    void rci_Written(bool ok);
 
     std::unique_ptr<Random> random_;
     MargheritaRules rules_;
-    RecordSlot record_;
-    int gameOver_ = 0;
+    RecordPanel* record_;
 
     std::vector<PictureBox*> carte_;
     std::vector<Shape*> mascher_;
     Label* Label1_;
-    Label* punti_;
-    Label* nome_;
-    // Each banner has an inner outline as well as its face and shadow.
-    std::unique_ptr<Banner> vt_;
-    std::unique_ptr<Banner> Pt_;
-    std::unique_ptr<Banner> rct_;
-    Label* ast1_;
-    Label* ast2_;
-    TextBox* rci_;
-    RecordEntry* entry_;
+    Banner* vt_;
+    Banner* Pt_;
 };

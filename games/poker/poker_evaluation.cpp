@@ -1,4 +1,4 @@
-// What a Poker hand is worth: its combination, the points it pays and the pay table shown above the cards.
+// What a Poker hand is worth: its combination, the points it pays and the message that tells it.
 #include "games/poker/poker_evaluation.h"
 
 #include <algorithm>
@@ -98,21 +98,4 @@ std::string handMessage(HandCode code)
     if (code == HandCode::None)
         return "HAI PERSO!";
     return "Vinci " + std::to_string(handPoints(code)) + " Punti";
-}
-
-int highlightIndex(HandCode code) { return static_cast<int>(code) - 1; }
-
-const std::array<std::string, 8>& payTableCaptions()
-{
-    static const std::array<std::string, 8> captions{
-        "Scala Reale" + std::string(44, ' ') + "2000 Punti",
-        "Poker" + std::string(55, ' ') + "1000 Punti",
-        "Colore" + std::string(55, ' ') + "700 Punti",
-        "Full" + std::string(61, ' ') + "500 Punti",
-        "Scala" + std::string(58, ' ') + "300 Punti",
-        "Tris" + std::string(61, ' ') + "200 Punti",
-        "Doppia Coppia" + std::string(39, ' ') + "100 Punti",
-        "Coppia Vestita" + std::string(42, ' ') + "50 Punti",
-    };
-    return captions;
 }

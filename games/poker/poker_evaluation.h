@@ -1,10 +1,10 @@
-// What a Poker hand is worth: its combination, the points it pays and the pay table shown above the cards.
+// What a Poker hand is worth: its combination, the points it pays and the message that tells it.
 #pragma once
 
 #include <array>
 #include <string>
 
-// The codes are ordered by what they pay; code C lights the highlight maspo(C - 1).
+// The codes are ordered by what they pay, as the pay table lists them from the bottom up.
 enum class HandCode {
     None = 0,
     CoppiaVestita = 1, // one pair of jacks, queens, kings or aces
@@ -32,9 +32,3 @@ HandCode evaluateHand(const FiveInts& ranks, const FiveInts& suits);
 int handPoints(HandCode code);
 // "Vinci 50 Punti" for a paying hand, "HAI PERSO!" otherwise.
 std::string handMessage(HandCode code);
-// The index of the highlight maspo over the paid row, -1 for a hand that pays nothing.
-int highlightIndex(HandCode code);
-
-// The eight captions of the pay table, top ("Scala Reale") to bottom ("Coppia Vestita");
-// highlight k lies on row 7 - k.
-const std::array<std::string, 8>& payTableCaptions();

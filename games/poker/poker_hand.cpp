@@ -1,7 +1,6 @@
 // The five cards of a Poker hand: marking them for "Scarta", the deal and the draw.
 #include "games/poker/poker_hand.h"
 
-#include "shell/card_pictures.h"
 #include "shell/random.h"
 
 #include <algorithm>
@@ -31,14 +30,14 @@ std::vector<PokerStep> PokerHand::carica()
         if (!keep_[i])
             discarded[i] = cards_[i];
         // Kept positions take their pause too, so the backs keep an even rhythm.
-        steps.push_back(PokerStep::card(i, keep_[i] ? picture(i) : pictures::redBack, backHoldSeconds));
+        steps.push_back(PokerStep::turn(i, cards_[i], keep_[i], backHoldSeconds));
     }
     for (int i = 0; i < size; ++i) {
         if (keep_[i])
             continue;
         keep_[i] = true;
         cards_[i] = drawCard(i, discarded);
-        steps.push_back(PokerStep::card(i, picture(i)));
+        steps.push_back(PokerStep::turn(i, cards_[i], true));
     }
     return steps;
 }
@@ -59,12 +58,6 @@ Card PokerHand::drawCard(int position, const std::array<Card, size>& discarded)
     }
 }
 
-int PokerHand::picture(int position) const
-{
-    const Card& c = cards_[position];
-    return c.empty() ? pictures::redBack : frenchCardPicture(c.rank, c.suit);
-}
-
 std::array<int, PokerHand::size> PokerHand::sortedRanks() const
 {
     std::array<int, size> ranks{};
@@ -72,15 +65,6 @@ std::array<int, PokerHand::size> PokerHand::sortedRanks() const
         ranks[i] = cards_[i].rank;
     std::sort(ranks.begin(), ranks.end());
     return ranks;
-}
-
-std::array<std::string, PokerHand::size> PokerHand::rankListText() const
-{
-    std::array<std::string, size> texts;
-    const auto ranks = sortedRanks();
-    for (int i = 0; i < size; ++i)
-        texts[i] = (ranks[i] < 10 ? "0" : "") + std::to_string(ranks[i]);
-    return texts;
 }
 
 std::array<int, PokerHand::size> PokerHand::suits() const

@@ -2,20 +2,12 @@
 #pragma once
 
 #include "games/poker/poker_step.h"
+#include "shell/cards.h"
 
 #include <array>
-#include <string>
 #include <vector>
 
 class Random;
-
-// A French card; rank 0 and suit 0 is an empty place, which equals no card.
-struct Card {
-    int rank = 0;
-    int suit = 0;
-    bool empty() const { return rank == 0; }
-    bool operator==(const Card&) const = default;
-};
 
 class PokerHand {
 public:
@@ -23,7 +15,7 @@ public:
 
     explicit PokerHand(Random& random);
 
-    // Every position is replaced at the next carica, and no card shows "Scarta".
+    // Every position is replaced at the next carica, and no card is marked to go.
     void ripulisci();
     // "Scarta" on or off for the card at position; returns whether it is now marked to go.
     bool toggleMark(int position);
@@ -35,13 +27,10 @@ public:
     // A new card never repeats a card of the hand nor one thrown away in this same draw.
     std::vector<PokerStep> carica();
 
+    // The card at position; empty before the first deal.
     const Card& card(int position) const { return cards_[position]; }
-    // The face of the card at position, or the red back while the place is still empty.
-    int picture(int position) const;
     // The five ranks in ascending order, the ace counted as 1.
     std::array<int, size> sortedRanks() const;
-    // The same list as texts "01" to "13", whose text order is their numeric order.
-    std::array<std::string, size> rankListText() const;
     std::array<int, size> suits() const;
 
 private:

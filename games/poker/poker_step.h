@@ -1,78 +1,83 @@
-// One thing the Poker window shows, in the order the rules hand them over; the window performs them one by one.
+// One thing that happened in a hand of Poker, in the order the player sees it; the window shows them one by one.
 #pragma once
+
+#include "games/poker/poker_evaluation.h"
+#include "shell/cards.h"
 
 #include <string>
 #include <utility>
 
 struct PokerStep {
     enum class Kind {
-        Card,          // CarteP(index) shows `picture`, is repainted, then the window holds `hold` seconds
-        HideControls,  // the discard markers and "Gioca" go away while the hand is valued
-        Highlight,     // maspo(index) lights the paid row of the pay table
-        Banner,        // the message panel shows `text` as a `message`, held `hold` seconds without input, then hidden
-        Credits,       // `crd` shows `text`
-        Score,         // `xxx` shows `text`
-        Ripulisci,     // the table is reset for a new hand: "Gioca" back, marks, highlights, panel and new-record group hidden
-        NewRecord,     // the new-record group appears and waits for a name
-        CardsDisabled, // the game is over: "Scarta" captions hidden, the cards no longer take clicks
+        Card,     // the card at `position` turns: `card` face up, or its back; then `hold` seconds pass
+        Valued,   // the hand is valued as `code`; its row of the pay table is the paid one
+        Message,  // `text` is told as a message of its kind, for `hold` seconds
+        Credits,  // the credits are now `value`
+        Score,    // the score is now `value`
+        NewHand,  // a new hand begins: nothing marked, no row paid, "Gioca" to be pressed
+        GameOver, // the credits ran out: the cards are out of play until a new game
     };
-    // What a message tells the player; the window gives each its own look.
+    // What a message tells the player.
     enum class Message { Win, Loss, GameOver, Bonus };
 
     Kind kind = Kind::Card;
-    int index = -1;
-    int picture = 0;
-    double hold = 0.0;
-    std::string text;
+    int position = -1;
+    Card card;
+    bool faceUp = false;
+    HandCode code = HandCode::None;
     Message message = Message::Win;
+    std::string text;
+    int value = 0;
+    double hold = 0.0;
 
-    static PokerStep card(int position, int picture, double hold = 0.0);
-    static PokerStep banner(std::string text, Message message);
-    static PokerStep caption(Kind kind, std::string text);
-    static PokerStep highlight(int index);
+    static PokerStep turn(int position, const Card& card, bool faceUp, double hold = 0.0);
+    static PokerStep valued(HandCode code);
+    static PokerStep told(std::string text, Message message);
+    static PokerStep count(Kind kind, int value);
     static PokerStep plain(Kind kind);
 };
 
-// Every message banner stays up this long.
-inline constexpr double bannerHoldSeconds = 3.0;
+// Every message stays up this long.
+inline constexpr double messageHoldSeconds = 3.0;
 // The backs of a draw appear one after the other, this far apart.
 inline constexpr double backHoldSeconds = 0.02;
-
-inline PokerStep PokerStep::card(int position, int picture, double hold)
-{
-    PokerStep step;
-    step.index = position;
-    step.picture = picture;
-    step.hold = hold;
-    return step;
-}
-
-inline PokerStep PokerStep::banner(std::string text, Message message)
-{
-    PokerStep step = plain(Kind::Banner);
-    step.text = std::move(text);
-    step.message = message;
-    step.hold = bannerHoldSeconds;
-    return step;
-}
-
-inline PokerStep PokerStep::caption(Kind kind, std::string text)
-{
-    PokerStep step = plain(kind);
-    step.text = std::move(text);
-    return step;
-}
-
-inline PokerStep PokerStep::highlight(int index)
-{
-    PokerStep step = plain(Kind::Highlight);
-    step.index = index;
-    return step;
-}
 
 inline PokerStep PokerStep::plain(Kind kind)
 {
     PokerStep step;
     step.kind = kind;
+    return step;
+}
+
+inline PokerStep PokerStep::turn(int position, const Card& card, bool faceUp, double hold)
+{
+    PokerStep step = plain(Kind::Card);
+    step.position = position;
+    step.card = card;
+    step.faceUp = faceUp;
+    step.hold = hold;
+    return step;
+}
+
+inline PokerStep PokerStep::valued(HandCode code)
+{
+    PokerStep step = plain(Kind::Valued);
+    step.code = code;
+    return step;
+}
+
+inline PokerStep PokerStep::told(std::string text, Message message)
+{
+    PokerStep step = plain(Kind::Message);
+    step.text = std::move(text);
+    step.message = message;
+    step.hold = messageHoldSeconds;
+    return step;
+}
+
+inline PokerStep PokerStep::count(Kind kind, int value)
+{
+    PokerStep step = plain(kind);
+    step.value = value;
     return step;
 }

@@ -6,20 +6,20 @@
 #include <algorithm>
 #include <numeric>
 
-YahtzeeRules::YahtzeeRules(Random& random) : random_(random) { Nuova(); }
+YahtzeeRules::YahtzeeRules(Random& random) : random_(random) { nuovaPartita(); }
 
-void YahtzeeRules::Nuova()
+void YahtzeeRules::nuovaPartita()
 {
     firstHand_ = false;
     rollCount_ = 0;
     selected_ = 0;
-    helpShown_ = false;
+    awaitsChoice_ = false;
     sorted_.clear();
     over_ = false;
     finalScore_ = 0;
-    rollButtonNuova_ = true;
-    rollButtonShown_ = true;
-    rollButtonEnabled_ = true;
+    startsNewHand_ = true;
+    rollOffered_ = true;
+    rollReady_ = true;
     boxes_.fill(std::nullopt);
     used_.fill(false);
     filledCount_ = 0;
@@ -30,24 +30,24 @@ void YahtzeeRules::Nuova()
     dice_.fill(1);
     // A game started in the middle of a hand keeps nothing of it: no mark, every roll to come.
     marked_.fill(false);
-    rollMarks_.fill(true);
+    rollsToCome_.fill(true);
 }
 
-std::optional<YahtzeeRoll> YahtzeeRules::sceltatxt_Click()
+std::optional<YahtzeeRoll> YahtzeeRules::roll()
 {
-    if (over_ || !rollButtonShown_ || !rollButtonEnabled_)
+    if (over_ || !rollOffered_ || !rollReady_)
         return std::nullopt;
-    if (rollButtonNuova_) {
+    if (startsNewHand_) {
         // The first hand of a game confirms nothing; later ones make the last hand's choice final.
         if (firstHand_)
             used_[static_cast<std::size_t>(selected_)] = true;
         else
             firstHand_ = true;
-        rollMarks_.fill(true);
+        rollsToCome_.fill(true);
     }
-    YahtzeeRoll roll;
-    roll.rolled = dadi();
-    roll.rollCount = rollCount_;
+    YahtzeeRoll done;
+    done.rolled = dadi();
+    done.rollCount = rollCount_;
 
     filledCount_ = 0;
     for (int i = 0; i < boxes; ++i) {
@@ -58,19 +58,19 @@ std::optional<YahtzeeRoll> YahtzeeRules::sceltatxt_Click()
     }
 
     if (rollCount_ == rollsPerHand) {
-        rollButtonShown_ = false;
+        rollOffered_ = false;
         if (filledCount_ == boxes - 1) {
-            gioco_Click(lastEmpty_);
-            roll.lastBoxFilled = true;
+            chooseBox(lastEmpty_);
+            done.lastBoxFilled = true;
         } else {
-            helpShown_ = true;
+            awaitsChoice_ = true;
         }
     }
     if (rollCount_ == 1) {
-        rollButtonNuova_ = false;
-        rollButtonEnabled_ = false; // until a die is marked
+        startsNewHand_ = false;
+        rollReady_ = false; // until a die is marked
     }
-    return roll;
+    return done;
 }
 
 std::array<bool, YahtzeeRules::dice> YahtzeeRules::dadi()
@@ -78,31 +78,31 @@ std::array<bool, YahtzeeRules::dice> YahtzeeRules::dadi()
     std::array<bool, dice> rolled{};
     sorted_.clear();
     for (std::size_t i = 0; i < dice; ++i) {
-        if (marked_[i] || rollButtonNuova_) {
+        if (marked_[i] || startsNewHand_) {
             dice_[i] = random_.pick(6, 1);
             rolled[i] = true;
         }
         sorted_.push_back(dice_[i]);
     }
     std::sort(sorted_.begin(), sorted_.end());
-    rollMarks_[static_cast<std::size_t>(std::min(rollCount_, rollsPerHand - 1))] = false;
+    rollsToCome_[static_cast<std::size_t>(std::min(rollCount_, rollsPerHand - 1))] = false;
     if (rollCount_ < rollsPerHand)
         ++rollCount_;
     marked_.fill(false);
-    rollButtonEnabled_ = true;
+    rollReady_ = true;
     return rolled;
 }
 
-bool YahtzeeRules::cliccami_Click(int i)
+bool YahtzeeRules::toggleMark(int i)
 {
     if (i < 0 || i >= dice || !canMark())
         return false;
     marked_[static_cast<std::size_t>(i)] = !marked_[static_cast<std::size_t>(i)];
-    rollButtonEnabled_ = std::any_of(marked_.begin(), marked_.end(), [](bool m) { return m; });
+    rollReady_ = std::any_of(marked_.begin(), marked_.end(), [](bool m) { return m; });
     return true;
 }
 
-bool YahtzeeRules::gioco_Click(int i)
+bool YahtzeeRules::chooseBox(int i)
 {
     // Before the first roll of a game there are no dice to write.
     if (i < 0 || i >= boxes || sorted_.empty() || isUsed(i))
@@ -113,7 +113,7 @@ bool YahtzeeRules::gioco_Click(int i)
         if (i < upperBoxes)
             subt_ -= *chosen;
         chosen.reset();
-        rollButtonEnabled_ = false;
+        rollReady_ = false;
     } else {
         auto& earlier = boxes_[static_cast<std::size_t>(selected_)];
         if (!isUsed(selected_) && selected_ != i) {
@@ -140,10 +140,10 @@ void YahtzeeRules::controlla(int i)
     boxes_[static_cast<std::size_t>(i)] = boxValue(i, faces);
     if (filledCount_ == boxes - 1)
         return;
-    rollButtonNuova_ = true;
-    helpShown_ = false;
-    rollButtonShown_ = true;
-    rollButtonEnabled_ = true;
+    startsNewHand_ = true;
+    awaitsChoice_ = false;
+    rollOffered_ = true;
+    rollReady_ = true;
     rollCount_ = 0;
 }
 
@@ -157,8 +157,8 @@ void YahtzeeRules::updateSums()
 
 void YahtzeeRules::endGame()
 {
-    helpShown_ = false;
-    rollButtonShown_ = false;
+    awaitsChoice_ = false;
+    rollOffered_ = false;
     // Writing the last box again after taking it back ends nothing new: the score stays the first one.
     if (over_)
         return;

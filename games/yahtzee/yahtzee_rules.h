@@ -7,7 +7,7 @@
 
 class Random;
 
-// What one press of the roll button did, for the window to tumble the right dice.
+// What one roll did, for the window to tumble the right dice.
 struct YahtzeeRoll {
     std::array<bool, 5> rolled{}; // die i was thrown
     int rollCount = 0;            // 1, 2 or 3 after this roll
@@ -28,18 +28,16 @@ public:
 
     explicit YahtzeeRules(Random& random);
 
-    // A new game: an empty card, every die showing a one, the roll button reading "Nuova".
-    void Nuova();
+    // A new game: an empty card, every die showing a one, the next roll starting the first hand.
+    void nuovaPartita();
 
-    // The roll button: "Nuova" starts a hand and throws all five dice, "Cambia" throws the marked
-    // ones. Nothing when the button is hidden or disabled.
-    std::optional<YahtzeeRoll> sceltatxt_Click();
-    // Throws the dice that must be thrown, counts the roll and sorts the dice list.
-    std::array<bool, dice> dadi();
+    // A roll: it starts a new hand and throws all five dice, or throws the marked ones again.
+    // Nothing while no roll is ready (see rollReady).
+    std::optional<YahtzeeRoll> roll();
     // Marks or unmarks die i for the next throw; only between the rolls of a hand.
-    bool cliccami_Click(int i);
+    bool toggleMark(int i);
     // Chooses box i, moves the choice made earlier in this hand to it, or takes it back.
-    bool gioco_Click(int i);
+    bool chooseBox(int i);
 
     // The value box `box` would get for five dice (in any order).
     static int boxValue(int box, const std::array<int, dice>& faces);
@@ -48,24 +46,29 @@ public:
 
     int face(int i) const { return dice_[static_cast<std::size_t>(i)]; }
     bool isMarked(int i) const { return marked_[static_cast<std::size_t>(i)]; }
-    bool canMark() const { return !rollButtonNuova_ && !over_; }
+    bool canMark() const { return !startsNewHand_ && !over_; }
     int rollCount() const { return rollCount_; }
     // The dice as "1" to "6" in ascending order; empty before the first roll of a game.
     const std::vector<int>& sortedDice() const { return sorted_; }
-    bool rollMarkShown(int k) const { return rollMarks_[static_cast<std::size_t>(k)]; }
+    // Roll k of the hand (0 to 2) is still to come.
+    bool isRollToCome(int k) const { return rollsToCome_[static_cast<std::size_t>(k)]; }
 
-    // The roll button: its caption, whether it is on show and whether it takes a click.
-    bool rollButtonReadsNuova() const { return rollButtonNuova_; }
-    bool rollButtonShown() const { return rollButtonShown_; }
-    bool rollButtonEnabled() const { return rollButtonEnabled_; }
-    bool helpShown() const { return helpShown_; }
+    // The next roll starts a new hand ("Nuova"); otherwise it throws the marked dice again ("Cambia").
+    bool startsNewHand() const { return startsNewHand_; }
+    // A roll is on offer: false after the third roll of a hand, until a box is chosen, and once the game is over.
+    bool rollOffered() const { return rollOffered_; }
+    // The roll on offer may be made now: not after the first roll until a die is marked, nor
+    // while a choice taken back waits for another box.
+    bool rollReady() const { return rollReady_; }
+    // The three rolls are made and the hand waits for a box to be chosen.
+    bool awaitsChoice() const { return awaitsChoice_; }
 
     // The points written in box i; nothing while the box is free.
     std::optional<int> box(int i) const { return boxes_[static_cast<std::size_t>(i)]; }
     bool isUsed(int i) const { return used_[static_cast<std::size_t>(i)]; }
     int selected() const { return selected_; }
     // A free box the player may choose now (the pointer and the highlight follow it).
-    bool invitesChoice(int i) const { return !rollButtonNuova_ && !box(i); }
+    bool invitesChoice(int i) const { return !startsNewHand_ && !box(i); }
     int subtotal() const { return subt_; }
     int bonus() const { return bonus_; }
     int total() const { return totale_; }
@@ -80,6 +83,7 @@ public:
     bool isConsistent() const;
 
 private:
+    std::array<bool, dice> dadi();
     void controlla(int i);
     void updateSums();
     void endGame();
@@ -89,11 +93,11 @@ private:
     std::array<bool, dice> marked_{};
     std::vector<int> sorted_;
     int rollCount_ = 0;
-    std::array<bool, rollsPerHand> rollMarks_{};
-    bool rollButtonNuova_ = true;
-    bool rollButtonShown_ = true;
-    bool rollButtonEnabled_ = true;
-    bool helpShown_ = false;
+    std::array<bool, rollsPerHand> rollsToCome_{};
+    bool startsNewHand_ = true;
+    bool rollOffered_ = true;
+    bool rollReady_ = true;
+    bool awaitsChoice_ = false;
 
     std::array<std::optional<int>, boxes> boxes_{};
     std::array<bool, boxes> used_{};

@@ -1,7 +1,6 @@
 // Yahtzee's window: draws the dice and the card from the rules and tumbles the thrown dice while no input is taken.
 #include "games/yahtzee/yahtzee_window.h"
 
-#include "shell/codepage.h"
 #include "shell/controls/accessible.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
@@ -9,36 +8,41 @@
 #include "shell/controls/layout.h"
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
-#include "shell/controls/text_box.h"
 #include "shell/random.h"
-#include "shell/record_entry.h"
+#include "shell/record_panel.h"
 #include "shell/text_formats.h"
-#include "shell/waits.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr Rgb ink{0, 0, 0};
-constexpr Rgb chalk{255, 255, 255};
-constexpr Rgb ivory{252, 250, 240};
-constexpr Rgb pip{20, 24, 60};
-constexpr Rgb markRed{200, 0, 0};
-constexpr Rgb gold{255, 204, 0};
-constexpr Rgb straw{255, 236, 139};
-constexpr Rgb paper{250, 244, 215};
-constexpr Rgb boxWhite{255, 255, 255};
-constexpr Rgb sumYellow{255, 250, 190};
-constexpr Rgb highlight{255, 215, 0};
+// The table's ink and chalk, the gold and straw of its words, the dark red of its banners.
+constexpr Rgb ink{0, 0, 0}, chalk{255, 255, 255}, gold{255, 204, 0}, straw{255, 236, 139}, darkRed{176, 0, 0};
+// The dice: ivory faces with dark pips, and the red mark of a die to throw again.
+constexpr Rgb ivory{252, 250, 240}, pip{20, 24, 60}, markRed{200, 0, 0};
+// The card: paper, white boxes, yellow sums, and the highlight behind a box that may be chosen.
+constexpr Rgb paper{250, 244, 215}, boxWhite{255, 255, 255}, sumYellow{255, 250, 190}, highlight{255, 215, 0};
 
 constexpr int dieStep = 1200;
-constexpr int firstBoxTop = 3480;
-constexpr int rowStep = 360;
-constexpr int boxWidth = 615;
-constexpr int rowHeight = 375;
-constexpr int nameWidth = 1575;
 
-// The dice, their pips, marks and click areas, the roll button and the record line, as the form lists them.
+// The card's rows, 360 twips apart: boxes 0 to 5 on the left with the subtotal and the bonus below
+// them, boxes 6 to 12 on the right with the total below them.
+constexpr TwipsPoint cell(int column, int row) { return {2160 * column, 360 * row}; }
+constexpr TwipsPoint boxRow(int box) { return box < YahtzeeRules::upperBoxes ? cell(0, box) : cell(1, box - YahtzeeRules::upperBoxes); }
+
+// A name on the card; it lets the mouse through to the card beneath, which puts out the highlights.
+constexpr ControlLine boxName(const char* name, TwipsPoint at, const char* caption)
+{
+    return label(name, 300 + at.x, 3480 + at.y, 1455, 375, caption).font(10, true).align(Qt::AlignLeft | Qt::AlignVCenter)
+        .fore(ink).transparent();
+}
+constexpr ControlLine sumBox(const char* name, TwipsPoint at, const char* readAs)
+{
+    return label(name, 1800 + at.x, 3480 + at.y, 615, 375).font(11, true).align(Qt::AlignCenter).fore(ink).back(sumYellow)
+        .readAs(readAs).framed();
+}
+
+// The dice, their pips, marks and click areas, the roll button, the card and the record line, as the form lists them.
 constexpr ControlLine yatzControls[] = {
     roundedRectangle("faccia", 360, 360, 1095, 1215).array(5, 5, dieStep).fill(ivory).border(ink, 2),
     circle("AL", 480, 480, 255, 255).array(5, 5, dieStep).fill(pip).border(pip),
@@ -52,13 +56,14 @@ constexpr ControlLine yatzControls[] = {
     label("cliccami", 360, 360, 1095, 1215).array(5, 5, dieStep),
 
     roundedRectangle("scelta", 2520, 1680, 1575, 495).fill(gold).border(ink, 2),
-    button("sceltatxt", 2640, 1680, 1335, 495, "Nuova").font(13, true),
+    button("sceltatxt", 2640, 1680, 1335, 495, "Nuova").font(13, true).greyed({150, 120, 40}),
     label("Label3", 4320, 1800, 0, 0, "Lanci:").font(11, true).fore(chalk),
     circle("tiri", 5160, 1800, 255, 255).array(3, 3, 360).fill({220, 30, 30}).border(ink),
 
     rectangle("help1", 600, 2340, 5415, 435).fill({0, 0, 112}).border(gold, 2).hidden(),
+    // The request for a box appears after the third roll: the player who cannot see it hears it.
     label("help", 600, 2340, 5415, 435, "Seleziona la Combinazione dal tabellone dei punti")
-        .font(10, true).fore(gold).align(Qt::AlignCenter).hidden(),
+        .font(10, true).fore(gold).align(Qt::AlignCenter).alert().hidden(),
 
     // The card's paper lies under its names and boxes.
     label("Label4", 120, 3360, 4575, 3120).back(paper),
@@ -74,16 +79,33 @@ constexpr ControlLine yatzControls[] = {
           "YAHTZEE (cinque dadi uguali) vale 50. Se il SUB TOTALE (la somma dei dadi) supera 62 si avranno 35 punti "
           "BONUS. La scelta dei punteggi, implica una nuova mano.")
         .font(10).fore(chalk),
+
+    // The card: a highlight behind each name, the names, then the boxes and the sums beside them.
+    roundedRectangle("msctxt", 240, 3480, 1575, 375).array(YahtzeeRules::boxes).placed(boxRow).fill(highlight).border(ink).hidden(),
+    boxName("Label2(0)", boxRow(0), "ASSI"), boxName("Label2(1)", boxRow(1), "DUE"), boxName("Label2(2)", boxRow(2), "TRE"),
+    boxName("Label2(3)", boxRow(3), "QUATTRO"), boxName("Label2(4)", boxRow(4), "CINQUE"), boxName("Label2(5)", boxRow(5), "SEI"),
+    boxName("Label2(6)", boxRow(6), "TRIS"), boxName("Label2(7)", boxRow(7), "POKER"), boxName("Label2(8)", boxRow(8), "FULL"),
+    boxName("Label2(9)", boxRow(9), "SCALA MIN"), boxName("Label2(10)", boxRow(10), "SCALA MAX"),
+    boxName("Label2(11)", boxRow(11), "YAHTZEE"), boxName("Label2(12)", boxRow(12), "CHANGE"),
+    boxName("Label2(13)", cell(0, 6), "SUB TOT"), boxName("Label2(14)", cell(0, 7), "BONUS"), boxName("Label2(15)", cell(1, 7), "TOTALE"),
+    label("gioco", 1800, 3480, 615, 375).array(YahtzeeRules::boxes).placed(boxRow).font(11, true).align(Qt::AlignCenter)
+        .fore(ink).back(boxWhite).framed(),
+    sumBox("subt", cell(0, 6), "SUB TOT"), sumBox("bonus", cell(0, 7), "BONUS"), sumBox("totale", cell(1, 7), "TOTALE"),
+
+    banner("gameovert", "gameover", "gameover1", 1560, 1780, 3135, 615, "GAME OVER").face(darkRed).fore(chalk).shadow(ink)
+        .font(20, true),
+    banner("rectxt", "rec", "rec1", 1320, 2640, 3615, 780, "Nuovo Record").face({255, 255, 0}).fore(darkRed).shadow(ink)
+        .font(13, true).captionAt(1320, 2660, 3615, 330),
+    textBox("reci", 2400, 3020, 1455, 285).hidden(),
 };
 
+// The record line, left to right, and the new record's banner (shadow, face, caption) with the name box.
+const RecordPanelLayout yatzRecord{{"Label6", "record", "nominativo"}, "record", "nominativo", {"rec1", "rec", "rectxt"}, "reci"};
+
+// The card's names, as a screen reader says each box.
 const char* const boxNames[YahtzeeRules::boxes] = {"ASSI", "DUE",       "TRE",       "QUATTRO", "CINQUE",
                                                    "SEI",  "TRIS",      "POKER",     "FULL",    "SCALA MIN",
                                                    "SCALA MAX", "YAHTZEE", "CHANGE"};
-
-// Boxes 0 to 5 are the upper section on the left, 6 to 12 the column on the right.
-int boxLeft(int box) { return box < YahtzeeRules::upperBoxes ? 1800 : 3960; }
-int nameLeft(int box) { return box < YahtzeeRules::upperBoxes ? 240 : 2400; }
-int rowTop(int box) { return firstBoxTop + rowStep * (box < YahtzeeRules::upperBoxes ? box : box - YahtzeeRules::upperBoxes); }
 
 // The pips lit for each face, in the order AL, AR, CL, CC, CR, DL, DR.
 constexpr bool pipsOf[7][7] = {
@@ -115,6 +137,12 @@ void sayAs(Label* label, const QString& name)
     accessible::nameChanged(label);
 }
 
+// One frame of a tumble: the thrown dice show other faces for a moment.
+struct TumbleFrame {
+    int frame;
+    double hold;
+};
+
 } // namespace
 
 RecordRules YahtzeeWindow::recordRules()
@@ -135,119 +163,39 @@ RecordRules YahtzeeWindow::recordRules()
 
 YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
     : GameWindow(QStringLiteral("yatz"), QStringLiteral("Yahtzee - TOA-TOA Games"), 9360, 7320, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_), slot_(recordRules())
+      random_(std::move(random)), rules_(*random_), form_(std::make_unique<const Form>(client(), yatzControls))
 {
-    QWidget* area = client();
-    Form form(area, yatzControls);
-    faccia_ = form.shapes("faccia");
     for (const char* name : {"AL", "AR", "CL", "CC", "CR", "DL", "DR"})
-        pips_.push_back(form.shapes(name));
-    maschera_ = form.shapes("maschera");
-    cliccami_ = form.labels("cliccami");
+        pips_.push_back(form_->shapes(name));
+    maschera_ = form_->shapes("maschera");
+    cliccami_ = form_->labels("cliccami");
+    msctxt_ = form_->shapes("msctxt");
+    gioco_ = form_->labels("gioco");
     connectArray(cliccami_, this, &YahtzeeWindow::cliccami_Click, &YahtzeeWindow::cliccami_MouseMove);
-    scelta_ = form.shape("scelta");
-    sceltatxt_ = form.label("sceltatxt");
-    QPalette greyed = sceltatxt_->palette();
-    greyed.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 120, 40));
-    sceltatxt_->setPalette(greyed);
-    setPointer(sceltatxt_, Pointer::Hand);
-    connect(sceltatxt_, &Label::clicked, this, &YahtzeeWindow::sceltatxt_Click);
-    connect(sceltatxt_, &Label::mouseMoved, this, &YahtzeeWindow::sceltatxt_MouseMove);
-    Label3_ = form.label("Label3");
-    tiri_ = form.shapes("tiri");
-    help1_ = form.shape("help1");
-    help_ = form.label("help");
-    Label4_ = form.label("Label4");
-    connect(Label4_, &Label::mouseMoved, this, &YahtzeeWindow::Label4_MouseMove);
-    record_ = form.label("record");
-    nominativo_ = form.label("nominativo");
-
-    // The card: a highlight behind each name, the names, then the boxes and the sums beside them.
-    for (int k = 0; k < YahtzeeRules::boxes; ++k) {
-        auto* lit = new Shape(area, arrayName("msctxt", k), QRect(nameLeft(k), rowTop(k), nameWidth, rowHeight),
-                              Shape::Kind::RoundedRectangle);
-        lit->setFill(qcolour(highlight));
-        lit->setBorder(qcolour(ink), 1);
-        lit->hide();
-        msctxt_.push_back(lit);
-    }
-    auto nameLabel = [area](int index, int left, int top, const char* caption) {
-        auto* name = new Label(area, arrayName("Label2", index), QRect(left + 60, top, nameWidth - 120, rowHeight),
-                               QString::fromLatin1(caption), 10, true);
-        name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        name->setForeColour(qcolour(ink));
-        // The name lets the mouse through to the card beneath, which puts out the highlights.
-        name->setAttribute(Qt::WA_TransparentForMouseEvents);
-    };
-    auto valueLabel = [area](const QString& name, int left, int top, Rgb back) {
-        auto* value = new Label(area, name, QRect(left, top, boxWidth, rowHeight), {}, 11, true);
-        value->setAlignment(Qt::AlignCenter);
-        value->setForeColour(qcolour(ink));
-        value->setBackColour(qcolour(back));
-        value->setFrameStyle(QFrame::Box | QFrame::Plain);
-        return value;
-    };
-    for (int k = 0; k < YahtzeeRules::boxes; ++k) {
-        nameLabel(k, nameLeft(k), rowTop(k), boxNames[k]);
-        Label* box = valueLabel(arrayName("gioco", k), boxLeft(k), rowTop(k), boxWhite);
-        connect(box, &Label::clicked, this, [this, k] { gioco_Click(k); });
-        connect(box, &Label::mouseMoved, this, [this, k] { gioco_MouseMove(k); });
-        gioco_.push_back(box);
-    }
-    nameLabel(13, 240, 5640, "SUB TOT");
-    nameLabel(14, 240, 6000, "BONUS");
-    nameLabel(15, 2400, 6000, "TOTALE");
-    subt_ = valueLabel(QStringLiteral("subt"), 1800, 5640, sumYellow);
-    bonus_ = valueLabel(QStringLiteral("bonus"), 1800, 6000, sumYellow);
-    totale_ = valueLabel(QStringLiteral("totale"), 3960, 6000, sumYellow);
-    subt_->setReadAs(QStringLiteral("SUB TOT"));
-    bonus_->setReadAs(QStringLiteral("BONUS"));
-    totale_->setReadAs(QStringLiteral("TOTALE"));
-    // The request for a box appears after the third roll: the player who cannot see it hears it.
-    help_->setAlert(true);
-
-    gameover_ = std::make_unique<Banner>(area, QStringLiteral("gameovert"), QStringLiteral("gameover"),
-                                         QStringLiteral("gameover1"), QRect(1560, 1780, 3135, 615),
-                                         QStringLiteral("GAME OVER"),
-                                         BannerLook{QColor(176, 0, 0), QColor(255, 255, 255), QColor(0, 0, 0), 20, true});
-    rec_ = std::make_unique<Banner>(area, QStringLiteral("rectxt"), QStringLiteral("rec"), QStringLiteral("rec1"),
-                                    QRect(1320, 2640, 3615, 780), QStringLiteral("Nuovo Record"),
-                                    BannerLook{QColor(255, 255, 0), QColor(176, 0, 0), QColor(0, 0, 0), 13, true});
-    rec_->placeCaption(QRect(1320, 2660, 3615, 330));
-    reci_ = new TextBox(area, QStringLiteral("reci"), QRect(2400, 3020, 1455, 285), 8);
-    reci_->hide();
-    entry_ = new RecordEntry(*this, *reci_, slot_);
-    connect(entry_, &RecordEntry::written, this, [this] { showRecord(); });
+    connectArray(gioco_, this, &YahtzeeWindow::gioco_Click, &YahtzeeWindow::gioco_MouseMove);
+    Label* roll = form_->label("sceltatxt");
+    setPointer(roll, Pointer::Hand);
+    connect(roll, &Label::clicked, this, &YahtzeeWindow::sceltatxt_Click);
+    connect(roll, &Label::mouseMoved, this, &YahtzeeWindow::sceltatxt_MouseMove);
+    connect(form_->label("Label4"), &Label::mouseMoved, this, &YahtzeeWindow::Label4_MouseMove);
+    record_ = new RecordPanel(*this, *form_, yatzRecord, recordRules());
 
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova Partita"), QKeySequence(QStringLiteral("Ctrl+N")),
                 QKeySequence());
-    Form_Load();
+    Nuova_Click();
 }
 
 YahtzeeWindow::~YahtzeeWindow() = default;
 
-void YahtzeeWindow::Form_Load() { Nuova_Click(); }
-
 void YahtzeeWindow::Nuova_Click()
 {
-    // A tumble still playing sees the new number and stops.
-    ++gameNumber_;
-    rules_.Nuova();
-    gameover_->setVisible(false);
-    rec_->setVisible(false);
-    entry_->withdraw();
-    slot_.read(recordDirectory());
-    showRecord();
+    // A tumble still playing belongs to the game before: it stops.
+    startGame();
+    rules_.nuovaPartita();
+    form_->banner("gameovert")->setVisible(false);
+    record_->withdraw();
+    record_->read();
     showAll();
-}
-
-void YahtzeeWindow::showRecord()
-{
-    const QString holder = codepage::fromWestern(slot_.holder());
-    const QString value = QString::fromStdString(slot_.valueCaption());
-    sayAs(record_, (QStringLiteral("Record: ") + holder + QLatin1Char(' ') + value).simplified());
-    record_->setCaption(value);
-    nominativo_->setCaption(holder);
 }
 
 void YahtzeeWindow::disegna(int i, int face)
@@ -257,7 +205,7 @@ void YahtzeeWindow::disegna(int i, int face)
         pips_[p][static_cast<std::size_t>(i)]->setVisible(lit[p]);
     // The die's click area lies over it and speaks for it, the mark included: red means "throw it again".
     QString name = QStringLiteral("Dado %1: ").arg(i + 1) + faceWord(face);
-    if (maschera_[static_cast<std::size_t>(i)]->isVisibleTo(client()))
+    if (rules_.isMarked(i))
         name += QStringLiteral(", da cambiare");
     sayAs(cliccami_[static_cast<std::size_t>(i)], name);
 }
@@ -268,30 +216,32 @@ void YahtzeeWindow::showAll()
         maschera_[static_cast<std::size_t>(i)]->setVisible(rules_.isMarked(i));
         disegna(i, rules_.face(i));
     }
-    sceltatxt_->setCaption(rules_.rollButtonReadsNuova() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
-    sceltatxt_->setVisible(rules_.rollButtonShown());
-    scelta_->setVisible(rules_.rollButtonShown());
-    sceltatxt_->setEnabled(rules_.rollButtonEnabled());
+    Label* roll = form_->label("sceltatxt");
+    roll->setCaption(rules_.startsNewHand() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
+    roll->setVisible(rules_.rollOffered());
+    form_->shape("scelta")->setVisible(rules_.rollOffered());
+    roll->setEnabled(rules_.rollReady());
     // Once the game is over the rolls of a hand are no longer counted: "GAME OVER" stands in their place.
-    Label3_->setVisible(!rules_.isOver());
+    Label* rolls = form_->label("Label3");
+    rolls->setVisible(!rules_.isOver());
     int rollsLeft = 0;
     for (int k = 0; k < YahtzeeRules::rollsPerHand; ++k) {
-        tiri_[static_cast<std::size_t>(k)]->setVisible(rules_.rollMarkShown(k) && !rules_.isOver());
-        rollsLeft += rules_.rollMarkShown(k) ? 1 : 0;
+        form_->shape(arrayName("tiri", k))->setVisible(rules_.isRollToCome(k) && !rules_.isOver());
+        rollsLeft += rules_.isRollToCome(k) ? 1 : 0;
     }
     // The red dots left beside "Lanci:" are the rolls still to come in this hand.
-    sayAs(Label3_, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
-    help1_->setVisible(rules_.helpShown());
-    help_->setVisible(rules_.helpShown());
+    sayAs(rolls, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
+    form_->shape("help1")->setVisible(rules_.awaitsChoice());
+    form_->label("help")->setVisible(rules_.awaitsChoice());
     for (int k = 0; k < YahtzeeRules::boxes; ++k) {
         const auto value = rules_.box(k);
         Label* box = gioco_[static_cast<std::size_t>(k)];
         sayAs(box, QString::fromLatin1(boxNames[k]) + QStringLiteral(": ") + (value ? number(*value) : QStringLiteral("vuoto")));
         box->setCaption(value ? number(*value) : QString());
     }
-    subt_->setCaption(number(rules_.subtotal()));
-    bonus_->setCaption(number(rules_.bonus()));
-    totale_->setCaption(number(rules_.total()));
+    form_->label("subt")->setCaption(number(rules_.subtotal()));
+    form_->label("bonus")->setCaption(number(rules_.bonus()));
+    form_->label("totale")->setCaption(number(rules_.total()));
 }
 
 int YahtzeeWindow::tumbleFace(int landing, int die, int frame)
@@ -304,28 +254,25 @@ bool YahtzeeWindow::tumble(const std::array<bool, YahtzeeRules::dice>& rolled)
 {
     if (std::none_of(rolled.begin(), rolled.end(), [](bool r) { return r; }))
         return true;
-    const int game = gameNumber_;
-    sceltatxt_->setEnabled(false);
-    for (int frame = 0; frame < tumbleFrames; ++frame) {
+    form_->label("sceltatxt")->setEnabled(false);
+    std::vector<TumbleFrame> frames;
+    for (int frame = 0; frame < tumbleFrames; ++frame)
+        frames.push_back({frame, tumbleFrameSeconds});
+    return play(frames, [this, &rolled](const TumbleFrame& f) {
         for (int i = 0; i < YahtzeeRules::dice; ++i) {
             if (!rolled[static_cast<std::size_t>(i)])
                 continue;
             maschera_[static_cast<std::size_t>(i)]->hide();
-            disegna(i, tumbleFace(rules_.face(i), i, frame));
+            disegna(i, tumbleFace(rules_.face(i), i, f.frame));
         }
-        if (!hold(*this, tumbleFrameSeconds) || game != gameNumber_)
-            return false;
-    }
-    return true;
+    });
 }
 
 void YahtzeeWindow::sceltatxt_Click()
 {
     const bool wasOver = rules_.isOver();
-    const auto roll = rules_.sceltatxt_Click();
-    if (!roll)
-        return;
-    if (!tumble(roll->rolled))
+    const auto roll = rules_.roll();
+    if (!roll || !tumble(roll->rolled))
         return;
     showAll();
     if (!wasOver && rules_.isOver())
@@ -334,14 +281,14 @@ void YahtzeeWindow::sceltatxt_Click()
 
 void YahtzeeWindow::cliccami_Click(int index)
 {
-    if (rules_.cliccami_Click(index))
+    if (rules_.toggleMark(index))
         showAll();
 }
 
 void YahtzeeWindow::gioco_Click(int index)
 {
     const bool wasOver = rules_.isOver();
-    if (!rules_.gioco_Click(index))
+    if (!rules_.chooseBox(index))
         return;
     showAll();
     if (!wasOver && rules_.isOver())
@@ -350,24 +297,16 @@ void YahtzeeWindow::gioco_Click(int index)
 
 void YahtzeeWindow::gameOver()
 {
-    gameover_->setVisible(true);
-    if (slot_.isBeatenBy(rules_.finalScore())) {
-        rec_->setVisible(true);
-        entry_->offer(rules_.finalScore());
-    }
-}
-
-void YahtzeeWindow::reci_KeyPress(int keyAscii)
-{
-    // The box's own key presses reach the entry directly; this is the same door for a caller without a keyboard.
-    entry_->rci_KeyPress(keyAscii);
+    form_->banner("gameovert")->setVisible(true);
+    if (record_->isBeatenBy(rules_.finalScore()))
+        record_->offer(rules_.finalScore());
 }
 
 // The mouse leaves the card over its paper, which puts out the highlights; the keyboard leaves it
 // for the dice or the roll button at one step, so these put them out too.
 void YahtzeeWindow::sceltatxt_MouseMove()
 {
-    setPointer(sceltatxt_, Pointer::Hand);
+    setPointer(form_->label("sceltatxt"), Pointer::Hand);
     Label4_MouseMove();
 }
 

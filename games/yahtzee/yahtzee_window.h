@@ -3,29 +3,20 @@
 
 #include "games/yahtzee/yahtzee_rules.h"
 #include "shell/game_window.h"
-#include "shell/record_slot.h"
 
-#include <array>
-#include <memory>
-#include <vector>
-
-class Banner;
-class Label;
-class Random;
-class RecordEntry;
-class Shape;
-class TextBox;
+class Form;
+struct RecordRules;
 
 class YahtzeeWindow : public GameWindow {
     Q_OBJECT
 public:
-    // Each roll lasts this many frames of this many seconds, all thrown dice tumbling together.
-    static constexpr int tumbleFrames = 4;
-    static constexpr double tumbleFrameSeconds = 0.1;
-
     // The window rolls with `random` for as long as it lives, never seeding it again.
     explicit YahtzeeWindow(std::unique_ptr<Random> random);
     ~YahtzeeWindow() override;
+
+    // Each roll lasts this many frames of this many seconds, all thrown dice tumbling together.
+    static constexpr int tumbleFrames = 4;
+    static constexpr double tumbleFrameSeconds = 0.1;
 
     const YahtzeeRules& rules() const { return rules_; }
     bool isConsistent() const override { return rules_.isConsistent(); }
@@ -36,7 +27,6 @@ public:
     void sceltatxt_Click();
     void cliccami_Click(int index);
     void gioco_Click(int index);
-    void reci_KeyPress(int keyAscii);
 
     void sceltatxt_MouseMove();
     void cliccami_MouseMove(int index);
@@ -51,40 +41,21 @@ protected:
     void newGame() override { Nuova_Click(); }
 
 private:
-    void Form_Load();
     // Die i shows `face` with its pips.
     void disegna(int i, int face);
     // Plays the tumble of the thrown dice; false when the window is leaving or a new game began.
     bool tumble(const std::array<bool, YahtzeeRules::dice>& rolled);
     void showAll();
-    void showRecord();
     void gameOver();
 
     std::unique_ptr<Random> random_;
     YahtzeeRules rules_;
-    RecordSlot slot_;
-    int gameNumber_ = 0;
-
-    std::vector<Shape*> faccia_;
+    // The controls by their names; the dice and the card's boxes at hand.
+    std::unique_ptr<const Form> form_;
     std::vector<std::vector<Shape*>> pips_; // AL, AR, CL, CC, CR, DL, DR; each holds one shape per die
     std::vector<Shape*> maschera_;
     std::vector<Label*> cliccami_;
-    Shape* scelta_;
-    Label* sceltatxt_;
-    Label* Label3_;
-    std::vector<Shape*> tiri_;
-    Shape* help1_;
-    Label* help_;
-    Label* Label4_;
     std::vector<Shape*> msctxt_;
     std::vector<Label*> gioco_;
-    Label* subt_;
-    Label* bonus_;
-    Label* totale_;
-    Label* record_;
-    Label* nominativo_;
-    std::unique_ptr<Banner> gameover_;
-    std::unique_ptr<Banner> rec_;
-    TextBox* reci_;
-    RecordEntry* entry_;
+    RecordPanel* record_;
 };

@@ -1,31 +1,21 @@
-// One game of Poker: credits, score, bonus credits, the end of the game and the record it is measured against.
+// One game of Poker: credits, score, bonus credits and the end of the game.
 #pragma once
 
 #include "games/poker/poker_evaluation.h"
 #include "games/poker/poker_hand.h"
 #include "games/poker/poker_step.h"
-#include "shell/record_slot.h"
 
 #include <vector>
 
 class Random;
 
-// The score is shown, and the record kept, in six digits.
-inline constexpr int pokerScoreDigits = 6;
-
-// The record file "rcpkr.dat": the highest score, in six digits, and who made it.
-RecordRules pokerRecordRules();
-
-class PokerGame {
+class PokerRules {
 public:
     static constexpr int startCredits = 10;
     static constexpr int bonusStep = 1000;
     static constexpr int bonusCredits = 5;
 
-    explicit PokerGame(Random& random);
-
-    // The record's value, read at the start of each game; the game is measured against it when it ends.
-    void setRecord(long long value) { record_ = value; }
+    explicit PokerRules(Random& random);
 
     // A fresh game: ten credits, no score, the first hand dealt.
     std::vector<PokerStep> nuovaPartita();
@@ -42,22 +32,17 @@ public:
     int bonusThreshold() const { return bonusThreshold_; }
     int winPoints() const { return winPoints_; }
     HandCode lastCode() const { return lastCode_; }
+    // The credits ran out: no more hands until a new game.
+    bool isOver() const { return over_; }
     // Five different cards on the table (or places not yet dealt), credits never below zero.
     bool isConsistent() const;
-    // The game-over flag: chooses the wording of the question on leaving.
-    bool isOver() const { return over_; }
-    // A finished game beats the record only with a strictly higher score.
-    bool isNewRecord() const { return over_ && score_ > record_; }
 
 private:
     void payBonus(std::vector<PokerStep>& steps);
     void endGame(std::vector<PokerStep>& steps);
     void dealNextHand(std::vector<PokerStep>& steps);
-    void showCredits(std::vector<PokerStep>& steps) const;
-    void showScore(std::vector<PokerStep>& steps) const;
 
     PokerHand hand_;
-    long long record_ = 0;
     int credits_ = startCredits;
     int score_ = 0;
     int bonusThreshold_ = bonusStep;
