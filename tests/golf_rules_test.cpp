@@ -37,7 +37,7 @@ protected:
     std::vector<GolfStep> stockToNewPile()
     {
         EXPECT_TRUE(rules.takeStockCard());
-        auto steps = rules.play();
+        auto steps = rules.gioca();
         EXPECT_TRUE(rules.isConsistent());
         return steps;
     }
@@ -45,7 +45,7 @@ protected:
     {
         EXPECT_TRUE(rules.takeStockCard());
         EXPECT_TRUE(rules.choosePile(pile));
-        auto steps = rules.play();
+        auto steps = rules.gioca();
         EXPECT_TRUE(rules.isConsistent());
         return steps;
     }
@@ -53,7 +53,7 @@ protected:
     {
         EXPECT_TRUE(rules.choosePile(pile));
         EXPECT_TRUE(rules.takeCard(cell)) << "cell " << cell;
-        auto steps = rules.play();
+        auto steps = rules.gioca();
         EXPECT_TRUE(rules.isConsistent());
         return steps;
     }
@@ -155,7 +155,7 @@ TEST_P(GolfFit, ATableauCardGoesOnlyOneRankUpOrDown)
     EXPECT_EQ(rules.canPlay(), fit.fits);
     if (!fit.fits)
         return;
-    rules.play();
+    rules.gioca();
     EXPECT_EQ(rules.top(0), card(fit.played).rank);
     EXPECT_EQ(rules.table().pile[0], card(fit.played));
     EXPECT_FALSE(rules.isSingle(0));
@@ -209,7 +209,7 @@ TEST_F(GolfMoves, OneSourceAtATime)
     EXPECT_EQ(rules.stockReach(), GolfReach::Blocked);
     EXPECT_FALSE(rules.takeCard(9));
     EXPECT_FALSE(rules.canPlay()) << "a tableau card needs a pile";
-    EXPECT_TRUE(rules.play().empty());
+    EXPECT_TRUE(rules.gioca().empty());
     EXPECT_EQ(rules.tableauCount(), 35);
     EXPECT_EQ(rules.pileReach(1), GolfReach::Blocked) << "an empty place";
     ASSERT_TRUE(rules.choosePile(0));
@@ -230,7 +230,7 @@ TEST_F(GolfMoves, NewPilesFillThePlacesInOrderAndAFullTableRefusesOneMore)
     ASSERT_TRUE(rules.takeStockCard());
     const GolfTable prepared = rules.table();
     EXPECT_TRUE(prepared.movePrepared && prepared.stockSelected);
-    EXPECT_TRUE(rules.play().empty());
+    EXPECT_TRUE(rules.gioca().empty());
     // Nothing was placed, and the stock card is let go.
     EXPECT_EQ(rules.stockCount(), 6);
     const GolfTable after = rules.table();
@@ -414,7 +414,7 @@ TEST_F(GolfRound, NineHolesEndInGameOverAndTheLastIsScoredOnce)
     EXPECT_FALSE(rules.takeStockCard());
     EXPECT_FALSE(rules.choosePile(1));
     EXPECT_FALSE(rules.takeCard(20));
-    EXPECT_TRUE(rules.play().empty());
+    EXPECT_TRUE(rules.gioca().empty());
     EXPECT_EQ(rules.pileReach(1), GolfReach::None);
     EXPECT_EQ(banners(rules.nextHole()), (std::vector<std::string>{"GAME OVER"})) << "a tenth hole deals nothing";
     EXPECT_EQ(rules.hole(), 9);
@@ -463,20 +463,20 @@ TEST(GolfRandomRounds, EveryCardStaysOnceAndEveryRoundEnds)
                     moves.push_back([&, p] {
                         rules.takeStockCard();
                         rules.choosePile(p);
-                        rules.play();
+                        rules.gioca();
                     });
                 for (int k = 0; k < GolfRules::cells; ++k)
                     if (rules.isFree(k) && rules.fits(rules.card(k).rank, p))
                         moves.push_back([&, p, k] {
                             rules.takeCard(k);
                             rules.choosePile(p);
-                            rules.play();
+                            rules.gioca();
                         });
             }
             if (rules.stockCount() > 0 && placeFree)
                 moves.push_back([&] {
                     rules.takeStockCard();
-                    rules.play();
+                    rules.gioca();
                 });
             ASSERT_FALSE(moves.empty() && !rules.canEndHole()) << "a hole with no way on";
             if (moves.empty() || (rules.canEndHole() && chooser.pick(20) == 0)) {

@@ -222,7 +222,7 @@ bool GolfRules::anyMoveLeft() const
 
 bool GolfRules::canEndHole() const { return playing() && (stockCount_ == 0 || !anyMoveLeft()); }
 
-std::vector<GolfStep> GolfRules::play()
+std::vector<GolfStep> GolfRules::gioca()
 {
     std::vector<GolfStep> steps;
     if (!canPlay())

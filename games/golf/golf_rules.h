@@ -86,9 +86,9 @@ public:
     bool takeCard(int cell);
     bool takeStockCard();
     bool choosePile(int pile);
-    // Plays the prepared move: the taken card onto the chosen pile, or the stock card onto the first empty
-    // place as a new pile; then what follows it (a penalty, the green, the end of the hole).
-    std::vector<GolfStep> play();
+    // "Gioca": plays the prepared move, the taken card onto the chosen pile or the stock card onto the first
+    // empty place as a new pile; then what follows it (a penalty, the green, the end of the hole).
+    std::vector<GolfStep> gioca();
     // Ends the hole, scoring what is left on the table.
     std::vector<GolfStep> endHole();
     // The record's name was taken: the table takes no more moves and the total keeps its stored form.

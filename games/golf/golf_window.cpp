@@ -173,7 +173,7 @@ GolfWindow::GolfWindow(std::unique_ptr<Random> random)
         GolfRules::recordRules());
     connect(record_, &RecordPanel::written, this, [this] {
         rules_.freeze();
-        draw(rules_.table());
+        draw();
     });
 
     connectArray(CarteG_, this, &GolfWindow::CarteG_Click, &GolfWindow::CarteG_MouseMove);
@@ -215,7 +215,7 @@ void GolfWindow::playMove(const std::vector<GolfStep>& steps)
 {
     if (!play(steps, [this](const GolfStep& step) { announce(step); }))
         return;
-    draw(rules_.table());
+    draw();
     const auto news = [&steps](GolfNews n) {
         return std::any_of(steps.begin(), steps.end(), [n](const GolfStep& step) { return step.news == n; });
     };
@@ -289,23 +289,28 @@ void GolfWindow::draw(const GolfTable& table, bool faceDown)
     messaggio_->setVisible(table.over);
 }
 
-void GolfWindow::CarteG_Click(int index) { redrawIf(rules_.takeCard(index)); }
-
-void GolfWindow::Mazzo_Click() { redrawIf(rules_.takeStockCard()); }
-
-void GolfWindow::tallone_Click(int index) { redrawIf(rules_.choosePile(index)); }
-
-// A refused click changed nothing.
-void GolfWindow::redrawIf(bool changed)
+void GolfWindow::CarteG_Click(int index)
 {
-    if (changed)
-        draw(rules_.table());
+    if (rules_.takeCard(index))
+        draw();
+}
+
+void GolfWindow::Mazzo_Click()
+{
+    if (rules_.takeStockCard())
+        draw();
+}
+
+void GolfWindow::tallone_Click(int index)
+{
+    if (rules_.choosePile(index))
+        draw();
 }
 
 void GolfWindow::gioca_Click()
 {
     if (rules_.canPlay())
-        playMove(rules_.play());
+        playMove(rules_.gioca());
 }
 
 void GolfWindow::terminat_Click()

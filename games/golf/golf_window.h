@@ -34,9 +34,10 @@ private:
     // end of the round asks of the record.
     void playMove(const std::vector<GolfStep>& steps);
     void announce(const GolfStep& step);
-    // While a hole is announced its cards lie face down and the stock is put away.
+    // The table as the rules leave it; or as a step saw it, face down with the stock put away while a hole
+    // is announced.
+    void draw() { draw(rules_.table()); }
     void draw(const GolfTable& table, bool faceDown = false);
-    void redrawIf(bool changed);
 
     std::unique_ptr<Random> random_;
     GolfRules rules_;
