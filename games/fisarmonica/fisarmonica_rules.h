@@ -4,11 +4,8 @@
 #include "shell/cards.h"
 #include "shell/record_slot.h"
 
-#include <array>
 #include <string>
 #include <string_view>
-
-class Random;
 
 class FisarmonicaRules {
 public:

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-class Random;
-
 // What a click on a card, a pile or the stock would do now.
 enum class GolfReach {
     None,     // nothing there to take, or no hole in play
