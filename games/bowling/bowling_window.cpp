@@ -135,8 +135,7 @@ QString ballWorth(int value)
 } // namespace
 
 BowlingWindow::BowlingWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Bowling"), QStringLiteral("Bowling - TOA-TOA Games"), 12615, 7530, QColor(0, 192, 0)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("Bowling"), QStringLiteral("Bowling - TOA-TOA Games"), 12615, 7530, QColor(0, 192, 0))
 {
     const Form form(client(), bowlingControls);
     const auto label = [&form](const char* name) { return form.label(QString::fromLatin1(name)); };

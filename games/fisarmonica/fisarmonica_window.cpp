@@ -56,8 +56,7 @@ constexpr ControlLine fisarmonicaControls[] = {
 } // namespace
 
 FisarmonicaWindow::FisarmonicaWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Fisarmonica"), QStringLiteral("La Fisarmonica - TOA-TOA Games"), 7560, 6000, QColor(0, 192, 0)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("Fisarmonica"), QStringLiteral("La Fisarmonica - TOA-TOA Games"), 7560, 6000, QColor(0, 192, 0))
 {
     const Form form(client(), fisarmonicaControls);
     carteF_ = form.pictures("carteF");

@@ -2,18 +2,13 @@
 #pragma once
 
 #include "games/fisarmonica/fisarmonica_rules.h"
-#include "shell/game_window.h"
+#include "shell/game_window_of.h"
 
-
-class FisarmonicaWindow : public GameWindow {
+class FisarmonicaWindow : public GameWindowOf<FisarmonicaRules> {
     Q_OBJECT
 public:
-    // The window deals from `random`; it keeps it for as long as it lives.
     explicit FisarmonicaWindow(std::unique_ptr<Random> random);
     ~FisarmonicaWindow() override;
-
-    const FisarmonicaRules& rules() const { return rules_; }
-    bool isConsistent() const override { return rules_.isConsistent(); }
 
     void Nuova_Click();
     void MazzoI_Click();
@@ -27,10 +22,6 @@ private:
     void draw();
     void carteF_MouseMove(int index);
     void MazzoI_MouseMove();
-
-    std::unique_ptr<Random> random_;
-    FisarmonicaRules rules_;
-    RecordPanel* record_;
 
     std::vector<PictureBox*> carteF_;
     std::vector<Shape*> maschera_;

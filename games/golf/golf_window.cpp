@@ -133,8 +133,7 @@ constexpr Rgb resultFill[] = {{192, 192, 0}, {255, 192, 192}, {255, 128, 128}, {
 } // namespace
 
 GolfWindow::GolfWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("golf"), QStringLiteral("Zidu Dori - TOA-TOA Games"), 13065, 8595, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("golf"), QStringLiteral("Zidu Dori - TOA-TOA Games"), 13065, 8595, QColor(0, 112, 48))
 {
     const Form form(client(), golfControls);
     CarteG_ = form.pictures("CarteG");

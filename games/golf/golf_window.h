@@ -2,18 +2,13 @@
 #pragma once
 
 #include "games/golf/golf_rules.h"
-#include "shell/game_window.h"
+#include "shell/game_window_of.h"
 
-
-class GolfWindow : public GameWindow {
+class GolfWindow : public GameWindowOf<GolfRules> {
     Q_OBJECT
 public:
-    // The window deals from `random`; it keeps it for as long as it lives.
     explicit GolfWindow(std::unique_ptr<Random> random);
     ~GolfWindow() override;
-
-    const GolfRules& rules() const { return rules_; }
-    bool isConsistent() const override { return rules_.isConsistent(); }
 
     void Nuova_Click();
     void CarteG_Click(int index);
@@ -38,10 +33,6 @@ private:
     // is announced.
     void draw() { draw(rules_.table()); }
     void draw(const GolfTable& table, bool faceDown = false);
-
-    std::unique_ptr<Random> random_;
-    GolfRules rules_;
-    RecordPanel* record_;
 
     std::vector<PictureBox*> CarteG_;
     std::vector<Shape*> mascher_;

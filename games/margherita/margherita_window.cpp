@@ -55,8 +55,7 @@ const RecordPanelLayout recordLayout{{"punti", "nome"}, "punti", "nome", {"rc3",
 } // namespace
 
 MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("margerita"), QStringLiteral("Margherita - TOA-TOA Games"), 12810, 7380, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("margerita"), QStringLiteral("Margherita - TOA-TOA Games"), 12810, 7380, QColor(0, 112, 48))
 {
     const Form form(client(), margheritaControls);
     carte_ = form.pictures("carte");

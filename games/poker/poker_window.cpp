@@ -137,8 +137,7 @@ RecordRules pokerRecordRules()
 }
 
 PokerWindow::PokerWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Pokerfrm"), QStringLiteral("Poker - TOA-TOA Games"), 7920, 6600, qcolour(felt)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("Pokerfrm"), QStringLiteral("Poker - TOA-TOA Games"), 7920, 6600, qcolour(felt))
 {
     form_ = std::make_unique<const Form>(client(), pokerControls);
     CarteP_ = form_->pictures("CarteP");

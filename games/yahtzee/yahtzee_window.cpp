@@ -162,8 +162,7 @@ RecordRules YahtzeeWindow::recordRules()
 }
 
 YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("yatz"), QStringLiteral("Yahtzee - TOA-TOA Games"), 9360, 7320, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_), form_(std::make_unique<const Form>(client(), yatzControls))
+    : GameWindowOf(std::move(random), QStringLiteral("yatz"), QStringLiteral("Yahtzee - TOA-TOA Games"), 9360, 7320, QColor(0, 112, 48)), form_(std::make_unique<const Form>(client(), yatzControls))
 {
     for (const char* name : {"AL", "AR", "CL", "CC", "CR", "DL", "DR"})
         pips_.push_back(form_->shapes(name));
