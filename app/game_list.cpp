@@ -3,7 +3,6 @@
 
 #include "games/bowling/bowling_window.h"
 #include "games/fisarmonica/fisarmonica_window.h"
-#include "games/golf/golf_record.h"
 #include "games/golf/golf_window.h"
 #include "games/margherita/margherita_window.h"
 #include "games/napoleone/napoleone_window.h"
@@ -37,7 +36,7 @@ std::vector<GameEntry> toatoaGames()
         {QStringLiteral("bownling"), QStringLiteral("Bowling"), QKeySequence(QStringLiteral("Ctrl+B")), opener<BowlingWindow>(),
          &BowlingRules::recordRules},
         {QStringLiteral("golfm"), QStringLiteral("Zidu Dori"), QKeySequence(QStringLiteral("Ctrl+G")), opener<GolfWindow>(),
-         &golfRecordRules},
+         &GolfRules::recordRules},
         {QStringLiteral("Fisa"), QStringLiteral("La Fisarmonica"), QKeySequence(QStringLiteral("Ctrl+F")),
          opener<FisarmonicaWindow>(), &FisarmonicaRules::recordRules},
         {QStringLiteral("linea"), QStringLiteral("La Tavola Rotonda"), QKeySequence(QStringLiteral("Ctrl+R")), opener<TavolaWindow>(),

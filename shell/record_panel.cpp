@@ -58,7 +58,7 @@ void RecordPanel::speakLine()
     QStringList words;
     for (const Label* label : line_) {
         const QString shown = label->caption().simplified();
-        if (!shown.isEmpty() && !shown.startsWith(QStringLiteral("Record")))
+        if (!shown.isEmpty() && !shown.startsWith(QStringLiteral("Record"), Qt::CaseInsensitive))
             words.push_back(shown);
     }
     const QString spoken = QStringLiteral("Record: ") + words.join(QLatin1Char(' '));

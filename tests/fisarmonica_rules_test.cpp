@@ -7,8 +7,6 @@
 
 namespace {
 
-using Card = FisarmonicaCard;
-
 // A deck whose first cards are the given ones, the rest in order behind them.
 FisarmonicaRules::Deck deckStartingWith(std::vector<Card> first)
 {
@@ -17,12 +15,11 @@ FisarmonicaRules::Deck deckStartingWith(std::vector<Card> first)
     std::size_t i = 0;
     for (const Card& c : first) {
         deck[i++] = c;
-        used.insert({c.value, c.suit});
+        used.insert({c.rank, c.suit});
     }
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int value = 1; value <= 13; ++value)
-            if (!used.count({value, suit}))
-                deck[i++] = {value, suit};
+    for (const Card& c : cards::orderedDeck<FisarmonicaRules::deckSize>(13))
+        if (!used.count({c.rank, c.suit}))
+            deck[i++] = c;
     return deck;
 }
 
@@ -32,26 +29,58 @@ protected:
     FisarmonicaRules rules{random};
     void dealInto(std::vector<Card> first, int count)
     {
-        rules.Nuova(deckStartingWith(std::move(first)));
+        rules.newGame(deckStartingWith(std::move(first)));
         for (int i = 0; i < count; ++i)
             ASSERT_TRUE(rules.deal());
     }
 };
 
-TEST(AccordionDeck, ShuffleIsAPermutationOfTheFiftyTwoCards)
+TEST(AccordionDeck, EveryDealHoldsTheFiftyTwoCardsOnceAndASeedGivesItsDeal)
 {
     for (std::uint64_t seed : {1u, 2u, 99u}) {
         SeededRandom random(seed);
-        const auto deck = FisarmonicaRules::daicarte(random);
-        std::set<std::pair<int, int>> seen;
-        for (const Card& c : deck) {
-            EXPECT_TRUE(c.value >= 1 && c.value <= 13 && c.suit >= 1 && c.suit <= 4);
-            seen.insert({c.value, c.suit});
-        }
-        EXPECT_EQ(seen.size(), 52u) << "seed " << seed;
+        FisarmonicaRules rules(random);
+        rules.newGame();
+        EXPECT_TRUE(rules.isConsistent()) << "seed " << seed;
     }
     SeededRandom a(5), b(5);
-    EXPECT_EQ(FisarmonicaRules::daicarte(a), FisarmonicaRules::daicarte(b));
+    FisarmonicaRules first(a), second(b);
+    first.newGame();
+    second.newGame();
+    for (int i = 0; i < FisarmonicaRules::places; ++i) {
+        first.deal();
+        second.deal();
+        EXPECT_EQ(first.place(i), second.place(i)) << i;
+    }
+}
+
+// Every swap draws both its positions from the whole deck: one swap of the first and last places,
+// then only swaps of a place with itself, deals the king of clubs first and the ace of hearts last.
+TEST(AccordionDeck, TheShuffleDrawsFromTheWholeDeck)
+{
+    class FirstAndLast final : public Random {
+    public:
+        double next() override { return n_++ == 1 ? 0.999999 : 0.0; }
+
+    private:
+        int n_ = 0;
+    } random;
+    FisarmonicaRules rules(random);
+    rules.newGame();
+    ASSERT_TRUE(rules.deal() && rules.deal());
+    EXPECT_EQ(rules.place(0), (Card{13, 4}));
+    EXPECT_EQ(rules.place(1), (Card{2, 1}));
+    while (!rules.deckEmpty()) {
+        if (rules.deal())
+            continue;
+        // The cards come suit by suit, so a full row always has two neighbours to join.
+        int right = 1;
+        while (right < FisarmonicaRules::places && !rules.canJoin(right - 1, right))
+            ++right;
+        ASSERT_LT(right, FisarmonicaRules::places);
+        rules.join(right - 1, right);
+    }
+    EXPECT_EQ(rules.place(rules.cardsInRow() - 1), (Card{1, 1}));
 }
 
 TEST_F(Accordion, DealFillsTheFirstEmptyPlaceAndStopsWhenTheRowIsFull)
@@ -60,7 +89,7 @@ TEST_F(Accordion, DealFillsTheFirstEmptyPlaceAndStopsWhenTheRowIsFull)
     EXPECT_EQ(rules.cardsLeft(), 40);
     EXPECT_FALSE(rules.deal());
     EXPECT_EQ(rules.cardsLeft(), 40);
-    EXPECT_EQ(rules.picture(0), 115);
+    EXPECT_EQ(rules.place(0), (Card{1, 1}));
 }
 
 TEST_F(Accordion, MovesJoinCardsOfOneValueOrSuitUpToThreePlacesApart)
@@ -74,9 +103,9 @@ TEST_F(Accordion, MovesJoinCardsOfOneValueOrSuitUpToThreePlacesApart)
     EXPECT_FALSE(rules.canJoin(6, 7)); // empty places never match
 
     // Selecting the right card first and clicking the left one moves the right card all the same.
-    rules.click(3);
+    rules.takeCard(3);
     EXPECT_EQ(rules.selected(), 3);
-    rules.click(0);
+    rules.takeCard(0);
     EXPECT_EQ(rules.selected(), -1);
     EXPECT_EQ(rules.place(0), (Card{1, 4}));
     // The row closed up behind the moved card.
@@ -91,15 +120,15 @@ TEST_F(Accordion, AForbiddenMoveOrAFarClickKeepsTheSelection)
 {
     // Places 1 and 5 match but lie four apart.
     dealInto({{4, 3}, {9, 1}, {2, 2}, {3, 4}, {6, 2}, {9, 2}}, 6);
-    rules.click(5);
-    rules.click(1);
+    rules.takeCard(5);
+    rules.takeCard(1);
     EXPECT_EQ(rules.selected(), 5);
     EXPECT_EQ(rules.place(1), (Card{9, 1}));
-    rules.click(3); // two apart, nothing in common
+    rules.takeCard(3); // two apart, nothing in common
     EXPECT_EQ(rules.selected(), 5);
-    rules.click(5); // the selected card again clears the selection
+    rules.takeCard(5); // the selected card again clears the selection
     EXPECT_EQ(rules.selected(), -1);
-    rules.click(8); // an empty place selects nothing
+    rules.takeCard(8); // an empty place selects nothing
     EXPECT_EQ(rules.selected(), -1);
 }
 
@@ -107,8 +136,8 @@ TEST_F(Accordion, FinishCountsThePilesOnceAndJudgesTheWin)
 {
     dealInto({{1, 1}, {1, 2}}, 2);
     EXPECT_EQ(rules.finish(), 2);
-    rules.click(1);
-    rules.click(0);
+    rules.takeCard(1);
+    rules.takeCard(0);
     EXPECT_EQ(rules.cardsInRow(), 1);
     EXPECT_EQ(rules.pileCount(), 2); // moves after "Finito" do not change the result
     EXPECT_FALSE(rules.isWin());
@@ -136,14 +165,14 @@ TEST(AccordionPlay, RandomClicksNeverLoseOrDuplicateACard)
     for (std::uint64_t seed = 1; seed <= 200; ++seed) {
         SeededRandom random(seed);
         FisarmonicaRules rules(random);
-        rules.Nuova();
+        rules.newGame();
         int joined = 0;
         for (int step = 0; step < 600; ++step) {
             const int before = rules.cardsInRow();
             if (random.next() < 0.3)
                 rules.deal();
             else
-                rules.click(random.pick(FisarmonicaRules::places));
+                rules.takeCard(random.pick(FisarmonicaRules::places));
             if (rules.cardsInRow() == before - 1)
                 ++joined;
             std::set<std::pair<int, int>> seen;
@@ -155,7 +184,7 @@ TEST(AccordionPlay, RandomClicksNeverLoseOrDuplicateACard)
                     continue;
                 }
                 ASSERT_FALSE(gap) << "a card after a gap, seed " << seed;
-                ASSERT_TRUE(seen.insert({c.value, c.suit}).second) << "duplicate card, seed " << seed;
+                ASSERT_TRUE(seen.insert({c.rank, c.suit}).second) << "duplicate card, seed " << seed;
             }
             const int dealt = FisarmonicaRules::deckSize - rules.cardsLeft();
             ASSERT_EQ(rules.cardsInRow() + joined, dealt) << "lost card, seed " << seed;

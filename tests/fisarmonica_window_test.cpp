@@ -1,5 +1,6 @@
 // The accordion's window, driven by clicks on its real controls.
 #include "games/fisarmonica/fisarmonica_window.h"
+#include "shell/cards.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
@@ -110,8 +111,7 @@ TEST_F(FisarmonicaPlay, ClickingSelectsMovesAndShowsTheHighlight)
     click(window, "MazzoI");
     click(window, "MazzoI");
     EXPECT_EQ(caption("Label1"), "50");
-    const int first = window->rules().place(0).value ? picture("carteF(0)") : 0;
-    EXPECT_EQ(first, window->rules().picture(0));
+    EXPECT_EQ(picture("carteF(0)"), cards::frenchPicture(window->rules().place(0)));
     click(window, "carteF(1)");
     EXPECT_TRUE(shown("maschera(1)"));
     click(window, "carteF(1)");
@@ -139,10 +139,10 @@ TEST_F(FisarmonicaPlay, APlayerHearsTheDeckTheSelectionAndTheRecordLine)
         EXPECT_EQ(heard("MazzoI"), "Mazzo: 46");
         EXPECT_EQ(heard("Label1"), "Mazzo: 46");
         click(window, place(4));
-        EXPECT_EQ(heard(place(4)), (pictureName(window->rules().picture(4)) + ", selezionata").toStdString());
+        EXPECT_EQ(heard(place(4)), (pictureName(cards::frenchPicture(window->rules().place(4))) + ", selezionata").toStdString());
         EXPECT_EQ(heardSelected(), std::vector<int>{4});
         click(window, place(4));
-        EXPECT_EQ(heard(place(4)), pictureName(window->rules().picture(4)).toStdString());
+        EXPECT_EQ(heard(place(4)), pictureName(cards::frenchPicture(window->rules().place(4))).toStdString());
         ASSERT_TRUE(joinAny()) << "seed 42 deals a pair the row can join";
         EXPECT_EQ(heardSelected(), std::vector<int>{}) << "a move takes the selection away";
         EXPECT_EQ(heard(place(5)), "Posto vuoto");
@@ -171,7 +171,7 @@ TEST_F(FisarmonicaPlay, AMoveWithTheKeyboardAlone)
     EXPECT_EQ(heard("MazzoI"), "Mazzo: " + std::to_string(52 - dealt));
     const auto [left, right] = findJoin();
     ASSERT_GE(left, 0);
-    const std::string moving = pictureName(rules.picture(right)).toStdString();
+    const std::string moving = pictureName(cards::frenchPicture(rules.place(right))).toStdString();
 
     key(Qt::Key_Up);
     ASSERT_EQ(focused(), place(7)) << "up from the deck is the card above it";
@@ -336,21 +336,4 @@ TEST(FisarmonicaRecordValues, EveryPileCountRoundTripsThroughTheFile)
         EXPECT_EQ(back.value(), piles);
         EXPECT_EQ(back.isDefault(), false) << piles;
     }
-}
-
-// Every swap draws both its positions from the whole deck: one swap of the first and last places,
-// then only swaps of a place with itself, leaves the king of clubs in front and the ace of hearts last.
-TEST(FisarmonicaShuffle, DrawsFromTheWholeDeck)
-{
-    class FirstAndLast final : public Random {
-    public:
-        double next() override { return n_++ == 1 ? 0.999999 : 0.0; }
-
-    private:
-        int n_ = 0;
-    } random;
-    const FisarmonicaRules::Deck deck = FisarmonicaRules::daicarte(random);
-    EXPECT_EQ(deck.front(), (FisarmonicaCard{13, 4}));
-    EXPECT_EQ(deck.back(), (FisarmonicaCard{1, 1}));
-    EXPECT_EQ(deck[1], (FisarmonicaCard{2, 1}));
 }

@@ -1,7 +1,5 @@
 // Zidu Dori's rules on laid-out decks: deal, moves, kings, the green, hole scores, the round and the record.
-#include "games/golf/golf_record.h"
 #include "games/golf/golf_rules.h"
-#include "shell/card_pictures.h"
 #include "shell/random.h"
 #include "tests/support/golf_decks.h"
 #include "tests/support/temp_working_dir.h"
@@ -13,7 +11,7 @@
 #include <functional>
 #include <fstream>
 #include <map>
-#include <set>
+#include <optional>
 
 namespace {
 
@@ -23,39 +21,38 @@ std::vector<std::string> banners(const std::vector<GolfStep>& steps)
 {
     std::vector<std::string> texts;
     for (const GolfStep& step : steps)
-        if (step.view.banner.shown)
-            texts.push_back(step.view.banner.text);
+        texts.push_back(step.words);
     return texts;
 }
 
-class GolfTable : public ::testing::Test {
+class GolfPlay : public ::testing::Test {
 protected:
     std::vector<GolfStep> start(const DeckPlan& plan)
     {
         rules.layNextDeck(plan.build());
-        auto steps = rules.Nuova();
+        auto steps = rules.newRound();
         EXPECT_TRUE(rules.isConsistent());
         return steps;
     }
     std::vector<GolfStep> stockToNewPile()
     {
-        EXPECT_TRUE(rules.Mazzo_Click());
+        EXPECT_TRUE(rules.takeStockCard());
         auto steps = rules.gioca();
         EXPECT_TRUE(rules.isConsistent());
         return steps;
     }
     std::vector<GolfStep> stockOnto(int pile)
     {
-        EXPECT_TRUE(rules.Mazzo_Click());
-        EXPECT_TRUE(rules.tallone_Click(pile));
+        EXPECT_TRUE(rules.takeStockCard());
+        EXPECT_TRUE(rules.choosePile(pile));
         auto steps = rules.gioca();
         EXPECT_TRUE(rules.isConsistent());
         return steps;
     }
     std::vector<GolfStep> cardOnto(int cell, int pile)
     {
-        EXPECT_TRUE(rules.tallone_Click(pile));
-        EXPECT_TRUE(rules.CarteG_Click(cell)) << "cell " << cell;
+        EXPECT_TRUE(rules.choosePile(pile));
+        EXPECT_TRUE(rules.takeCard(cell)) << "cell " << cell;
         auto steps = rules.gioca();
         EXPECT_TRUE(rules.isConsistent());
         return steps;
@@ -70,49 +67,31 @@ protected:
     GolfRules rules{random};
 };
 
-using GolfDeal = GolfTable;
+using GolfDeal = GolfPlay;
 
-TEST_F(GolfDeal, TheShuffleKeepsEveryCardOnce)
-{
-    SeededRandom seeded(3);
-    const Deck deck = GolfRules::daicarte(seeded);
-    std::set<std::pair<int, int>> seen;
-    for (const GolfCard& c : deck)
-        seen.insert({c.rank, c.suit});
-    EXPECT_EQ(seen.size(), 52u);
-    EXPECT_NE(deck, GolfRules::daicarte(seeded)) << "two deals alike";
-}
-
-TEST_F(GolfDeal, AHoleIsAnnouncedFaceDownThenDealtWithPileZeroFromTheStock)
+TEST_F(GolfDeal, AHoleIsAnnouncedThenPlayedWithPileZeroFromTheStock)
 {
     const auto steps = start(DeckPlan().first("5h").stock({"9c"}).cell(4, "6s"));
     ASSERT_EQ(steps.size(), 1u);
-    const GolfView& announced = steps[0].view;
-    EXPECT_EQ(announced.banner.text, "Buca N° 1");
-    EXPECT_EQ(announced.banner.face, (Rgb{0, 0, 192}));
+    EXPECT_EQ(steps[0].news, GolfNews::Hole);
+    EXPECT_EQ(steps[0].words, "Buca N° 1");
     EXPECT_EQ(steps[0].hold, 3.0);
-    EXPECT_EQ(std::count(announced.card.begin(), announced.card.end(), pictures::redBack), 35);
-    EXPECT_EQ(std::count(announced.pile.begin(), announced.pile.end(), pictures::emptyPlace), 11);
-    EXPECT_FALSE(announced.mazzoShown);
-    EXPECT_TRUE(announced.backShown);
 
-    const GolfView table = rules.view();
+    const GolfTable table = rules.table();
     for (int k = 0; k < 35; ++k)
         EXPECT_EQ(rules.isFree(k), k % 5 == 4) << k;
-    EXPECT_EQ(table.card[4], face("6s"));
+    EXPECT_EQ(table.cell[4], card("6s"));
     EXPECT_EQ(rules.top(0), 5);
-    EXPECT_EQ(table.pile[0], face("5h"));
+    EXPECT_EQ(table.pile[0], card("5h"));
     EXPECT_TRUE(table.single[0]);
     EXPECT_EQ(std::count(table.single.begin(), table.single.end(), true), 1);
     EXPECT_EQ(rules.stockCount(), 16);
-    EXPECT_EQ(table.mazzoPicture, face("9c"));
-    EXPECT_TRUE(table.mazzoShown && table.backShown);
-    EXPECT_EQ(table.rimanenti, "15");
-    EXPECT_FALSE(table.teminaEnabled);
-    EXPECT_FALSE(table.banner.shown);
-    EXPECT_EQ(table.scores[0], "--");
-    EXPECT_EQ(table.holesOpen, 1);
-    EXPECT_EQ(table.total, "--");
+    EXPECT_EQ(table.stock, card("9c"));
+    EXPECT_EQ(table.beneath, 15);
+    EXPECT_FALSE(table.canEndHole);
+    EXPECT_FALSE(table.score[0]);
+    EXPECT_EQ(table.hole, 1);
+    EXPECT_FALSE(table.total);
     EXPECT_EQ(rules.tableauCount(), 35);
 }
 
@@ -120,14 +99,14 @@ TEST_F(GolfDeal, AKingOnPileZeroIsShownThenTakenWithAPenaltyAndItsPlaceIsRefille
 {
     const auto steps = start(DeckPlan().first("Kh").stock({"5s", "9d"}));
     ASSERT_EQ(banners(steps), (std::vector<std::string>{"Buca N° 1", "Penalità (+1)"}));
-    EXPECT_EQ(steps[1].view.pile[0], face("Kh"));
-    EXPECT_EQ(steps[1].view.banner.face, (Rgb{255, 0, 0}));
-    EXPECT_EQ(steps[1].view.scores[0], "--");
+    EXPECT_EQ(steps[1].news, GolfNews::Penalty);
+    EXPECT_EQ(steps[1].table.pile[0], card("Kh"));
+    EXPECT_FALSE(steps[1].table.score[0]);
     EXPECT_EQ(rules.top(0), 0);
-    EXPECT_EQ(rules.view().pile[0], pictures::emptyPlace);
-    EXPECT_FALSE(rules.view().single[0]);
-    EXPECT_EQ(rules.view().penaltiesFilled, 1);
-    EXPECT_EQ(rules.view().scores[0], "+1");
+    EXPECT_TRUE(rules.table().pile[0].isEmpty());
+    EXPECT_FALSE(rules.table().single[0]);
+    EXPECT_EQ(rules.table().penalties, 1);
+    EXPECT_EQ(rules.table().score[0], 1);
 
     stockToNewPile();
     EXPECT_EQ(rules.top(0), 5);
@@ -140,9 +119,9 @@ TEST_F(GolfDeal, EveryKingThatStartsAPileCostsOneMore)
     start(DeckPlan().first("Kh").stock({"Ks", "4d"}));
     const auto steps = stockToNewPile();
     ASSERT_EQ(banners(steps), (std::vector<std::string>{"Penalità (+1)"}));
-    EXPECT_EQ(steps[0].view.pile[0], face("Ks"));
-    EXPECT_FALSE(steps[0].view.stockFrame);
-    EXPECT_EQ(rules.view().scores[0], "+2");
+    EXPECT_EQ(steps[0].table.pile[0], card("Ks"));
+    EXPECT_FALSE(steps[0].table.stockSelected);
+    EXPECT_EQ(rules.table().score[0], 2);
     EXPECT_EQ(rules.penalties(), 2);
     stockToNewPile();
     EXPECT_EQ(rules.top(0), 4);
@@ -155,36 +134,36 @@ struct Fit {
     bool fits;
 };
 
-class GolfFit : public GolfTable, public ::testing::WithParamInterface<Fit> {};
+class GolfFit : public GolfPlay, public ::testing::WithParamInterface<Fit> {};
 
 TEST_P(GolfFit, ATableauCardGoesOnlyOneRankUpOrDown)
 {
     const Fit& fit = GetParam();
     start(DeckPlan().first(fit.pileTop).cell(4, fit.played).stock({"5d"}));
     // The card first, then the pile...
-    ASSERT_TRUE(rules.CarteG_Click(4));
-    EXPECT_EQ(rules.pointerOverPile(0), fit.fits ? GolfPointer::Hand : GolfPointer::NoEntry);
-    EXPECT_EQ(rules.tallone_Click(0), fit.fits);
+    ASSERT_TRUE(rules.takeCard(4));
+    EXPECT_EQ(rules.pileReach(0), fit.fits ? GolfReach::Playable : GolfReach::Blocked);
+    EXPECT_EQ(rules.choosePile(0), fit.fits);
     if (fit.fits) {
-        ASSERT_TRUE(rules.tallone_Click(0));
+        ASSERT_TRUE(rules.choosePile(0));
     }
-    ASSERT_TRUE(rules.CarteG_Click(4));
+    ASSERT_TRUE(rules.takeCard(4));
     // ...or the pile first, then the card.
-    ASSERT_TRUE(rules.tallone_Click(0));
-    EXPECT_EQ(rules.pointerOverCard(4), fit.fits ? GolfPointer::Hand : GolfPointer::NoEntry);
-    ASSERT_EQ(rules.CarteG_Click(4), fit.fits);
-    EXPECT_EQ(rules.giocaShown(), fit.fits);
+    ASSERT_TRUE(rules.choosePile(0));
+    EXPECT_EQ(rules.cellReach(4), fit.fits ? GolfReach::Playable : GolfReach::Blocked);
+    ASSERT_EQ(rules.takeCard(4), fit.fits);
+    EXPECT_EQ(rules.canPlay(), fit.fits);
     if (!fit.fits)
         return;
     rules.gioca();
     EXPECT_EQ(rules.top(0), card(fit.played).rank);
-    EXPECT_EQ(rules.view().pile[0], face(fit.played));
+    EXPECT_EQ(rules.table().pile[0], card(fit.played));
     EXPECT_FALSE(rules.isSingle(0));
     EXPECT_FALSE(rules.isPresent(4));
-    EXPECT_EQ(rules.view().card[4], 0);
+    EXPECT_TRUE(rules.table().cell[4].isEmpty());
     EXPECT_TRUE(rules.isFree(3));
     EXPECT_EQ(rules.tableauCount(), 34);
-    EXPECT_FALSE(rules.giocaShown());
+    EXPECT_FALSE(rules.canPlay());
     EXPECT_EQ(rules.selectedPile(), -1);
     EXPECT_TRUE(rules.isConsistent());
 }
@@ -198,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(Ranks, GolfFit,
                                            Fit{"KingOnQueen", "Qh", "Ks", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-using GolfMoves = GolfTable;
+using GolfMoves = GolfPlay;
 
 TEST_F(GolfMoves, AKingFromTheStockOnAQueenCostsNothingAndKillsThePile)
 {
@@ -206,37 +185,38 @@ TEST_F(GolfMoves, AKingFromTheStockOnAQueenCostsNothingAndKillsThePile)
     stockOnto(0);
     EXPECT_EQ(rules.top(0), 13);
     EXPECT_EQ(rules.penalties(), 0);
-    EXPECT_EQ(rules.view().scores[0], "--");
-    EXPECT_FALSE(rules.tallone_Click(0));
-    EXPECT_EQ(rules.pointerOverPile(0), GolfPointer::NoEntry);
-    ASSERT_TRUE(rules.CarteG_Click(4));
-    EXPECT_FALSE(rules.tallone_Click(0)) << "nothing goes on a king";
+    EXPECT_FALSE(rules.table().score[0]);
+    EXPECT_FALSE(rules.choosePile(0));
+    EXPECT_EQ(rules.pileReach(0), GolfReach::Blocked);
+    ASSERT_TRUE(rules.takeCard(4));
+    EXPECT_FALSE(rules.choosePile(0)) << "nothing goes on a king";
 }
 
 TEST_F(GolfMoves, OneSourceAtATime)
 {
     start(DeckPlan().first("5h").stock({"6d"}).cell(4, "4s").cell(9, "6s").cell(3, "4c"));
-    EXPECT_FALSE(rules.CarteG_Click(3)) << "a covered card";
-    ASSERT_TRUE(rules.Mazzo_Click());
-    EXPECT_TRUE(rules.giocaShown()) << "the stock card alone starts a new pile";
-    EXPECT_FALSE(rules.CarteG_Click(4));
-    EXPECT_EQ(rules.pointerOverCard(4), GolfPointer::NoEntry);
-    ASSERT_TRUE(rules.Mazzo_Click());
-    EXPECT_FALSE(rules.giocaShown());
+    EXPECT_FALSE(rules.takeCard(3)) << "a covered card";
+    EXPECT_EQ(rules.cellReach(3), GolfReach::Covered);
+    ASSERT_TRUE(rules.takeStockCard());
+    EXPECT_TRUE(rules.canPlay()) << "the stock card alone starts a new pile";
+    EXPECT_FALSE(rules.takeCard(4));
+    EXPECT_EQ(rules.cellReach(4), GolfReach::Blocked);
+    ASSERT_TRUE(rules.takeStockCard());
+    EXPECT_FALSE(rules.canPlay());
 
-    ASSERT_TRUE(rules.CarteG_Click(4));
-    EXPECT_FALSE(rules.Mazzo_Click());
-    EXPECT_EQ(rules.pointerOverStock(), GolfPointer::NoEntry);
-    EXPECT_FALSE(rules.CarteG_Click(9));
-    EXPECT_FALSE(rules.giocaShown()) << "a tableau card needs a pile";
+    ASSERT_TRUE(rules.takeCard(4));
+    EXPECT_FALSE(rules.takeStockCard());
+    EXPECT_EQ(rules.stockReach(), GolfReach::Blocked);
+    EXPECT_FALSE(rules.takeCard(9));
+    EXPECT_FALSE(rules.canPlay()) << "a tableau card needs a pile";
     EXPECT_TRUE(rules.gioca().empty());
     EXPECT_EQ(rules.tableauCount(), 35);
-    EXPECT_EQ(rules.pointerOverPile(1), GolfPointer::NoEntry) << "an empty place";
-    ASSERT_TRUE(rules.tallone_Click(0));
-    EXPECT_TRUE(rules.giocaShown());
-    EXPECT_EQ(rules.pointerOverPile(1), GolfPointer::Arrow) << "another pile is selected";
-    ASSERT_TRUE(rules.tallone_Click(0));
-    EXPECT_FALSE(rules.giocaShown());
+    EXPECT_EQ(rules.pileReach(1), GolfReach::Blocked) << "an empty place";
+    ASSERT_TRUE(rules.choosePile(0));
+    EXPECT_TRUE(rules.canPlay());
+    EXPECT_EQ(rules.pileReach(1), GolfReach::Covered) << "another pile is selected";
+    ASSERT_TRUE(rules.choosePile(0));
+    EXPECT_FALSE(rules.canPlay());
 }
 
 TEST_F(GolfMoves, NewPilesFillThePlacesInOrderAndAFullTableRefusesOneMore)
@@ -247,16 +227,15 @@ TEST_F(GolfMoves, NewPilesFillThePlacesInOrderAndAFullTableRefusesOneMore)
         EXPECT_NE(rules.top(p), 0) << p;
     EXPECT_EQ(rules.top(1), 1);
     EXPECT_EQ(rules.top(10), 12);
-    ASSERT_TRUE(rules.Mazzo_Click());
-    const GolfView prepared = rules.view();
-    EXPECT_TRUE(prepared.giocaShown && prepared.stockFrame);
+    ASSERT_TRUE(rules.takeStockCard());
+    const GolfTable prepared = rules.table();
+    EXPECT_TRUE(prepared.movePrepared && prepared.stockSelected);
     EXPECT_TRUE(rules.gioca().empty());
-    // Nothing was placed, and the selection is gone with its frame and "Gioca".
+    // Nothing was placed, and the stock card is let go.
     EXPECT_EQ(rules.stockCount(), 6);
-    const GolfView after = rules.view();
-    EXPECT_FALSE(after.giocaShown);
-    EXPECT_FALSE(after.stockFrame);
-    EXPECT_FALSE(rules.stockSelected());
+    const GolfTable after = rules.table();
+    EXPECT_FALSE(after.movePrepared);
+    EXPECT_FALSE(after.stockSelected);
 }
 
 TEST_F(GolfMoves, AHoleWithNothingLeftToPlayCanBeEnded)
@@ -264,18 +243,18 @@ TEST_F(GolfMoves, AHoleWithNothingLeftToPlayCanBeEnded)
     start(blockedDeck());
     fillEveryPlace();
     EXPECT_FALSE(rules.anyMoveLeft());
-    ASSERT_TRUE(rules.teminaEnabled());
-    EXPECT_TRUE(rules.endNeedsQuestion());
-    const auto steps = rules.terminat();
+    ASSERT_TRUE(rules.canEndHole());
+    const auto steps = rules.endHole();
     ASSERT_EQ(banners(steps), (std::vector<std::string>{"+46", "Buca N° 2"})) << "35 cards and 11 single piles";
-    EXPECT_EQ(rules.view().scores[0], "+46");
-    EXPECT_EQ(rules.view().total, "+46");
-    EXPECT_EQ(rules.view().holesOpen, 2);
+    EXPECT_EQ(steps[0].news, GolfNews::Result);
+    EXPECT_EQ(steps[0].score, 46);
+    EXPECT_EQ(rules.table().score[0], 46);
+    EXPECT_EQ(rules.table().total, 46);
     EXPECT_EQ(rules.hole(), 2);
     EXPECT_TRUE(rules.isConsistent());
 }
 
-TEST_F(GolfMoves, TheLastStockCardLeavesNoCardShownAndEnablesTemina)
+TEST_F(GolfMoves, TheLastStockCardLeavesNoStockAndTheHoleMayEnd)
 {
     // The stock continues pile 0's chain, so all of it can be played there.
     std::vector<std::string> stock;
@@ -287,21 +266,19 @@ TEST_F(GolfMoves, TheLastStockCardLeavesNoCardShownAndEnablesTemina)
     for (int i = 0; i < 15; ++i)
         stockOnto(0);
     EXPECT_EQ(rules.stockCount(), 1);
-    EXPECT_FALSE(rules.view().backShown);
-    EXPECT_TRUE(rules.view().mazzoShown);
-    EXPECT_EQ(rules.view().rimanenti, "0");
-    EXPECT_FALSE(rules.teminaEnabled());
+    EXPECT_EQ(rules.table().beneath, 0);
+    EXPECT_FALSE(rules.table().stock.isEmpty());
+    EXPECT_FALSE(rules.canEndHole());
     stockOnto(0);
-    const GolfView last = rules.view();
-    EXPECT_FALSE(last.mazzoShown);
-    EXPECT_EQ(last.mazzoPicture, 0);
-    EXPECT_EQ(last.rimanenti, "0");
-    EXPECT_TRUE(last.teminaEnabled);
-    EXPECT_FALSE(rules.Mazzo_Click());
-    EXPECT_EQ(rules.pointerOverStock(), GolfPointer::Arrow);
+    const GolfTable last = rules.table();
+    EXPECT_TRUE(last.stock.isEmpty());
+    EXPECT_EQ(last.beneath, 0);
+    EXPECT_TRUE(last.canEndHole);
+    EXPECT_FALSE(rules.takeStockCard());
+    EXPECT_EQ(rules.stockReach(), GolfReach::None);
 }
 
-using GolfGreen = GolfTable;
+using GolfGreen = GolfPlay;
 
 TEST_F(GolfGreen, FiveStockCardsAreLaidOnTheTopRowAndTakeFiveOff)
 {
@@ -309,24 +286,25 @@ TEST_F(GolfGreen, FiveStockCardsAreLaidOnTheTopRowAndTakeFiveOff)
     for (int i = 0; i < 11; ++i)
         stockToNewPile();
     EXPECT_EQ(rules.penalties(), 4);
-    EXPECT_EQ(rules.view().scores[0], "+4");
+    EXPECT_EQ(rules.table().score[0], 4);
     EXPECT_EQ(rules.stockCount(), 5);
     std::vector<GolfStep> steps;
     for (int j = 0; j < 35; ++j)
         steps = cardOnto(chainCell(j), 0);
     ASSERT_EQ(banners(steps), (std::vector<std::string>{"Sei nel GREEN", "-5"}));
-    EXPECT_EQ(steps[0].view.banner.face, (Rgb{192, 255, 192}));
-    EXPECT_EQ(steps[0].view.banner.ink, (Rgb{0, 0, 0}));
-    const GolfView& laid = steps[1].view;
-    EXPECT_EQ(laid.banner.face, (Rgb{0, 192, 192}));
-    EXPECT_EQ(laid.scores[0], "+4") << "the bonus is announced before it is counted";
+    EXPECT_EQ(steps[0].news, GolfNews::Green);
+    EXPECT_EQ(steps[1].news, GolfNews::GreenBonus);
+    const GolfTable& laid = steps[1].table;
+    EXPECT_EQ(laid.score[0], 4) << "the bonus is announced before it is counted";
+    EXPECT_FALSE(laid.greenCounted);
     const std::map<int, std::string> expected{{0, "4c"}, {5, "5c"}, {10, "3c"}, {15, "2c"}, {20, "Ad"}};
     for (int k = 0; k < 35; ++k)
-        EXPECT_EQ(laid.card[std::size_t(k)], expected.count(k) ? face(expected.at(k)) : 0) << k;
-    EXPECT_FALSE(laid.mazzoShown || laid.backShown);
-    EXPECT_EQ(laid.rimanenti, "0");
-    EXPECT_TRUE(laid.teminaEnabled);
-    EXPECT_EQ(rules.view().scores[0], "-1");
+        EXPECT_EQ(laid.cell[std::size_t(k)], expected.count(k) ? card(expected.at(k)) : Card{}) << k;
+    EXPECT_TRUE(laid.stock.isEmpty());
+    EXPECT_EQ(laid.beneath, 0);
+    EXPECT_TRUE(laid.canEndHole);
+    EXPECT_EQ(rules.table().score[0], -1);
+    EXPECT_TRUE(rules.table().greenCounted);
     EXPECT_EQ(rules.stockCount(), 0);
     EXPECT_EQ(rules.tableauCount(), 5);
     for (int k : {0, 5, 10, 15, 20})
@@ -339,8 +317,10 @@ TEST_F(GolfGreen, FiveStockCardsAreLaidOnTheTopRowAndTakeFiveOff)
     EXPECT_EQ(rules.hole(), 1);
     steps = cardOnto(20, 0); // the ace ends the hole at once
     ASSERT_EQ(banners(steps), (std::vector<std::string>{"+5", "Buca N° 2"})) << "4 kings, -5, six single piles";
-    EXPECT_EQ(rules.view().scores[0], "+5");
-    EXPECT_EQ(rules.view().total, "+5");
+    EXPECT_TRUE(steps[0].table.greenCounted) << "the running score is shown as the green left it";
+    EXPECT_EQ(rules.table().score[0], 5);
+    EXPECT_FALSE(rules.table().greenCounted);
+    EXPECT_EQ(rules.table().total, 5);
     EXPECT_EQ(rules.hole(), 2);
 }
 
@@ -355,7 +335,7 @@ TEST_F(GolfGreen, OnlyTheFaceUpCardLeftEndsTheHoleWithoutAGreen)
     for (int j = 0; j < 35; ++j)
         steps = cardOnto(chainCell(j), 0);
     ASSERT_EQ(banners(steps), (std::vector<std::string>{"+13", "Buca N° 2"})) << "4 kings and nine single piles";
-    EXPECT_EQ(rules.view().total, "+13");
+    EXPECT_EQ(rules.table().total, 13);
 }
 
 TEST_F(GolfGreen, EightStockCardsReachTheBottomRowAndUncoverNothingPlayedBefore)
@@ -373,7 +353,7 @@ TEST_F(GolfGreen, EightStockCardsReachTheBottomRowAndUncoverNothingPlayedBefore)
     cardOnto(4, 0);
     EXPECT_FALSE(rules.isPresent(3));
     EXPECT_FALSE(rules.isFree(3));
-    EXPECT_FALSE(rules.CarteG_Click(3)) << "a card played earlier in the hole";
+    EXPECT_FALSE(rules.takeCard(3)) << "a card played earlier in the hole";
     EXPECT_EQ(rules.tableauCount(), 7);
 }
 
@@ -381,56 +361,37 @@ struct Result {
     const char* name;
     int score;
     const char* text;
-    Rgb face;
 };
 
 class GolfResultText : public ::testing::TestWithParam<Result> {};
 
-TEST_P(GolfResultText, NamesTheScore)
-{
-    const GolfResult result = holeResult(GetParam().score);
-    EXPECT_EQ(result.text, GetParam().text);
-    EXPECT_EQ(result.face, GetParam().face);
-}
+TEST_P(GolfResultText, NamesTheScore) { EXPECT_EQ(GolfRules::resultName(GetParam().score), GetParam().text); }
 
 INSTANTIATE_TEST_SUITE_P(Scores, GolfResultText,
-                         ::testing::Values(Result{"MinusFive", -5, "-5", {0, 192, 192}},
-                                           Result{"MinusFour", -4, "-4", {0, 192, 192}},
-                                           Result{"MinusThree", -3, "-3", {0, 192, 192}},
-                                           Result{"Eagle", -2, "Eagle (-2)", {0, 192, 192}},
-                                           Result{"Birdie", -1, "Birdie (-1)", {0, 192, 192}},
-                                           Result{"Par", 0, "PAR (+0)", {192, 192, 0}},
-                                           Result{"Buca", 1, "Buca (+1)", {255, 192, 192}},
-                                           Result{"Doppia", 2, "Doppia Buca (+2)", {255, 128, 128}},
-                                           Result{"Tripla", 3, "Tripla Buca (+3)", {255, 0, 0}},
-                                           Result{"PlusFour", 4, "+4", {192, 0, 0}},
-                                           Result{"PlusFive", 5, "+5", {192, 0, 0}}),
+                         ::testing::Values(Result{"MinusFive", -5, "-5"}, Result{"MinusFour", -4, "-4"},
+                                           Result{"MinusThree", -3, "-3"}, Result{"Eagle", -2, "Eagle (-2)"},
+                                           Result{"Birdie", -1, "Birdie (-1)"}, Result{"Par", 0, "PAR (+0)"},
+                                           Result{"Buca", 1, "Buca (+1)"}, Result{"Doppia", 2, "Doppia Buca (+2)"},
+                                           Result{"Tripla", 3, "Tripla Buca (+3)"}, Result{"PlusFour", 4, "+4"},
+                                           Result{"PlusFive", 5, "+5"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GolfScoreText, WritesASignOnlyAboveZero)
-{
-    EXPECT_EQ(golfScoreText(0), "0");
-    EXPECT_EQ(golfScoreText(3), "+3");
-    EXPECT_EQ(golfScoreText(-12), "-12");
-}
-
-using GolfRound = GolfTable;
+using GolfRound = GolfPlay;
 
 TEST_F(GolfRound, NineHolesEndInGameOverAndTheLastIsScoredOnce)
 {
     for (int hole = 0; hole < 8; ++hole)
         rules.layNextDeck(blockedDeck().build());
     rules.layNextDeck(lastCardDeck().build());
-    rules.Nuova();
+    rules.newRound();
     for (int hole = 1; hole <= 8; ++hole) {
         ASSERT_EQ(rules.hole(), hole);
         fillEveryPlace();
-        ASSERT_TRUE(rules.teminaEnabled());
-        rules.terminat();
-        EXPECT_EQ(rules.view().total, "+" + std::to_string(46 * hole));
+        ASSERT_TRUE(rules.canEndHole());
+        rules.endHole();
+        EXPECT_EQ(rules.table().total, 46 * hole);
     }
     ASSERT_EQ(rules.hole(), 9);
-    EXPECT_EQ(rules.view().holesOpen, 9);
     for (int i = 0; i < 14; ++i)
         stockToNewPile();
     stockOnto(5);
@@ -438,51 +399,48 @@ TEST_F(GolfRound, NineHolesEndInGameOverAndTheLastIsScoredOnce)
     for (int j = 0; j < 35; ++j)
         steps = cardOnto(chainCell(j), 0);
     ASSERT_EQ(banners(steps), (std::vector<std::string>{"+13", "GAME OVER"}));
-    EXPECT_EQ(steps.back().view.banner.face, (Rgb{192, 0, 0}));
+    EXPECT_EQ(steps.back().news, GolfNews::GameOver);
     ASSERT_TRUE(rules.roundOver());
     EXPECT_EQ(rules.total(), 8 * 46 + 13);
     EXPECT_TRUE(rules.isConsistent());
 
-    // From "GAME OVER" on nothing moves and nothing is scored again.
-    const GolfView over = rules.view();
-    EXPECT_TRUE(over.banner.shown);
-    EXPECT_EQ(over.banner.text, "GAME OVER");
-    EXPECT_FALSE(over.teminaEnabled || over.giocaShown || over.mazzoShown || over.backShown);
-    EXPECT_TRUE(rules.terminat().empty());
-    EXPECT_FALSE(rules.Mazzo_Click());
-    EXPECT_FALSE(rules.tallone_Click(1));
-    EXPECT_FALSE(rules.CarteG_Click(20));
+    // From "GAME OVER" on nothing moves and nothing is scored again; the stock is put away.
+    const GolfTable over = rules.table();
+    EXPECT_TRUE(over.over);
+    EXPECT_FALSE(over.canEndHole || over.movePrepared);
+    EXPECT_TRUE(over.stock.isEmpty());
+    EXPECT_EQ(over.beneath, 0);
+    EXPECT_TRUE(rules.endHole().empty());
+    EXPECT_FALSE(rules.takeStockCard());
+    EXPECT_FALSE(rules.choosePile(1));
+    EXPECT_FALSE(rules.takeCard(20));
     EXPECT_TRUE(rules.gioca().empty());
-    EXPECT_EQ(rules.pointerOverPile(1), GolfPointer::Arrow);
-    EXPECT_EQ(banners(rules.Xnuova()), (std::vector<std::string>{"GAME OVER"})) << "a tenth hole deals nothing";
+    EXPECT_EQ(rules.pileReach(1), GolfReach::None);
+    EXPECT_EQ(banners(rules.nextHole()), (std::vector<std::string>{"GAME OVER"})) << "a tenth hole deals nothing";
     EXPECT_EQ(rules.hole(), 9);
     EXPECT_EQ(rules.total(), 8 * 46 + 13);
-    EXPECT_EQ(rules.view().scores[8], "+13");
-    EXPECT_EQ(rules.view().total, "+381");
-    rules.freeze();
-    EXPECT_EQ(rules.view().total, "+381");
+    EXPECT_EQ(rules.table().score[8], 13);
+    EXPECT_EQ(rules.table().total, 381);
 
-    rules.Nuova();
-    const GolfView fresh = rules.view();
+    rules.newRound();
+    const GolfTable fresh = rules.table();
     EXPECT_EQ(rules.hole(), 1);
     EXPECT_FALSE(rules.roundOver());
-    EXPECT_FALSE(fresh.banner.shown);
-    EXPECT_EQ(fresh.total, "--");
-    EXPECT_EQ(fresh.holesOpen, 1);
-    for (const std::string& score : fresh.scores)
-        EXPECT_EQ(score, "--");
-    EXPECT_TRUE(rules.Mazzo_Click());
+    EXPECT_FALSE(fresh.total);
+    for (const std::optional<int>& score : fresh.score)
+        EXPECT_FALSE(score);
+    EXPECT_TRUE(rules.takeStockCard());
 }
 
-TEST_F(GolfRound, AFrozenTotalTakesItsStoredForm)
+TEST_F(GolfRound, AFrozenTableTakesNoMove)
 {
     rules.layNextDeck(blockedDeck().build());
-    rules.Nuova();
+    rules.newRound();
     fillEveryPlace();
-    rules.terminat();
+    rules.endHole();
     rules.freeze();
-    EXPECT_EQ(rules.view().total, "+046");
-    EXPECT_FALSE(rules.Mazzo_Click()) << "a frozen table takes no move";
+    EXPECT_TRUE(rules.table().frozen);
+    EXPECT_FALSE(rules.takeStockCard()) << "a frozen table takes no move";
 }
 
 // Random legal moves through whole rounds: no card is ever lost or doubled, and every hole ends.
@@ -493,7 +451,7 @@ TEST(GolfRandomRounds, EveryCardStaysOnceAndEveryRoundEnds)
         SeededRandom random(seed);
         SeededRandom chooser(seed * 7919);
         GolfRules rules(random);
-        rules.Nuova();
+        rules.newRound();
         int actions = 0;
         while (!rules.roundOver() && actions < 5000) {
             ++actions;
@@ -503,33 +461,32 @@ TEST(GolfRandomRounds, EveryCardStaysOnceAndEveryRoundEnds)
                 placeFree = placeFree || rules.top(p) == 0;
                 if (rules.stockCount() > 0 && rules.fits(rules.stockCard().rank, p))
                     moves.push_back([&, p] {
-                        rules.Mazzo_Click();
-                        rules.tallone_Click(p);
+                        rules.takeStockCard();
+                        rules.choosePile(p);
                         rules.gioca();
                     });
                 for (int k = 0; k < GolfRules::cells; ++k)
                     if (rules.isFree(k) && rules.fits(rules.card(k).rank, p))
                         moves.push_back([&, p, k] {
-                            rules.CarteG_Click(k);
-                            rules.tallone_Click(p);
+                            rules.takeCard(k);
+                            rules.choosePile(p);
                             rules.gioca();
                         });
             }
             if (rules.stockCount() > 0 && placeFree)
                 moves.push_back([&] {
-                    rules.Mazzo_Click();
+                    rules.takeStockCard();
                     rules.gioca();
                 });
-            ASSERT_FALSE(moves.empty() && !rules.teminaEnabled()) << "a hole with no way on";
-            if (moves.empty() || (rules.teminaEnabled() && chooser.pick(20) == 0)) {
-                rules.terminat();
+            ASSERT_FALSE(moves.empty() && !rules.canEndHole()) << "a hole with no way on";
+            if (moves.empty() || (rules.canEndHole() && chooser.pick(20) == 0)) {
+                rules.endHole();
             } else {
                 moves[std::size_t(chooser.pick(static_cast<int>(moves.size())))]();
                 // A stray click now and then must change nothing it should not.
-                rules.CarteG_Click(chooser.pick(35));
+                rules.takeCard(chooser.pick(35));
             }
             ASSERT_TRUE(rules.isConsistent()) << "after action " << actions;
-            ASSERT_FALSE(rules.view().giocaShown && !rules.giocaShown());
         }
         ASSERT_TRUE(rules.roundOver());
         EXPECT_EQ(rules.hole(), 9);
@@ -541,7 +498,7 @@ protected:
     std::string bytes() { return dir.bytes("rcdglf.dat"); }
     std::filesystem::path where() { return dir.path().toStdString(); }
     TempWorkingDir dir;
-    RecordSlot slot{golfRecordRules()};
+    RecordSlot slot{GolfRules::recordRules()};
 };
 
 TEST_F(GolfRecord, SignedTotalsAreWrittenAndReadBackExactly)
@@ -552,7 +509,7 @@ TEST_F(GolfRecord, SignedTotalsAreWrittenAndReadBackExactly)
     for (const auto& [total, stored] : std::vector<std::pair<int, std::string>>{{-7, "-007"}, {0, " 000"}, {104, "+104"}}) {
         ASSERT_TRUE(slot.write(where(), "ANNA", total));
         EXPECT_EQ(bytes(), TempWorkingDir::scrambled("ANNA    " + stored, 0x5C));
-        RecordSlot again(golfRecordRules());
+        RecordSlot again(GolfRules::recordRules());
         again.read(where());
         EXPECT_FALSE(again.isDefault()) << stored;
         EXPECT_EQ(again.valueCaption(), stored);

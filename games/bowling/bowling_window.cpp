@@ -116,7 +116,8 @@ constexpr ControlLine bowlingControls[] = {
     banner("erroret", "errore", "errore1", 600, 2760, 3615, 615).face({255, 255, 160}).fore({176, 0, 0}).font(16, true),
     banner("rist", "ris", "ris1", 480, 1320, 3855, 615, "Solitario Risolto!").face({0, 0, 128}).fore(gold).font(16, true),
     banner("got", "go1", "go2", 960, 2580, 2895, 615, "Game Over").face({160, 0, 0}).fore(chalk).font(18, true),
-    banner("rect", "rec1", "rec2", 720, 3840, 3375, 975, "Nuovo Record").face({255, 255, 0}).fore({176, 0, 0}),
+    banner("rect", "rec1", "rec2", 720, 3840, 3375, 975, "Nuovo Record").face({255, 255, 0}).fore({176, 0, 0})
+        .captionAt(720, 3900, 3375, 375),
     textBox("reci", 1560, 4380, 1695, 285).length(RecordFile::nameLength).hidden(),
 };
 
@@ -134,8 +135,7 @@ QString ballWorth(int value)
 } // namespace
 
 BowlingWindow::BowlingWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Bowling"), QStringLiteral("Bowling - TOA-TOA Games"), 12615, 7530, QColor(0, 192, 0)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("Bowling"), QStringLiteral("Bowling - TOA-TOA Games"), 12615, 7530, QColor(0, 192, 0))
 {
     const Form form(client(), bowlingControls);
     const auto label = [&form](const char* name) { return form.label(QString::fromLatin1(name)); };
@@ -164,7 +164,6 @@ BowlingWindow::BowlingWindow(std::unique_ptr<Random> random)
     errore_ = form.banner(QStringLiteral("erroret"));
     ris_ = form.banner(QStringLiteral("rist"));
     go_ = form.banner(QStringLiteral("got"));
-    form.banner(QStringLiteral("rect"))->placeCaption(QRect(720, 3900, 3375, 375));
     record_ = new RecordPanel(*this, form, recordLayout, BowlingRules::recordRules());
 
     connectArray(CarteB_, this, &BowlingWindow::CarteB_Click, &BowlingWindow::CarteB_MouseMove);

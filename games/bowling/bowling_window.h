@@ -2,16 +2,13 @@
 #pragma once
 
 #include "games/bowling/bowling_rules.h"
-#include "shell/game_window.h"
+#include "shell/game_window_of.h"
 
-class BowlingWindow : public GameWindow {
+class BowlingWindow : public GameWindowOf<BowlingRules> {
     Q_OBJECT
 public:
-    // The window deals from `random`; it keeps it for as long as it lives.
     explicit BowlingWindow(std::unique_ptr<Random> random);
     ~BowlingWindow() override;
-
-    const BowlingRules& rules() const { return rules_; }
 
     void Nuova_Click();
     void Mazzo_Click(int index);
@@ -19,8 +16,6 @@ public:
     void Label2_Click();
     void scartt_Click();
     void terminat_Click();
-
-    bool isConsistent() const override { return rules_.isConsistent(); }
 
 protected:
     void newGame() override { Nuova_Click(); }
@@ -35,10 +30,6 @@ private:
     void CarteB_MouseMove(int index);
     void Mazzo_MouseMove(int index);
     void button_MouseMove(Label* button);
-
-    std::unique_ptr<Random> random_;
-    BowlingRules rules_;
-    RecordPanel* record_;
 
     std::vector<PictureBox*> CarteB_;
     std::vector<PictureBox*> Mazzo_;

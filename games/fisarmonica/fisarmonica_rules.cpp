@@ -1,8 +1,6 @@
 // The accordion's rules: dealing into the row, joining cards up to three places apart, counting piles.
 #include "games/fisarmonica/fisarmonica_rules.h"
 
-#include "shell/card_pictures.h"
-#include "shell/random.h"
 #include "shell/text_formats.h"
 
 #include <algorithm>
@@ -10,18 +8,9 @@
 
 FisarmonicaRules::FisarmonicaRules(Random& random) : random_(random) {}
 
-FisarmonicaRules::Deck FisarmonicaRules::daicarte(Random& random)
-{
-    Deck deck;
-    for (int i = 0; i < deckSize; ++i)
-        deck[static_cast<std::size_t>(i)] = {i % 13 + 1, i / 13 + 1};
-    swapShuffle(deck, shuffleSwaps, random);
-    return deck;
-}
+void FisarmonicaRules::newGame() { newGame(cards::shuffledDeck<deckSize>(13, shuffleSwaps, random_)); }
 
-void FisarmonicaRules::Nuova() { Nuova(daicarte(random_)); }
-
-void FisarmonicaRules::Nuova(const Deck& deck)
+void FisarmonicaRules::newGame(const Deck& deck)
 {
     deck_ = deck;
     row_.fill({});
@@ -34,7 +23,7 @@ bool FisarmonicaRules::deal()
 {
     if (deckEmpty())
         return false;
-    const auto gap = std::find_if(row_.begin(), row_.end(), [](const FisarmonicaCard& c) { return c.isEmpty(); });
+    const auto gap = std::find_if(row_.begin(), row_.end(), [](const Card& c) { return c.isEmpty(); });
     if (gap == row_.end())
         return false;
     *gap = deck_[static_cast<std::size_t>(dealt_++)];
@@ -45,11 +34,11 @@ bool FisarmonicaRules::canJoin(int left, int right) const
 {
     if (left < 0 || right >= places || right <= left || right - left > reach)
         return false;
-    const FisarmonicaCard& a = place(left);
-    const FisarmonicaCard& b = place(right);
+    const Card& a = place(left);
+    const Card& b = place(right);
     if (a.isEmpty() || b.isEmpty())
         return false;
-    return a.value == b.value || a.suit == b.suit;
+    return a.rank == b.rank || a.suit == b.suit;
 }
 
 void FisarmonicaRules::join(int left, int right)
@@ -62,11 +51,11 @@ void FisarmonicaRules::join(int left, int right)
 // Every card right of the emptied place moves one place to the left; the row never has two gaps.
 void FisarmonicaRules::closeUp()
 {
-    auto gap = std::find_if(row_.begin(), row_.end(), [](const FisarmonicaCard& c) { return c.isEmpty(); });
-    std::stable_partition(gap, row_.end(), [](const FisarmonicaCard& c) { return !c.isEmpty(); });
+    auto gap = std::find_if(row_.begin(), row_.end(), [](const Card& c) { return c.isEmpty(); });
+    std::stable_partition(gap, row_.end(), [](const Card& c) { return !c.isEmpty(); });
 }
 
-void FisarmonicaRules::click(int i)
+void FisarmonicaRules::takeCard(int i)
 {
     if (i < 0 || i >= places)
         return;
@@ -86,15 +75,9 @@ void FisarmonicaRules::click(int i)
         selected_ = i;
 }
 
-int FisarmonicaRules::picture(int i) const
-{
-    const FisarmonicaCard& card = place(i);
-    return card.isEmpty() ? pictures::emptyPlace : frenchCardPicture(card.value, card.suit);
-}
-
 int FisarmonicaRules::cardsInRow() const
 {
-    return static_cast<int>(std::count_if(row_.begin(), row_.end(), [](const FisarmonicaCard& c) { return !c.isEmpty(); }));
+    return static_cast<int>(std::count_if(row_.begin(), row_.end(), [](const Card& c) { return !c.isEmpty(); }));
 }
 
 int FisarmonicaRules::finish()
@@ -121,36 +104,27 @@ int FisarmonicaRules::storedRecord(std::string_view valueText)
 
 RecordRules FisarmonicaRules::recordRules()
 {
-    RecordRules rules;
-    rules.scheme = {"rcfis.dat", 0x5C, recordWidth};
-    rules.better = RecordRules::Better::Lower;
-    rules.defaultValue = defaultRecord;
-    rules.defaultHolder = defaultRecordName;
-    rules.store = [](long long piles) { return recordValueText(static_cast<int>(piles)); };
-    rules.load = [](std::string_view value) -> std::optional<long long> {
-        const int piles = storedRecord(value);
-        return piles > 0 ? std::optional<long long>(piles) : std::nullopt;
-    };
-    rules.show = [](long long piles) { return std::to_string(piles); };
-    return rules;
+    return {{"rcfis.dat", 0x5C, recordWidth},
+            RecordRules::Better::Lower,
+            defaultRecord,
+            defaultRecordName,
+            [](long long piles) { return recordValueText(static_cast<int>(piles)); },
+            [](std::string_view value) -> std::optional<long long> {
+                const int piles = storedRecord(value);
+                return piles > 0 ? std::optional<long long>(piles) : std::nullopt;
+            },
+            [](long long piles) { return std::to_string(piles); }};
 }
 
 bool FisarmonicaRules::isConsistent() const
 {
-    std::array<bool, deckSize> inDeck{};
-    for (const FisarmonicaCard& card : deck_) {
-        if (card.value < 1 || card.value > 13 || card.suit < 1 || card.suit > 4)
-            return false;
-        const auto n = static_cast<std::size_t>((card.suit - 1) * 13 + card.value - 1);
-        if (inDeck[n])
-            return false;
-        inDeck[n] = true;
-    }
+    if (!cards::eachCardOnce(deck_, 13, 4))
+        return false;
     if (dealt_ < 0 || dealt_ > deckSize || selected_ < -1 || selected_ >= places)
         return false;
     bool gap = false;
     for (int i = 0; i < places; ++i) {
-        const FisarmonicaCard& card = row_[static_cast<std::size_t>(i)];
+        const Card& card = row_[static_cast<std::size_t>(i)];
         if (card.isEmpty()) {
             gap = true;
             continue;

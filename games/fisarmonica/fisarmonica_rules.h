@@ -1,20 +1,11 @@
 // One accordion game: the deck, the row of twelve places, the moves between them and the pile count.
 #pragma once
 
+#include "shell/cards.h"
 #include "shell/record_slot.h"
 
-#include <array>
 #include <string>
 #include <string_view>
-
-class Random;
-
-struct FisarmonicaCard {
-    int value = 0; // 1 ace to 13 king; 0 for an empty place
-    int suit = 0;  // 1 hearts, 2 spades, 3 diamonds, 4 clubs; 0 for an empty place
-    bool isEmpty() const { return value == 0; }
-    bool operator==(const FisarmonicaCard&) const = default;
-};
 
 class FisarmonicaRules {
 public:
@@ -26,24 +17,22 @@ public:
     static constexpr int defaultRecord = 12;
     static constexpr const char* defaultRecordName = "CPU";
 
-    using Deck = std::array<FisarmonicaCard, deckSize>;
+    using Deck = std::array<Card, deckSize>;
 
     explicit FisarmonicaRules(Random& random);
 
-    // A fresh game: empty row, nothing selected, a newly shuffled deck.
-    void Nuova();
+    // A fresh game: empty row, nothing selected, the ordered deck shuffled by 100000 swaps.
+    void newGame();
     // The same with a deck laid out by the caller.
-    void Nuova(const Deck& deck);
-    // The ordered deck shuffled by swapping two positions drawn uniformly, 100000 times.
-    static Deck daicarte(Random& random);
+    void newGame(const Deck& deck);
 
     // Deals the next card into the first empty place; false when the deck is empty or the row full.
     bool deal();
     int cardsLeft() const { return deckSize - dealt_; }
     bool deckEmpty() const { return dealt_ >= deckSize; }
 
-    // The click on place i: select, deselect or move, as the player sees it.
-    void click(int i);
+    // Takes the card of place i, lets it go when it is taken already, or joins it with the card taken before.
+    void takeCard(int i);
     // May the card of place `right` go onto the card of place `left`?
     bool canJoin(int left, int right) const;
     // Puts the right card onto the left one; the row closes up behind it.
@@ -51,11 +40,13 @@ public:
 
     // The selected place, or -1 when nothing is highlighted.
     int selected() const { return selected_; }
-    const FisarmonicaCard& place(int i) const { return row_[static_cast<std::size_t>(i)]; }
-    int picture(int i) const;
+    // The card of place i; an empty card for an empty place.
+    const Card& place(int i) const { return row_[static_cast<std::size_t>(i)]; }
     int cardsInRow() const;
 
-    // "Finito": the piles are counted once; moves after it do not change the result.
+    // The game can be finished once the deck is dealt out, and only once.
+    bool canFinish() const { return deckEmpty() && !finished(); }
+    // The piles are counted once; moves after it do not change the result.
     int finish();
     bool finished() const { return pileCount_ > 0; }
     int pileCount() const { return pileCount_; }
@@ -75,7 +66,7 @@ private:
 
     Random& random_;
     Deck deck_{};
-    std::array<FisarmonicaCard, places> row_{};
+    std::array<Card, places> row_{};
     int dealt_ = 0;
     int selected_ = -1;
     int pileCount_ = 0;

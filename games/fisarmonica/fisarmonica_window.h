@@ -2,29 +2,13 @@
 #pragma once
 
 #include "games/fisarmonica/fisarmonica_rules.h"
-#include "shell/game_window.h"
-#include "shell/record_slot.h"
+#include "shell/game_window_of.h"
 
-#include <memory>
-#include <vector>
-
-class Banner;
-class Label;
-class PictureBox;
-class Random;
-class RecordEntry;
-class Shape;
-class TextBox;
-
-class FisarmonicaWindow : public GameWindow {
+class FisarmonicaWindow : public GameWindowOf<FisarmonicaRules> {
     Q_OBJECT
 public:
-    // The window deals from `random`; it keeps it for as long as it lives.
     explicit FisarmonicaWindow(std::unique_ptr<Random> random);
     ~FisarmonicaWindow() override;
-
-    const FisarmonicaRules& rules() const { return rules_; }
-    bool isConsistent() const override { return rules_.isConsistent(); }
 
     void Nuova_Click();
     void MazzoI_Click();
@@ -35,18 +19,9 @@ protected:
     void newGame() override { Nuova_Click(); }
 
 private:
-    void Form_Load();
-    void LeggiRecord();
-    void showRow();
-    void showCardsLeft(const QString& count);
-    void nameRecordLine();
+    void draw();
     void carteF_MouseMove(int index);
     void MazzoI_MouseMove();
-    void rci_Written(bool ok);
-
-    std::unique_ptr<Random> random_;
-    FisarmonicaRules rules_;
-    RecordSlot record_;
 
     std::vector<PictureBox*> carteF_;
     std::vector<Shape*> maschera_;
@@ -54,11 +29,6 @@ private:
     Label* Label1_;
     Shape* term1_;
     Label* term2_;
-    std::unique_ptr<Banner> gover_;
-    std::unique_ptr<Banner> record3_;
+    Banner* gover_;
     std::vector<QWidget*> vinto_; // the plaque and its two captions
-    TextBox* rci_;
-    RecordEntry* entry_;
-    Label* record_label_;
-    Label* nome_;
 };

@@ -1,10 +1,6 @@
-// Zidu Dori's window: lays out the course, draws what the rules show and plays their steps banner by banner.
+// Zidu Dori's window: lays out the course, draws the rules' table and plays their announcements banner by banner.
 #include "games/golf/golf_window.h"
 
-#include "games/golf/golf_record.h"
-
-#include "shell/card_pictures.h"
-#include "shell/codepage.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -12,63 +8,41 @@
 #include "shell/controls/picture_box.h"
 #include "shell/controls/pointer.h"
 #include "shell/controls/shape.h"
-#include "shell/controls/text_box.h"
 #include "shell/dialogs.h"
-#include "shell/random.h"
-#include "shell/record_entry.h"
-#include "shell/waits.h"
+#include "shell/record_panel.h"
+#include "shell/text_formats.h"
 
-#include <QPointer>
 #include <QStringList>
-#include <QTimer>
-#include <functional>
-#include <string>
+#include <algorithm>
 
 namespace {
 
-constexpr Rgb chalk{255, 255, 255};
-constexpr Rgb ink{0, 0, 0};
-constexpr Rgb frameYellow{255, 255, 0};
-constexpr Rgb cream{255, 255, 208};
-constexpr Rgb scoreLine{208, 232, 208};
-constexpr Rgb recordRed{176, 0, 0};
-constexpr Rgb gold{255, 215, 0};
-const QColor felt(0, 112, 48);
-const QColor greyed(150, 170, 150);
+constexpr Rgb chalk{255, 255, 255}, ink{0, 0, 0}, gold{255, 215, 0}, greyed{150, 170, 150}, underPar{0, 192, 192};
+constexpr Rgb frameYellow{255, 255, 0}, cream{255, 255, 208}, recordRed{176, 0, 0}, scoreLine{208, 232, 208};
+constexpr int cardWidth = 975, cardHeight = 1575, frameWidth = 1095, frameHeight = 1455;
+constexpr int scoreTop = 4800, scoreStep = 360; // the score card's first row and the rows' spacing
 
-constexpr int cardWidth = 975;
-constexpr int cardHeight = 1575;
-constexpr int frameWidth = 1095;
-constexpr int frameHeight = 1455;
-constexpr int scoreTop = 4800;
-constexpr int scoreStep = 360;
-
-struct Place {
-    int left;
-    int top;
-};
 // The columns overlap downwards, so the card of each lower row lies on the one above it.
-constexpr Place cardPlace(int k) { return {360 + 1200 * (k / 5), 360 + 480 * (k % 5)}; }
-// The piles fill the upper row from the right, then the lower row from the right.
-constexpr Place pilePlace(int i) { return i < 4 ? Place{3960 - 1200 * i, 4320} : Place{7560 - 1200 * (i - 4), 6120}; }
+constexpr TwipsPoint cardPlace(int k) { return {1200 * (k / 5), 480 * (k % 5)}; }
+// From pile 0's place the piles fill the upper row leftwards, then the lower row from the right.
+constexpr TwipsPoint pilePlace(int i) { return i < 4 ? TwipsPoint{-1200 * i, 0} : TwipsPoint{3600 - 1200 * (i - 4), 1800}; }
 
-// The controls on a grid, as the form lists them.
 constexpr ControlLine golfControls[] = {
     rectangle("partite", 9120, scoreTop, 3615, 375).array(9, 1, 0, scoreStep).border(scoreLine),
     rectangle("gara", 11280, scoreTop, 1455, 375).array(9, 1, 0, scoreStep).border(scoreLine),
-    label("gioco", 9240, scoreTop, 2055, 375).array(9, 1, 0, scoreStep).font(10, true).fore(chalk)
+    label("gioco", 9240, scoreTop, 2055, 375).array(9, 1, 0, scoreStep).font(10, true).fore(chalk).greyed(greyed)
         .align(Qt::AlignLeft | Qt::AlignVCenter),
     label("PuntiG", 11280, scoreTop, 1455, 375, "--").array(9, 1, 0, scoreStep).font(10, true).fore(chalk)
-        .align(Qt::AlignCenter),
+        .greyed(greyed).align(Qt::AlignCenter),
     label("Label8(0)", 9120, 4455, 3615, 315, "TABELLONE").font(11, true).fore(gold).align(Qt::AlignCenter),
     label("Label8(1)", 9240, 8100, 1935, 375, "Totale").font(11, true).fore(gold).piece()
         .align(Qt::AlignLeft | Qt::AlignVCenter),
-    label("totaleG", 11280, 8100, 1455, 375, "--").font(11, true).fore(gold).align(Qt::AlignCenter),
+    label("totaleG", 11280, 8100, 1455, 375, "--").font(11, true).fore(gold).align(Qt::AlignCenter).readAs("Totale"),
 
     label("Label4", 8880, 135, 3975, 315, "Regole").font(11, true).fore(gold).align(Qt::AlignCenter),
     label("Label2", 8880, 480, 3975, 3855).font(7.5).fore(chalk).align(Qt::AlignJustify | Qt::AlignTop),
 
-    label("Label8(3)", 240, 8100, 0, 0, "Record:").font(11, true).fore(gold).piece(),
+    label("Label8(3)", 240, 8100, 0, 0, "Record:").font(11, true).fore(gold),
     label("record", 1560, 8100, 0, 0, "+999").font(11, true).fore(chalk),
     label("nome", 2400, 8100, 0, 0, "CPU").font(11, true).fore(chalk),
     label("Label8(4)", 5040, 8100, 0, 0, "Penalità:").font(11, true).fore(gold),
@@ -76,68 +50,36 @@ constexpr ControlLine golfControls[] = {
 
     picture("mazzocp", 6360, 4320, cardWidth, cardHeight),
     picture("Mazzo", 7560, 4320, cardWidth, cardHeight),
-    rectangle("mascherm", 7500, 4380, frameWidth, frameHeight).border(frameYellow, 3).hidden(),
+    rectangle("mascherm", 7500, 4380, frameWidth, frameHeight).border(frameYellow, 3).hidden().transparent(),
     label("Label1", 5280, 4800, 975, 255, "Mazzo").font(10, true).fore(chalk).align(Qt::AlignCenter).piece(),
-    label("rimanenti", 5280, 5040, 975, 315, "16").font(12, true).fore(chalk).align(Qt::AlignCenter),
+    label("rimanenti", 5280, 5040, 975, 315, "16").font(12, true).fore(chalk).align(Qt::AlignCenter).readAs("Mazzo"),
     roundedRectangle("giocab", 5280, 4320, 975, 375).fill(cream).border(ink, 2).hidden(),
     button("gioca", 5280, 4335, 975, 345, "Gioca").font(10, true).fore(ink).hidden(),
     roundedRectangle("terminab", 5280, 5400, 975, 375).fill(cream).border(ink, 2),
-    button("terminat", 5280, 5415, 975, 345, "Temina").font(10, true).fore(ink),
-};
+    button("terminat", 5280, 5415, 975, 345, "Temina").font(10, true).fore(ink).greyed(greyed),
 
-// The names of the controls whose places follow the table's order rather than a grid.
-struct TableNames {
-    std::vector<std::string> CarteG, mascher, tallone, mascheraT, palla, tiroX;
-    TableNames()
-    {
-        auto fill = [](std::vector<std::string>& names, const char* name, int n) {
-            for (int i = 0; i < n; ++i)
-                names.push_back(arrayName(name, i).toStdString());
-        };
-        fill(CarteG, "CarteG", GolfRules::cells);
-        fill(mascher, "mascher", GolfRules::cells);
-        fill(tallone, "tallone", GolfRules::piles);
-        fill(mascheraT, "mascheraT", GolfRules::piles);
-        fill(palla, "palla", GolfRules::piles);
-        fill(tiroX, "tiroX", GolfRules::piles);
-    }
-};
+    picture("CarteG", 360, 360, cardWidth, cardHeight).array(GolfRules::cells).placed(cardPlace),
+    rectangle("mascher", 300, 420, frameWidth, frameHeight).array(GolfRules::cells).placed(cardPlace)
+        .border(frameYellow, 3).hidden(),
+    // The markers must not swallow the click meant for their pile.
+    picture("tallone", 3960, 4320, cardWidth, cardHeight).array(GolfRules::piles).placed(pilePlace),
+    rectangle("mascheraT", 3900, 4380, frameWidth, frameHeight).array(GolfRules::piles).placed(pilePlace)
+        .border(frameYellow, 3).hidden(),
+    circle("palla", 4320, 5760, 375, 375).array(GolfRules::piles).placed(pilePlace).fill(chalk).border(ink, 1)
+        .hidden().transparent(),
+    label("tiroX", 3960, 5760, 1095, 375, "X").array(GolfRules::piles).placed(pilePlace).font(10, true)
+        .fore(recordRed).align(Qt::AlignCenter).hidden().transparent(),
 
-std::vector<ControlLine> tableListing()
-{
-    static const TableNames names;
-    std::vector<ControlLine> listing;
-    for (int k = 0; k < GolfRules::cells; ++k) {
-        const Place at = cardPlace(k);
-        listing.push_back(picture(names.CarteG[std::size_t(k)].c_str(), at.left, at.top, cardWidth, cardHeight));
-    }
-    for (int k = 0; k < GolfRules::cells; ++k) {
-        const Place at = cardPlace(k);
-        listing.push_back(rectangle(names.mascher[std::size_t(k)].c_str(), at.left - 60, at.top + 60, frameWidth,
-                                    frameHeight).border(frameYellow, 3).hidden());
-    }
-    for (int i = 0; i < GolfRules::piles; ++i) {
-        const Place at = pilePlace(i);
-        const auto n = std::size_t(i);
-        listing.push_back(picture(names.tallone[n].c_str(), at.left, at.top, cardWidth, cardHeight));
-        listing.push_back(rectangle(names.mascheraT[n].c_str(), at.left - 60, at.top + 60, frameWidth, frameHeight)
-                              .border(frameYellow, 3).hidden());
-        listing.push_back(circle(names.palla[n].c_str(), at.left + 360, at.top + 1440, 375, 375)
-                              .fill(chalk).border(ink, 1).hidden());
-        listing.push_back(label(names.tiroX[n].c_str(), at.left, at.top + 1440, 1095, 375, "X")
-                              .font(10, true).fore(recordRed).align(Qt::AlignCenter).hidden());
-    }
-    return listing;
-}
-
-// The new-record group lies over the tableau, so it comes after it.
-constexpr ControlLine recordControls[] = {
+    // The new-record group lies over the tableau.
     rectangle("rcd1", 2760, 840, 3735, 1245).fill(frameYellow).border(recordRed, 2).hidden(),
     rectangle("rcd", 2880, 1200, 3495, 765).fill(cream).border(recordRed, 1).hidden(),
     label("rcdt", 2880, 900, 3495, 315, "Nuovo Record").font(13, true).fore(recordRed).align(Qt::AlignCenter).hidden(),
     label("rcd3", 5640, 1320, 615, 495, "*").font(18, true).fore(recordRed).align(Qt::AlignCenter).hidden(),
     label("rcd4", 3000, 1320, 615, 495, "*").font(18, true).fore(recordRed).align(Qt::AlignCenter).hidden(),
     textBox("rcdi", 3720, 1560, 1935, 285).length(8).hidden(),
+
+    banner("messaggiot", "messaggio", "messaggio1", 2760, 2400, 3735, 615, "").face({0, 0, 192}).fore(chalk)
+        .shadow(ink, 120).font(16, true),
 };
 
 const char* const rulesText =
@@ -150,304 +92,231 @@ const char* const rulesText =
     "penalità (+1). Se si finiscono le carte del tabellone, si avranno punti in meno quanto le carte rimaste nel "
     "mazzo. Minore è il punteggio,  migliore è il piazzamento. (PS: Regole Ooriginali Modificate!).";
 
-QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
-
-Pointer pointer(GolfPointer p)
+// The pointer over a card, a pile or the stock, and what a player hears beside its face, for what a click on
+// it would do (in GolfReach's order): a hand where it takes, no entry where it is refused.
+Pointer pointer(GolfReach reach)
 {
-    switch (p) {
-    case GolfPointer::Hand:
-        return Pointer::Hand;
-    case GolfPointer::NoEntry:
-        return Pointer::NoEntry;
-    case GolfPointer::Arrow:
-        break;
-    }
-    return Pointer::Arrow;
+    constexpr Pointer pointers[] = {Pointer::Arrow, Pointer::Hand, Pointer::NoEntry, Pointer::Arrow};
+    return pointers[static_cast<int>(reach)];
 }
 
-// What a player hears of a card beside its face: taken, or whether it can be taken now.
-QString reachWords(bool selected, GolfReach reach)
+QString state(bool selected, GolfReach reach)
 {
-    if (selected)
-        return QStringLiteral("selezionata");
-    switch (reach) {
-    case GolfReach::Playable:
-        return QStringLiteral("giocabile");
-    case GolfReach::Blocked:
-        return QStringLiteral("bloccata");
-    case GolfReach::None:
-        break;
-    }
-    return {};
+    const char* const words[] = {"", "giocabile", "bloccata", "bloccata"};
+    return selected ? QStringLiteral("selezionata") : QString::fromLatin1(words[static_cast<int>(reach)]);
 }
 
 // The words that say something, one after another.
 QString joined(const QStringList& words)
 {
-    QStringList said;
-    for (const QString& w : words)
-        if (!w.isEmpty())
-            said.push_back(w);
+    QStringList said = words;
+    said.removeAll(QString());
     return said.join(QStringLiteral(", "));
 }
 
-void greyWhenDisabled(QWidget* label)
+// A score as the score card writes it: "0", "+3", "-2"; "--" for a hole not scored yet. The green leaves the
+// running score of its hole a plain number ("2" rather than "+2").
+QString scoreText(std::optional<int> score, bool plain = false)
 {
-    QPalette p = label->palette();
-    p.setColor(QPalette::Disabled, QPalette::WindowText, greyed);
-    label->setPalette(p);
+    if (!score)
+        return QStringLiteral("--");
+    if (plain || *score == 0)
+        return QString::number(*score);
+    return QString::fromStdString(text::signedNumber(*score, 1));
 }
+
+// The fill and the ink of each announcement (in GolfNews's order); a hole's result takes its fill from its score.
+constexpr std::pair<Rgb, Rgb> newsColours[] = {{{0, 0, 192}, chalk}, {{255, 0, 0}, chalk}, {{192, 255, 192}, ink},
+                                               {underPar, ink},      {{}, chalk},          {{192, 0, 0}, chalk}};
+constexpr Rgb resultFill[] = {{192, 192, 0}, {255, 192, 192}, {255, 128, 128}, {255, 0, 0}, {192, 0, 0}};
 
 } // namespace
 
 GolfWindow::GolfWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("golf"), QStringLiteral("Zidu Dori - TOA-TOA Games"), 13065, 8595, felt),
-      random_(std::move(random)), rules_(*random_), slot_(golfRecordRules())
+    : GameWindowOf(std::move(random), QStringLiteral("golf"), QStringLiteral("Zidu Dori - TOA-TOA Games"), 13065, 8595, QColor(0, 112, 48))
 {
-    QWidget* area = client();
-    const Form form(area, golfControls);
-    const std::vector<ControlLine> table = tableListing();
-    const Form tableForm(area, table);
-    const Form recordForm(area, recordControls);
-
-    for (int k = 0; k < GolfRules::cells; ++k) {
-        auto* card = tableForm.picture(arrayName("CarteG", k));
-        connect(card, &PictureBox::clicked, this, [this, k] { CarteG_Click(k); });
-        connect(card, &PictureBox::mouseMoved, this, [this, k] { CarteG_MouseMove(k); });
-        CarteG_.push_back(card);
-        mascher_.push_back(tableForm.shape(arrayName("mascher", k)));
-    }
-    for (int i = 0; i < GolfRules::piles; ++i) {
-        auto* pile = tableForm.picture(arrayName("tallone", i));
-        connect(pile, &PictureBox::clicked, this, [this, i] { tallone_Click(i); });
-        connect(pile, &PictureBox::mouseMoved, this, [this, i] { tallone_MouseMove(i); });
-        tallone_.push_back(pile);
-        mascheraT_.push_back(tableForm.shape(arrayName("mascheraT", i)));
-        palla_.push_back(tableForm.shape(arrayName("palla", i)));
-        tiroX_.push_back(tableForm.label(arrayName("tiroX", i)));
-        // The marker must not swallow the click meant for its pile.
-        tiroX_.back()->setAttribute(Qt::WA_TransparentForMouseEvents);
-        palla_.back()->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
+    const Form form(client(), golfControls);
+    CarteG_ = form.pictures("CarteG");
+    mascher_ = form.shapes("mascher");
+    tallone_ = form.pictures("tallone");
+    mascheraT_ = form.shapes("mascheraT");
+    palla_ = form.shapes("palla");
+    tiroX_ = form.labels("tiroX");
     Mazzo_ = form.picture(QStringLiteral("Mazzo"));
-    connect(Mazzo_, &PictureBox::clicked, this, &GolfWindow::Mazzo_Click);
-    connect(Mazzo_, &PictureBox::mouseMoved, this, &GolfWindow::Mazzo_MouseMove);
     mascherm_ = form.shape(QStringLiteral("mascherm"));
-    mascherm_->setAttribute(Qt::WA_TransparentForMouseEvents);
     mazzocp_ = form.picture(QStringLiteral("mazzocp"));
-    mazzocp_->setPicture(pictures::redBack);
     rimanenti_ = form.label(QStringLiteral("rimanenti"));
-    rimanenti_->setReadAs(QStringLiteral("Mazzo"));
     gioca_ = form.label(QStringLiteral("gioca"));
     giocab_ = form.shape(QStringLiteral("giocab"));
-    connect(gioca_, &Label::clicked, this, &GolfWindow::gioca_Click);
-    connect(gioca_, &Label::mouseMoved, this, [this] { setPointer(gioca_, Pointer::Hand); });
     terminat_ = form.label(QStringLiteral("terminat"));
-    terminab_ = form.shape(QStringLiteral("terminab"));
-    connect(terminat_, &Label::clicked, this, &GolfWindow::terminat_Click);
-    connect(terminat_, &Label::mouseMoved, this, [this] {
-        setPointer(terminat_, rules_.teminaEnabled() ? Pointer::Hand : Pointer::Arrow);
-    });
-    greyWhenDisabled(terminat_);
-
     gioco_ = form.labels("gioco");
     PuntiG_ = form.labels("PuntiG");
-    for (int i = 0; i < GolfRules::holes; ++i) {
-        const auto n = std::size_t(i);
-        gioco_[n]->setCaption(QStringLiteral("Buca %1").arg(i + 1));
-        greyWhenDisabled(gioco_[n]);
-        greyWhenDisabled(PuntiG_[n]);
-        PuntiG_[n]->setReadAs(gioco_[n]->caption());
-    }
     totaleG_ = form.label(QStringLiteral("totaleG"));
-    totaleG_->setReadAs(QStringLiteral("Totale"));
     penal_ = form.shapes("penal");
     // The penalties are only filled circles: their caption says how many.
     penalita_ = form.label(QStringLiteral("Label8(4)"));
+    messaggio_ = form.banner(QStringLiteral("messaggiot"));
+    // The lower row of piles lies over the markers of the row above, as the piles were laid one by one.
+    for (std::size_t i = 4; i < tallone_.size(); ++i)
+        for (QWidget* part : std::initializer_list<QWidget*>{tallone_[i], mascheraT_[i], palla_[i], tiroX_[i]})
+            part->raise();
+    mazzocp_->setPicture(pictures::redBack);
     form.label(QStringLiteral("Label2"))->setCaption(QString::fromUtf8(rulesText));
-    record_ = form.label(QStringLiteral("record"));
-    nome_ = form.label(QStringLiteral("nome"));
-    record_->setReadAs(QStringLiteral("Record"));
-    nome_->setReadAs(QStringLiteral("Nome"));
+    for (std::size_t i = 0; i < gioco_.size(); ++i) {
+        gioco_[i]->setCaption(QStringLiteral("Buca %1").arg(i + 1));
+        PuntiG_[i]->setReadAs(gioco_[i]->caption());
+    }
 
-    for (const char* name : {"rcd1", "rcd", "rcdt", "rcd3", "rcd4"})
-        recordGroup_.push_back(recordForm.widget(QString::fromLatin1(name)));
-    rcdi_ = recordForm.textBox(QStringLiteral("rcdi"));
-    entry_ = new RecordEntry(*this, *rcdi_, slot_);
-    connect(entry_, &RecordEntry::written, this, [this](bool) { recordWritten(); });
+    record_ = new RecordPanel(
+        *this, form, {{"Label8(3)", "record", "nome"}, "record", "nome", {"rcd1", "rcd", "rcdt", "rcd3", "rcd4"}, "rcdi"},
+        GolfRules::recordRules());
+    connect(record_, &RecordPanel::written, this, [this] {
+        rules_.freeze();
+        draw();
+    });
 
-    messaggio_ = std::make_unique<Banner>(area, QStringLiteral("messaggiot"), QStringLiteral("messaggio"),
-                                          QStringLiteral("messaggio1"), QRect(2760, 2400, 3735, 615), QString(),
-                                          BannerLook{QColor(0, 0, 192), QColor(255, 255, 255), QColor(0, 0, 0),
-                                                     16, true, 120});
+    connectArray(CarteG_, this, &GolfWindow::CarteG_Click, &GolfWindow::CarteG_MouseMove);
+    connectArray(tallone_, this, &GolfWindow::tallone_Click, &GolfWindow::tallone_MouseMove);
+    connect(Mazzo_, &PictureBox::clicked, this, &GolfWindow::Mazzo_Click);
+    connect(Mazzo_, &PictureBox::mouseMoved, this, &GolfWindow::Mazzo_MouseMove);
+    connect(gioca_, &Label::clicked, this, &GolfWindow::gioca_Click);
+    connect(gioca_, &Label::mouseMoved, this, [this] { setPointer(gioca_, Pointer::Hand); });
+    connect(terminat_, &Label::clicked, this, &GolfWindow::terminat_Click);
+    connect(terminat_, &Label::mouseMoved, this,
+            [this] { setPointer(terminat_, rules_.canEndHole() ? Pointer::Hand : Pointer::Arrow); });
 
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova Partita"), QKeySequence(), QKeySequence());
-    Form_Load();
+    setIconGroup(104);
+    startRound();
 }
 
 GolfWindow::~GolfWindow() = default;
 
-void GolfWindow::Form_Load()
+void GolfWindow::startRound()
 {
-    setIconGroup(104);
-    startRound(false);
-}
-
-void GolfWindow::startRound(bool onScreen)
-{
-    LeggiRecord();
-    const int round = ++round_;
-    played_ = false;
-    const std::vector<GolfStep> steps = rules_.Nuova();
-    if (onScreen) {
-        play(steps);
-        return;
-    }
+    startGame();
+    record_->read();
+    const std::vector<GolfStep> steps = rules_.newRound();
     // The table lies face down until the first hole is announced, once the window is on the screen.
-    GolfView quiet = steps.front().view;
-    quiet.banner.shown = false;
-    draw(quiet);
-    QTimer::singleShot(0, this, [this, round, steps] {
-        if (round != round_ || played_ || isLeaving())
-            return;
-        play(steps);
-    });
+    draw(steps.front().table, true);
+    whenShown([this, steps] { playMove(steps); });
 }
 
 void GolfWindow::Nuova_Click()
 {
     if (!askYesNo(this, QStringLiteral("Ricomincia"), QStringLiteral("Vuoi Ricominciare la Partita?")))
         return;
-    entry_->withdraw();
-    showRecordGroup(false);
-    startRound(true);
+    record_->withdraw();
+    startRound();
 }
 
-void GolfWindow::LeggiRecord()
+void GolfWindow::playMove(const std::vector<GolfStep>& steps)
 {
-    slot_.read(recordDirectory());
-    nome_->setCaption(codepage::fromWestern(slot_.holder()));
-    record_->setCaption(QString::fromStdString(slot_.valueCaption()));
-}
-
-bool GolfWindow::play(const std::vector<GolfStep>& steps)
-{
-    played_ = true;
-    for (const GolfStep& step : steps) {
-        draw(step.view);
-        if (step.hold > 0 && !hold(*this, step.hold))
-            return false;
-    }
-    draw(rules_.view());
-    return true;
-}
-
-void GolfWindow::playMove(const std::function<std::vector<GolfStep>()>& move)
-{
-    const int hole = rules_.hole();
-    const bool wasOver = rules_.roundOver();
-    // The steps are a copy: a close during a hold touches nothing of the rules.
-    if (!play(move()))
+    if (!play(steps, [this](const GolfStep& step) { announce(step); }))
         return;
-    if (rules_.hole() != hole || rules_.roundOver() != wasOver)
-        LeggiRecord();
-    if (rules_.roundOver() && !wasOver && slot_.isBeatenBy(rules_.total())) {
-        showRecordGroup(true);
-        entry_->offer(rules_.total());
-    }
+    draw();
+    const auto news = [&steps](GolfNews n) {
+        return std::any_of(steps.begin(), steps.end(), [n](const GolfStep& step) { return step.news == n; });
+    };
+    if (news(GolfNews::Hole) || news(GolfNews::GameOver))
+        record_->read();
+    if (news(GolfNews::GameOver) && record_->isBeatenBy(rules_.total()))
+        record_->offer(rules_.total());
 }
 
-void GolfWindow::draw(const GolfView& view)
+void GolfWindow::announce(const GolfStep& step)
 {
-    for (int k = 0; k < GolfRules::cells; ++k) {
-        const auto n = std::size_t(k);
-        CarteG_[n]->setVisible(view.card[n] != 0);
-        if (view.card[n] != 0)
-            CarteG_[n]->setPicture(view.card[n]);
-        mascher_[n]->setVisible(view.cardFrame[n]);
-        CarteG_[n]->setState(reachWords(view.cardFrame[n], view.cardReach[n]));
+    draw(step.table, step.news == GolfNews::Hole);
+    auto [face, words] = newsColours[static_cast<int>(step.news)];
+    if (step.news == GolfNews::Result)
+        face = step.score < 0 ? underPar : resultFill[std::min(step.score, 4)];
+    messaggio_->setCaption(QString::fromStdString(step.words));
+    messaggio_->setFaceColour(qcolour(face));
+    messaggio_->label()->setForeColour(qcolour(words));
+    messaggio_->setVisible(true);
+}
+
+void GolfWindow::draw(const GolfTable& table, bool faceDown)
+{
+    for (std::size_t k = 0; k < CarteG_.size(); ++k) {
+        const Card& card = table.cell[k];
+        const bool selected = table.selectedCell == int(k);
+        CarteG_[k]->setVisible(!card.isEmpty());
+        if (!card.isEmpty())
+            CarteG_[k]->setPicture(faceDown ? pictures::redBack : cards::frenchPicture(card));
+        mascher_[k]->setVisible(selected);
+        CarteG_[k]->setState(faceDown ? QString() : state(selected, table.cellReach[k]));
     }
-    for (int i = 0; i < GolfRules::piles; ++i) {
-        const auto n = std::size_t(i);
-        tallone_[n]->setPicture(view.pile[n]);
-        palla_[n]->setVisible(view.single[n]);
-        tiroX_[n]->setVisible(view.single[n]);
-        mascheraT_[n]->setVisible(view.pileFrame[n]);
-        tallone_[n]->setState(joined({QStringLiteral("mazzetto %1").arg(i + 1),
-                                      view.single[n] ? QStringLiteral("una sola carta") : QString(),
-                                      reachWords(view.pileFrame[n], view.pileReach[n])}));
+    for (std::size_t i = 0; i < tallone_.size(); ++i) {
+        const bool shown = !faceDown && !table.pile[i].isEmpty();
+        const bool single = shown && table.single[i];
+        const bool selected = table.selectedPile == int(i);
+        tallone_[i]->setPicture(shown ? cards::frenchPicture(table.pile[i]) : pictures::emptyPlace);
+        palla_[i]->setVisible(single);
+        tiroX_[i]->setVisible(single);
+        mascheraT_[i]->setVisible(selected);
+        tallone_[i]->setState(joined({QStringLiteral("mazzetto %1").arg(i + 1),
+                                      single ? QStringLiteral("una sola carta") : QString(),
+                                      shown ? state(selected, table.pileReach[i]) : QString()}));
     }
-    Mazzo_->setVisible(view.mazzoShown);
-    if (view.mazzoShown)
-        Mazzo_->setPicture(view.mazzoPicture);
-    mascherm_->setVisible(view.mazzoShown && view.stockFrame);
-    Mazzo_->setState(joined({QStringLiteral("mazzo"), reachWords(view.stockFrame, view.stockReach)}));
-    mazzocp_->setVisible(view.backShown);
-    rimanenti_->setCaption(fromUtf8(view.rimanenti));
-    gioca_->setVisible(view.giocaShown);
-    giocab_->setVisible(view.giocaShown);
-    terminat_->setEnabled(view.teminaEnabled);
-    for (int i = 0; i < GolfView::penaltyMarkers; ++i)
-        penal_[std::size_t(i)]->setFill(i < view.penaltiesFilled ? std::optional<QColor>(QColor(255, 0, 0))
-                                                                  : std::nullopt);
-    const QString penalties = QStringLiteral("Penalità: %1").arg(view.penaltiesFilled);
+    const bool stock = !faceDown && !table.stock.isEmpty();
+    Mazzo_->setVisible(stock);
+    if (stock)
+        Mazzo_->setPicture(cards::frenchPicture(table.stock));
+    mascherm_->setVisible(stock && table.stockSelected);
+    Mazzo_->setState(joined({QStringLiteral("mazzo"), stock ? state(table.stockSelected, table.stockReach) : QString()}));
+    mazzocp_->setVisible(faceDown || table.beneath > 0);
+    rimanenti_->setCaption(QString::number(table.beneath));
+    gioca_->setVisible(table.movePrepared);
+    giocab_->setVisible(table.movePrepared);
+    terminat_->setEnabled(table.canEndHole);
+    for (std::size_t i = 0; i < penal_.size(); ++i)
+        penal_[i]->setFill(int(i) < table.penalties ? std::optional<QColor>(QColor(255, 0, 0)) : std::nullopt);
+    const QString penalties = QStringLiteral("Penalità: %1").arg(table.penalties);
     if (penalita_->accessibleName() != penalties)
         penalita_->setAccessibleName(penalties);
     for (int i = 0; i < GolfRules::holes; ++i) {
         const auto n = std::size_t(i);
-        PuntiG_[n]->setCaption(fromUtf8(view.scores[n]));
-        gioco_[n]->setEnabled(i < view.holesOpen);
-        PuntiG_[n]->setEnabled(i < view.holesOpen);
+        PuntiG_[n]->setCaption(scoreText(table.score[n], i == table.hole - 1 && table.greenCounted));
+        gioco_[n]->setEnabled(i < std::max(1, table.hole));
+        PuntiG_[n]->setEnabled(i < std::max(1, table.hole));
     }
-    totaleG_->setCaption(fromUtf8(view.total));
-    if (view.banner.shown) {
-        messaggio_->setCaption(fromUtf8(view.banner.text));
-        messaggio_->setFaceColour(qcolour(view.banner.face));
-        messaggio_->label()->setForeColour(qcolour(view.banner.ink));
-    }
-    messaggio_->setVisible(view.banner.shown);
-}
-
-void GolfWindow::showRecordGroup(bool visible)
-{
-    for (QWidget* part : recordGroup_) {
-        part->setVisible(visible);
-        if (visible)
-            part->raise();
-    }
+    // Once the record's name is taken the total keeps the form the record file stores.
+    totaleG_->setCaption(table.frozen && table.total ? QString::fromStdString(text::signedNumber(*table.total, 3))
+                                                     : scoreText(table.total));
+    // "GAME OVER" stays up once the round is over.
+    messaggio_->setVisible(table.over);
 }
 
 void GolfWindow::CarteG_Click(int index)
 {
-    if (rules_.CarteG_Click(index))
-        draw(rules_.view());
+    if (rules_.takeCard(index))
+        draw();
 }
 
 void GolfWindow::Mazzo_Click()
 {
-    if (rules_.Mazzo_Click())
-        draw(rules_.view());
+    if (rules_.takeStockCard())
+        draw();
 }
 
 void GolfWindow::tallone_Click(int index)
 {
-    if (rules_.tallone_Click(index))
-        draw(rules_.view());
+    if (rules_.choosePile(index))
+        draw();
 }
 
 void GolfWindow::gioca_Click()
 {
-    if (!rules_.giocaShown() || rules_.roundOver())
-        return;
-    playMove([this] { return rules_.gioca(); });
+    if (rules_.canPlay())
+        playMove(rules_.gioca());
 }
 
 void GolfWindow::terminat_Click()
 {
-    if (!rules_.teminaEnabled())
+    if (!rules_.canEndHole())
         return;
-    if (rules_.endNeedsQuestion()) {
+    if (rules_.tableauCount() > 0) {
         const QString hole = QString::number(rules_.hole());
         if (!askYesNo(this, QStringLiteral("Abbandona Buca ") + hole,
                       QStringLiteral("Vuoi Terminare la buca ") + hole + QStringLiteral("?")))
@@ -456,28 +325,17 @@ void GolfWindow::terminat_Click()
         if (isLeaving())
             return;
     }
-    playMove([this] { return rules_.terminat(); });
-}
-
-void GolfWindow::rcdi_KeyPress(int keyAscii) { entry_->rci_KeyPress(keyAscii); }
-
-void GolfWindow::recordWritten()
-{
-    rules_.freeze();
-    // A file that could not be written leaves the slot with what the file still holds.
-    nome_->setCaption(codepage::fromWestern(slot_.holder()));
-    record_->setCaption(QString::fromStdString(slot_.valueCaption()));
-    draw(rules_.view());
+    playMove(rules_.endHole());
 }
 
 void GolfWindow::CarteG_MouseMove(int index)
 {
-    setPointer(CarteG_[std::size_t(index)], pointer(rules_.pointerOverCard(index)));
+    setPointer(CarteG_[std::size_t(index)], pointer(rules_.cellReach(index)));
 }
 
-void GolfWindow::Mazzo_MouseMove() { setPointer(Mazzo_, pointer(rules_.pointerOverStock())); }
+void GolfWindow::Mazzo_MouseMove() { setPointer(Mazzo_, pointer(rules_.stockReach())); }
 
 void GolfWindow::tallone_MouseMove(int index)
 {
-    setPointer(tallone_[std::size_t(index)], pointer(rules_.pointerOverPile(index)));
+    setPointer(tallone_[std::size_t(index)], pointer(rules_.pileReach(index)));
 }

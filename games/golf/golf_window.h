@@ -2,29 +2,13 @@
 #pragma once
 
 #include "games/golf/golf_rules.h"
-#include "shell/game_window.h"
-#include "shell/record_slot.h"
+#include "shell/game_window_of.h"
 
-#include <functional>
-#include <memory>
-#include <vector>
-
-class Banner;
-class Label;
-class PictureBox;
-class Random;
-class RecordEntry;
-class Shape;
-class TextBox;
-
-class GolfWindow : public GameWindow {
+class GolfWindow : public GameWindowOf<GolfRules> {
     Q_OBJECT
 public:
-    // The window deals from `random`; it keeps it for as long as it lives.
     explicit GolfWindow(std::unique_ptr<Random> random);
     ~GolfWindow() override;
-
-    const GolfRules& rules() const { return rules_; }
 
     void Nuova_Click();
     void CarteG_Click(int index);
@@ -32,8 +16,6 @@ public:
     void tallone_Click(int index);
     void gioca_Click();
     void terminat_Click();
-    void rcdi_KeyPress(int keyAscii);
-
     void CarteG_MouseMove(int index);
     void Mazzo_MouseMove();
     void tallone_MouseMove(int index);
@@ -42,25 +24,15 @@ protected:
     void newGame() override { Nuova_Click(); }
 
 private:
-    void Form_Load();
-    void LeggiRecord();
-    // A new round; its first hole is announced at once, or as soon as a window still being built is shown.
-    void startRound(bool onScreen);
-    // Shows each step and holds it; then the table as the rules leave it. False when the window began
-    // closing during a hold: the caller returns at once.
-    bool play(const std::vector<GolfStep>& steps);
-    // A move and its steps, then what a new hole or the end of the round asks of the window.
-    void playMove(const std::function<std::vector<GolfStep>()>& move);
-    void draw(const GolfView& view);
-    void showRecordGroup(bool visible);
-    void recordWritten();
-
-    std::unique_ptr<Random> random_;
-    GolfRules rules_;
-    RecordSlot slot_;
-    // Counts the rounds begun, so a banner queued for an earlier round is not played over a later one.
-    int round_ = 0;
-    bool played_ = false;
+    void startRound();
+    // Plays a move's announcements, then shows the table as the rules leave it and what a new hole or the
+    // end of the round asks of the record.
+    void playMove(const std::vector<GolfStep>& steps);
+    void announce(const GolfStep& step);
+    // The table as the rules leave it; or as a step saw it, face down with the stock put away while a hole
+    // is announced.
+    void draw() { draw(rules_.table()); }
+    void draw(const GolfTable& table, bool faceDown = false);
 
     std::vector<PictureBox*> CarteG_;
     std::vector<Shape*> mascher_;
@@ -75,16 +47,10 @@ private:
     Label* gioca_;
     Shape* giocab_;
     Label* terminat_;
-    Shape* terminab_;
     std::vector<Label*> gioco_;
     std::vector<Label*> PuntiG_;
     Label* totaleG_;
     std::vector<Shape*> penal_;
     Label* penalita_;
-    Label* record_;
-    Label* nome_;
-    std::vector<QWidget*> recordGroup_;
-    TextBox* rcdi_;
-    std::unique_ptr<Banner> messaggio_;
-    RecordEntry* entry_;
+    Banner* messaggio_;
 };

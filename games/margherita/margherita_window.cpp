@@ -43,7 +43,8 @@ constexpr ControlLine margheritaControls[] = {
     textBox("rci", 4920, 5040, 1935, 285).length(RecordFile::nameLength).hidden(),
     banner("vt", "vt1", "vt3", 3720, 2280, 4095, 495, "GIOCO RIUSCITO").face({0, 0, 128}).fore(gold).font(16, true),
     banner("Pt", "p2", "ombra", 3720, 3500, 4095, 495, "MOSSE TERMINATE").face({176, 0, 0}).fore(chalk).font(16, true),
-    banner("rct", "rc1", "rc3", 3720, 4560, 4095, 900, "NUOVO RECORD").face({255, 255, 0}).fore(recordInk).font(13, true),
+    banner("rct", "rc1", "rc3", 3720, 4560, 4095, 900, "NUOVO RECORD").face({255, 255, 0}).fore(recordInk).font(13, true)
+        .captionAt(3840, 4750, 3510, 285),
     rectangle("rc2", 3720 + outlineInset, 4560 + outlineInset, 4095 - 2 * outlineInset, 900 - 2 * outlineInset)
         .border(recordInk).hidden(),
 };
@@ -54,8 +55,7 @@ const RecordPanelLayout recordLayout{{"punti", "nome"}, "punti", "nome", {"rc3",
 } // namespace
 
 MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("margerita"), QStringLiteral("Margherita - TOA-TOA Games"), 12810, 7380, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("margerita"), QStringLiteral("Margherita - TOA-TOA Games"), 12810, 7380, QColor(0, 112, 48))
 {
     const Form form(client(), margheritaControls);
     carte_ = form.pictures("carte");
@@ -65,7 +65,6 @@ MargheritaWindow::MargheritaWindow(std::unique_ptr<Random> random)
     vt_->addOutline(QStringLiteral("vt2"), qcolour(gold), outlineInset);
     Pt_ = form.banner(QStringLiteral("Pt"));
     Pt_->addOutline(QStringLiteral("p3"), qcolour(chalk), outlineInset);
-    form.banner(QStringLiteral("rct"))->placeCaption(QRect(3840, 4750, 3510, 285));
     record_ = new RecordPanel(*this, form, recordLayout, MargheritaRules::recordRules());
     connectArray(carte_, this, &MargheritaWindow::carte_Click, &MargheritaWindow::carte_MouseMove);
 

@@ -137,12 +137,8 @@ RecordRules pokerRecordRules()
 }
 
 PokerWindow::PokerWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Pokerfrm"), QStringLiteral("Poker - TOA-TOA Games"), 7920, 6600, qcolour(felt)),
-      random_(std::move(random)), rules_(*random_)
+    : GameWindowOf(std::move(random), QStringLiteral("Pokerfrm"), QStringLiteral("Poker - TOA-TOA Games"), 7920, 6600, qcolour(felt))
 {
-    // The pay table's captions come with the listing's first labels: screen readers must know the
-    // controls before any caption is given, or the first rows are read as plain Qt labels.
-    accessible::install();
     form_ = std::make_unique<const Form>(client(), pokerControls);
     CarteP_ = form_->pictures("CarteP");
     mascherp_ = form_->shapes("mascherp");

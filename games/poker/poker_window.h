@@ -2,26 +2,23 @@
 #pragma once
 
 #include "games/poker/poker_rules.h"
-#include "shell/game_window.h"
+#include "shell/game_window_of.h"
 
 class Form;
 struct RecordRules;
 
-class PokerWindow : public GameWindow {
+class PokerWindow : public GameWindowOf<PokerRules> {
     Q_OBJECT
 public:
     // The window draws its cards from `random`; it keeps it for as long as it lives.
     explicit PokerWindow(std::unique_ptr<Random> random);
     ~PokerWindow() override;
 
-    const PokerRules& rules() const { return rules_; }
     const RecordPanel& record() const { return *record_; }
 
     void Nuova_Click();
     void CarteP_Click(int index);
     void Label1_Click();
-
-    bool isConsistent() const override { return rules_.isConsistent(); }
 
 protected:
     void newGame() override { Nuova_Click(); }
@@ -38,15 +35,12 @@ private:
     // The pay-table row of `code` lit, and heard as the winning one, or put out.
     void litRow(int code, bool on);
 
-    std::unique_ptr<Random> random_;
-    PokerRules rules_;
     // The controls by their names; the five cards, their marks and the pay table's rows at hand.
     std::unique_ptr<const Form> form_;
     std::vector<PictureBox*> CarteP_;
     std::vector<Shape*> mascherp_;
     std::vector<Label*> tieni_;
     std::vector<Shape*> maspo_;
-    RecordPanel* record_;
 };
 
 // The record file "rcpkr.dat": the highest score, in six digits, and who made it.

@@ -39,7 +39,7 @@ constexpr ControlLine boxName(const char* name, TwipsPoint at, const char* capti
 constexpr ControlLine sumBox(const char* name, TwipsPoint at, const char* readAs)
 {
     return label(name, 1800 + at.x, 3480 + at.y, 615, 375).font(11, true).align(Qt::AlignCenter).fore(ink).back(sumYellow)
-        .readAs(readAs);
+        .readAs(readAs).framed();
 }
 
 // The dice, their pips, marks and click areas, the roll button, the card and the record line, as the form lists them.
@@ -89,13 +89,13 @@ constexpr ControlLine yatzControls[] = {
     boxName("Label2(11)", boxRow(11), "YAHTZEE"), boxName("Label2(12)", boxRow(12), "CHANGE"),
     boxName("Label2(13)", cell(0, 6), "SUB TOT"), boxName("Label2(14)", cell(0, 7), "BONUS"), boxName("Label2(15)", cell(1, 7), "TOTALE"),
     label("gioco", 1800, 3480, 615, 375).array(YahtzeeRules::boxes).placed(boxRow).font(11, true).align(Qt::AlignCenter)
-        .fore(ink).back(boxWhite),
+        .fore(ink).back(boxWhite).framed(),
     sumBox("subt", cell(0, 6), "SUB TOT"), sumBox("bonus", cell(0, 7), "BONUS"), sumBox("totale", cell(1, 7), "TOTALE"),
 
     banner("gameovert", "gameover", "gameover1", 1560, 1780, 3135, 615, "GAME OVER").face(darkRed).fore(chalk).shadow(ink)
         .font(20, true),
     banner("rectxt", "rec", "rec1", 1320, 2640, 3615, 780, "Nuovo Record").face({255, 255, 0}).fore(darkRed).shadow(ink)
-        .font(13, true),
+        .font(13, true).captionAt(1320, 2660, 3615, 330),
     textBox("reci", 2400, 3020, 1455, 285).hidden(),
 };
 
@@ -162,8 +162,7 @@ RecordRules YahtzeeWindow::recordRules()
 }
 
 YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("yatz"), QStringLiteral("Yahtzee - TOA-TOA Games"), 9360, 7320, QColor(0, 112, 48)),
-      random_(std::move(random)), rules_(*random_), form_(std::make_unique<const Form>(client(), yatzControls))
+    : GameWindowOf(std::move(random), QStringLiteral("yatz"), QStringLiteral("Yahtzee - TOA-TOA Games"), 9360, 7320, QColor(0, 112, 48)), form_(std::make_unique<const Form>(client(), yatzControls))
 {
     for (const char* name : {"AL", "AR", "CL", "CC", "CR", "DL", "DR"})
         pips_.push_back(form_->shapes(name));
@@ -178,12 +177,6 @@ YahtzeeWindow::YahtzeeWindow(std::unique_ptr<Random> random)
     connect(roll, &Label::clicked, this, &YahtzeeWindow::sceltatxt_Click);
     connect(roll, &Label::mouseMoved, this, &YahtzeeWindow::sceltatxt_MouseMove);
     connect(form_->label("Label4"), &Label::mouseMoved, this, &YahtzeeWindow::Label4_MouseMove);
-    // The boxes and the sums are framed, as on a printed card.
-    for (Label* box : gioco_)
-        box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    for (const char* sum : {"subt", "bonus", "totale"})
-        form_->label(sum)->setFrameStyle(QFrame::Box | QFrame::Plain);
-    form_->banner("rectxt")->placeCaption(QRect(1320, 2660, 3615, 330));
     record_ = new RecordPanel(*this, *form_, yatzRecord, recordRules());
 
     addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova Partita"), QKeySequence(QStringLiteral("Ctrl+N")),

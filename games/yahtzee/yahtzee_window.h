@@ -2,12 +2,12 @@
 #pragma once
 
 #include "games/yahtzee/yahtzee_rules.h"
-#include "shell/game_window.h"
+#include "shell/game_window_of.h"
 
 class Form;
 struct RecordRules;
 
-class YahtzeeWindow : public GameWindow {
+class YahtzeeWindow : public GameWindowOf<YahtzeeRules> {
     Q_OBJECT
 public:
     // The window rolls with `random` for as long as it lives, never seeding it again.
@@ -18,8 +18,6 @@ public:
     static constexpr int tumbleFrames = 4;
     static constexpr double tumbleFrameSeconds = 0.1;
 
-    const YahtzeeRules& rules() const { return rules_; }
-    bool isConsistent() const override { return rules_.isConsistent(); }
     // How rcyah.dat keeps the record: three digits after the name, "000" and "CPU" when there is none.
     static RecordRules recordRules();
 
@@ -48,8 +46,6 @@ private:
     void showAll();
     void gameOver();
 
-    std::unique_ptr<Random> random_;
-    YahtzeeRules rules_;
     // The controls by their names; the dice and the card's boxes at hand.
     std::unique_ptr<const Form> form_;
     std::vector<std::vector<Shape*>> pips_; // AL, AR, CL, CC, CR, DL, DR; each holds one shape per die
@@ -57,5 +53,4 @@ private:
     std::vector<Label*> cliccami_;
     std::vector<Shape*> msctxt_;
     std::vector<Label*> gioco_;
-    RecordPanel* record_;
 };

@@ -16,6 +16,8 @@ Label::Label(QWidget* parent, const QString& name, const QRect& twips, const QSt
              qreal pointSize, bool bold)
     : QLabel(parent), autoSize_(twips.width() == 0 || twips.height() == 0)
 {
+    // Before the first caption: a label made first in a program is then heard as ours too.
+    accessible::install();
     setObjectName(name);
     setFont(arialFont(pointSize, bold));
     setMouseTracking(true);
@@ -26,7 +28,6 @@ Label::Label(QWidget* parent, const QString& name, const QRect& twips, const QSt
     if (!autoSize_)
         resize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
     setCaption(caption);
-    accessible::install();
 }
 
 void Label::setCaption(const QString& caption)

@@ -36,6 +36,8 @@ QWidget* make(QWidget* parent, const ControlLine& entry, const QString& name, co
         label->setAlert(entry.isAlert);
         if (*entry.readCaption)
             label->setReadAs(QString::fromUtf8(entry.readCaption));
+        if (entry.boxed)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
         return label;
     }
     case ControlKind::TextBox:
@@ -94,6 +96,8 @@ void Form::addBanner(QWidget* parent, const ControlLine& entry, const QString& n
                           entry.pointSize, entry.bold, entry.shadowOffset};
     auto* made = new Banner(parent, name, QString::fromUtf8(entry.faceName), QString::fromUtf8(entry.shadowName), place,
                             QString::fromUtf8(entry.caption), look);
+    if (entry.captionWidth > 0)
+        made->placeCaption(QRect(entry.captionLeft, entry.captionTop, entry.captionWidth, entry.captionHeight));
     made->setVisible(entry.visible);
     controls_.insert(name, made->label());
     controls_.insert(made->face()->objectName(), made->face());

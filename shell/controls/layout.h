@@ -63,6 +63,8 @@ struct ControlLine {
     const char* shadowName = "";
     Rgb shadowColour{0, 0, 0};
     int shadowOffset = 90;           // twips down and right of the face
+    int captionLeft = 0, captionTop = 0, captionWidth = 0, captionHeight = 0; // a banner's caption elsewhere than on its face
+    bool boxed = false;              // labels: a thin frame round the label
 
     constexpr ControlLine font(double size, bool isBold = false) const { auto c = *this; c.pointSize = size; c.bold = isBold; return c; }
     constexpr ControlLine fore(Rgb colour) const { auto c = *this; c.foreColour = colour; return c; }
@@ -82,6 +84,16 @@ struct ControlLine {
     constexpr ControlLine readAs(const char* caption) const { auto c = *this; c.readCaption = caption; return c; }
     constexpr ControlLine transparent() const { auto c = *this; c.mouseTransparent = true; return c; }
     constexpr ControlLine face(Rgb colour) const { return back(colour); }
+    constexpr ControlLine captionAt(int l, int t, int w, int h) const
+    {
+        auto c = *this;
+        c.captionLeft = l;
+        c.captionTop = t;
+        c.captionWidth = w;
+        c.captionHeight = h;
+        return c;
+    }
+    constexpr ControlLine framed() const { auto c = *this; c.boxed = true; return c; }
     constexpr ControlLine shadow(Rgb colour, int offset = 90) const { auto c = *this; c.shadowColour = colour; c.shadowOffset = offset; return c; }
     constexpr ControlLine array(int n, int perRow = 1, int dx = 0, int dy = 0) const
     {

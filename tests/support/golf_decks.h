@@ -2,7 +2,7 @@
 #pragma once
 
 #include "games/golf/golf_rules.h"
-#include "shell/card_pictures.h"
+#include "shell/cards.h"
 #include "shell/random.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +18,20 @@ namespace golfdecks {
 using Deck = GolfRules::Deck;
 
 // "6h": rank A 2-9 T J Q K, suit h s d c.
-inline GolfCard card(const std::string& s)
+inline Card card(const std::string& s)
 {
     const int rank = static_cast<int>(std::string("A23456789TJQK").find(s[0])) + 1;
     const int suit = static_cast<int>(std::string("hsdc").find(s[1])) + 1;
     return {rank, suit};
 }
 
-inline int face(const std::string& s) { return frenchCardPicture(card(s).rank, card(s).suit); }
+// The card's picture in the catalogue, as the window shows it.
+inline int face(const std::string& s) { return cards::frenchPicture(card(s)); }
 
 // A deck with the given cards on the tableau cells, pile 0's first card and the stock in the order it is
 // played (its first card is the first face up); every other entry takes the unused cards in order.
 struct DeckPlan {
-    std::map<int, GolfCard> fixed;
+    std::map<int, Card> fixed;
     DeckPlan& cell(int k, const std::string& c) { return entry(k, c); }
     DeckPlan& first(const std::string& c) { return entry(51, c); }
     DeckPlan& stock(const std::vector<std::string>& played)
@@ -52,16 +53,14 @@ struct DeckPlan {
             deck[std::size_t(k)] = c;
             EXPECT_TRUE(used.insert({c.rank, c.suit}).second) << "card laid twice in the plan";
         }
-        int next = 0;
+        const Deck ordered = cards::orderedDeck<GolfRules::deckSize>(13);
+        std::size_t next = 0;
         for (int k = 0; k < GolfRules::deckSize; ++k) {
             if (fixed.count(k))
                 continue;
-            GolfCard c;
-            do {
-                c = {next % 13 + 1, next / 13 + 1};
+            while (used.count({ordered[next].rank, ordered[next].suit}))
                 ++next;
-            } while (used.count({c.rank, c.suit}));
-            deck[std::size_t(k)] = c;
+            deck[std::size_t(k)] = ordered[next++];
         }
         return deck;
     }
@@ -134,9 +133,7 @@ class DeckRandom final : public Random {
 public:
     void queue(const Deck& target)
     {
-        Deck deck;
-        for (int k = 0; k < GolfRules::deckSize; ++k)
-            deck[std::size_t(k)] = {k % 13 + 1, k / 13 + 1};
+        Deck deck = cards::orderedDeck<GolfRules::deckSize>(13);
         int swaps = 0;
         for (std::size_t i = 0; i < deck.size(); ++i) {
             std::size_t j = i;

@@ -1,11 +1,13 @@
 // Photographs a window of the program on the offscreen platform, after clicking named controls:
-//   window_shot OUT.png menu|GAME [--scale 2] [--seed N] [--grab-at S] [CONTROL[*TIMES] ...]
+//   window_shot OUT.png menu|GAME [--scale 2] [--seed N] [--grab-at S] [--yes] [CONTROL[*TIMES] ...]
 // e.g. window_shot fis.png Fisa 'MazzoI*12' 'carteF(3)'
 // A CONTROL may also name a menu entry ('Nuova'), which is then chosen. --seed N deals every game
 // from N. --grab-at S photographs the window S seconds (on the tool's clock) after the last click
-// began, while that click may still be holding a banner, instead of after it.
+// began, while that click may still be holding a banner, instead of after it. --yes answers every
+// question Yes (Nuova mid-game, "Abbandona Buca").
 #include "app/game_list.h"
 #include "shell/controls/fonts.h"
+#include "shell/dialogs.h"
 #include "shell/game_window.h"
 #include "shell/menu_window.h"
 #include "shell/random.h"
@@ -24,13 +26,14 @@
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: window_shot OUT.png menu|GAME [--scale 2] [CONTROL[*TIMES] ...]\n");
+        std::fprintf(stderr, "usage: window_shot OUT.png menu|GAME [--scale 2] [--seed N] [--grab-at S] [--yes] [CONTROL[*TIMES] ...]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStringList steps;
     std::optional<std::uint64_t> seed;
     double grabAt = -1;
+    bool answerYes = false;
     for (int i = 3; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--scale") && i + 1 < argc)
@@ -39,12 +42,16 @@ int main(int argc, char** argv)
             seed = QString::fromLocal8Bit(argv[++i]).toULongLong();
         else if (arg == QLatin1String("--grab-at") && i + 1 < argc)
             grabAt = QString::fromLocal8Bit(argv[++i]).toDouble();
+        else if (arg == QLatin1String("--yes"))
+            answerYes = true;
         else
             steps << arg;
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     loadBundledFonts();
+    if (answerYes)
+        setQuestionAnswerer([](const QString&, const QString&) { return true; });
     FakeClock clock;
     clock.setAutoAdvance(true);
 
@@ -63,6 +70,7 @@ int main(int argc, char** argv)
         }
     }
     QApplication::processEvents();
+    QApplication::processEvents(); // what waits for the window's first paint starts on the turn after it
     QPixmap grabbed;
     for (int s = 0; s < steps.size(); ++s) {
         const QString& step = steps[s];
