@@ -10,7 +10,6 @@
 #include "shell/controls/shape.h"
 #include "shell/controls/text_box.h"
 #include "shell/picture_names.h"
-#include "shell/random.h"
 #include "shell/record_panel.h"
 #include "shell/shell.h"
 
@@ -78,8 +77,9 @@ const RecordPanelLayout recordLayout{
 } // namespace
 
 NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Napoleone"), QStringLiteral("Napoleone"), 9945, 7335, QColor(0, 192, 0)),
-      random_(std::move(random)), rules_(*random_), form_(std::make_unique<Form>(client(), napoleoneControls))
+    : GameWindowOf(std::move(random), QStringLiteral("Napoleone"), QStringLiteral("Napoleone"), 9945, 7335,
+                   QColor(0, 192, 0)),
+      form_(std::make_unique<Form>(client(), napoleoneControls))
 {
     const Form& form = *form_;
     sopra_ = form.pictures("sopra");

@@ -2,28 +2,22 @@
 #pragma once
 
 #include "games/napoleone/napoleone_rules.h"
-#include "shell/game_window.h"
-
-#include <memory>
-#include <vector>
+#include "shell/game_window_of.h"
 
 class ClockLine;
 class Form;
 class QActionGroup;
 
-class NapoleoneWindow : public GameWindow {
+class NapoleoneWindow : public GameWindowOf<NapoleoneRules> {
     Q_OBJECT
 public:
     // Deck offsets of the two Italian decks' pictures.
     static constexpr int napoletane = 0;
     static constexpr int piacentine = 46;
 
-    // The window deals from `random`; it keeps it for as long as it lives.
     explicit NapoleoneWindow(std::unique_ptr<Random> random);
     ~NapoleoneWindow() override;
 
-    const NapoleoneRules& rules() const { return rules_; }
-    bool isConsistent() const override { return rules_.isConsistent(); }
     bool isDealing() const { return rules_.isDealing(); }
     int deckOffset() const { return deckOffset_; }
 
@@ -47,13 +41,10 @@ private:
     void setDealing(bool dealing);
     int pictureOf(const Card& card) const;
 
-    std::unique_ptr<Random> random_;
-    NapoleoneRules rules_;
     // Every control of the listing, by its name.
     std::unique_ptr<Form> form_;
     std::vector<PictureBox*> sopra_;
     std::vector<PictureBox*> sotto_;
-    RecordPanel* record_;
     ClockLine* clock_;
     // The deck the cards are drawn in, and "Tipo Carte" with its two decks, Piacentine first.
     int deckOffset_ = piacentine;

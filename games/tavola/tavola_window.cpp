@@ -12,7 +12,6 @@
 #include "shell/controls/shape.h"
 #include "shell/controls/text_box.h"
 #include "shell/controls/twips.h"
-#include "shell/random.h"
 #include "shell/record_panel.h"
 #include "shell/text_formats.h"
 
@@ -123,8 +122,9 @@ void place(QWidget* control, int left, int top, int width, int height)
 } // namespace
 
 TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
-    : GameWindow(QStringLiteral("Re"), QStringLiteral("La Tavola Rotonda"), 7140, 6855, qcolour({0, 192, 0})),
-      random_(std::move(random)), rules_(*random_), form_(std::make_unique<Form>(client(), tavolaControls))
+    : GameWindowOf(std::move(random), QStringLiteral("Re"), QStringLiteral("La Tavola Rotonda"), 7140, 6855,
+                   qcolour({0, 192, 0})),
+      form_(std::make_unique<Form>(client(), tavolaControls))
 {
     const Form& form = *form_;
     carte_ = form.pictures("carte");

@@ -2,23 +2,17 @@
 #pragma once
 
 #include "games/tavola/tavola_rules.h"
-#include "shell/game_window.h"
-
-#include <memory>
-#include <vector>
+#include "shell/game_window_of.h"
 
 class ClockLine;
 class Form;
 
-class TavolaWindow : public GameWindow {
+class TavolaWindow : public GameWindowOf<TavolaRules> {
     Q_OBJECT
 public:
-    // The window draws its photograph and its decks from `random`; it keeps it for as long as it lives.
+    // The photograph and every deal come from `random`.
     explicit TavolaWindow(std::unique_ptr<Random> random);
     ~TavolaWindow() override;
-
-    const TavolaRules& rules() const { return rules_; }
-    bool isConsistent() const override { return rules_.isConsistent(); }
 
 protected:
     void newGame() override { Nuova_Click(); }
@@ -39,8 +33,6 @@ private:
     void showBonus(const TavolaBonus& bonus);
     void setBonusVisible(bool visible);
 
-    std::unique_ptr<Random> random_;
-    TavolaRules rules_;
     // Every control of the listing, by its name.
     std::unique_ptr<Form> form_;
     std::vector<PictureBox*> carte_;
@@ -49,6 +41,5 @@ private:
     // The cross over the hand card while the board is cleared, and the parts of the bonus panel.
     std::vector<QWidget*> crossed_;
     std::vector<QWidget*> bonusPanel_;
-    RecordPanel* record_;
     ClockLine* clock_;
 };
