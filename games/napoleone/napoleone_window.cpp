@@ -63,9 +63,9 @@ constexpr ControlLine napoleoneControls[] = {
     // A pile's small card lies on its cell's lower corner.
     picture("sotto", 0, 615, 285, 555).array(NapoleoneRules::cellCount).placed(cellPlace).hidden(),
     banner("Fine2", "fine1", "Fine3", 3120, 1200, 3615, 495, "GIOCO RIUSCITO").face({0, 0, 128}).fore(gold)
-        .shadow(ink, 120).font(16, true),
+        .shadow(ink, 120).font(16, true).captionAt(3240, 1200, 3375, 495),
     banner("rct", "rc1", "rc3", 3000, 2160, 4095, 855, "NUOVO RECORD").face({255, 255, 0}).fore(darkRed)
-        .shadow(ink, 120).font(11, true),
+        .shadow(ink, 120).font(11, true).captionAt(3960, 2205, 2055, 300),
     label("ast1", 3120, 2160, 0, 0, "*").font(18, true).fore(darkRed).hidden(),
     label("ast2", 6000, 2160, 0, 0, "*").font(18, true).fore(darkRed).hidden(),
     textBox("rci", 3960, 2520, 1935, 285).length(8).hidden(),
@@ -84,8 +84,6 @@ NapoleoneWindow::NapoleoneWindow(std::unique_ptr<Random> random)
     const Form& form = *form_;
     sopra_ = form.pictures("sopra");
     sotto_ = form.pictures("sotto");
-    form.banner("Fine2")->placeCaption(QRect(3240, 1200, 3375, 495));
-    form.banner("rct")->placeCaption(QRect(3960, 2205, 2055, 300));
     for (PictureBox* foundation : form.pictures("Mazzo"))
         foundation->setState(QStringLiteral("al centro"));
     // The small card lies on its cell's corner: a click on it is a click on the cell.

@@ -87,10 +87,11 @@ constexpr ControlLine tavolaControls[] = {
     bonusLabel("bonustots", 3120, 3855, "00"),
 
     banner("gover3", "gover2", "gover1", 840, messageTop, 3015, 615).face(messageRed).fore(chalk).shadow(ink, 120)
-        .font(20, true),
+        .font(20, true).captionAt(840, messageTop + 45, 3015, 495),
     // The new-record banner over the top of the uncovered photograph, a thin frame inside its face, the
     // name box inside it.
-    banner("rct", "rc1", "rc3", 360, 45, 3480, 870, "NUOVO RECORD").face(yellow).fore(frameRed).shadow(ink).font(11, true),
+    banner("rct", "rc1", "rc3", 360, 45, 3480, 870, "NUOVO RECORD").face(yellow).fore(frameRed).shadow(ink).font(11, true)
+        .captionAt(1320, 165, 2055, 615),
     rectangle("rc2", 405, 90, 3390, 780).border(frameRed).hidden(),
     label("ast1", 480, 120, 0, 0, "*").font(22, true).fore(frameRed).hidden(),
     label("ast2", 3360, 120, 0, 0, "*").font(22, true).fore(frameRed).hidden(),
@@ -137,9 +138,8 @@ TavolaWindow::TavolaWindow(std::unique_ptr<Random> random)
         if (std::string_view(entry.name).starts_with("bonus"))
             bonusPanel_.push_back(form.widget(QString::fromLatin1(entry.name)));
     bonusPanel_.push_back(line(client(), "bonus10", 2640, 3720, 3480, 3720, navy, 2));
-    Banner* announcement = form.banner("rct");
-    announcement->placeCaption(QRect(1320, 165, 2055, 615));
-    announcement->label()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The announcement stands at the top of its banner, clear of the name box below it.
+    form.banner("rct")->label()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The listing leaves a name box white.
     QPalette paper = form.textBox("rci")->palette();
     paper.setColor(QPalette::Base, QColor(255, 255, 192));
