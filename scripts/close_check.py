@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """Asks game windows to close the way the window system does, and counts the answered requests.
 
-Opens each game from the menu by its key, sends the game window a WM_DELETE_WINDOW client message a
-moment after it appears (as a window manager does when the close box is pressed), and waits for the
-leaving question. An answered request is answered Yes with Enter and the menu comes back; an
-unanswered one is counted, and the game is then left by a second close request or by File > Esci so
-the next round trip starts from the menu.
+Opens each game from the menu by its key and sends the game window a WM_DELETE_WINDOW client message
+(what a window manager sends when the close box is pressed) a moment after the window appears; the
+question it brings is answered No with Escape, and the next request follows in the same breath as
+that key; the question it brings is answered Yes with Enter and the menu comes back. A request that
+brings no question within a few seconds (a close during a banner's hold is asked when the hold ends)
+is counted as unanswered, and the game is then left by a further request or by File > Esci, so the
+next round trip starts from the menu.
 
 Run by scripts/close-check, inside a virtual display with no window manager.
 """
