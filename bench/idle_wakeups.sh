@@ -3,9 +3,11 @@
 # keeps, with a screen reader's accessibility bus listening (or without it):
 #   bench/idle_wakeups.sh [KEYS] [SECONDS] [NEW_GAMES] [BINARY]
 # (default all eight games' menu keys "bgfrmnpy", 10 seconds a game, 40 new games, the default build;
-# IDLE_A11Y=0 runs without the accessibility bus). Wake-ups are the threads' context switches per
+# IDLE_A11Y=0 runs without the accessibility bus; with it, a listener asks for every event as a screen
+# reader does). Wake-ups are the threads' context switches per
 # second while the game is left alone, the main thread apart from the others; memory is the resident
-# set before and after the new games (File's first entry, a question answered Yes), per new game.
+# set before and after the new games (File's first entry, a question answered Yes), per new game,
+# counted after five new games that warm the heap up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 keys=${1:-bgfrmnpy}
@@ -19,15 +21,16 @@ session=()
 xvfb-run -a -s "-screen 0 1280x1024x24" "${session[@]}" bash -c '
     set -euo pipefail
     keys=$1 seconds=$2 games=$3 binary=$4
-    cd "$5"
     launcher=
     if [ "${IDLE_A11Y:-1}" != 0 ]; then
         # The accessibility bus a desktop with a screen reader runs; Qt speaks on it once it is there.
         /usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!
         sleep 1
         export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+        # Qt sends the events a listener has asked for, and none without one.
+        /usr/bin/python3 bench/atspi_listener.py "$5/events" & launcher="$launcher $!"
     fi
-    "$binary" & pid=$!
+    (cd "$5" && exec "$binary") & pid=$!
     sleep 3
     switches() { # main thread, then every other thread together
         local main=0 rest=0 t n
@@ -54,8 +57,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" "${session[@]}" bash -c '
         awk -v m=$((main1 - main0)) -v r=$((rest1 - rest0)) -v s="$seconds" -v what="$name" \
             "BEGIN {printf \"%-32s wake-ups a second: main thread %6.1f, other threads %6.1f\n\", what, m / s, r / s}"
         if [ "$games" -gt 0 ]; then
-            before=$(rss)
-            for (( g = 0; g < games; g++ )); do
+            newGame() {
                 xdotool windowfocus --sync "$game" key alt+f
                 sleep 0.3
                 xdotool key Return
@@ -64,7 +66,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" "${session[@]}" bash -c '
                 box=$(xdotool search --onlyvisible --name "^Ricomincia$" 2>/dev/null | head -1 || true)
                 if [ -n "$box" ]; then xdotool windowfocus --sync "$box" key Return; fi
                 sleep 4
-            done
+            }
+            for (( g = 0; g < 5; g++ )); do newGame; done
+            before=$(rss)
+            for (( g = 0; g < games; g++ )); do newGame; done
             after=$(rss)
             awk -v b="$before" -v a="$after" -v n="$games" -v what="$name" \
                 "BEGIN {printf \"%-32s resident set %d KiB -> %d KiB over %d new games: %.1f KiB a game\n\", what, b, a, n, (a - b) / n}"
@@ -79,4 +84,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" "${session[@]}" bash -c '
         if [ -z "$(menu)" ]; then echo "the menu did not come back after $key" >&2; break; fi
     done
     kill "$pid" $launcher 2>/dev/null || true
+    sleep 1
+    [ ! -s "$5/events" ] || { echo "accessibility events heard by kind:"; head -8 "$5/events"; }
 ' _ "$keys" "$seconds" "$games" "$binary" "$work"
