@@ -9,12 +9,14 @@
 #include "shell/waits.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 const LeavingQuestion abandonQuestion{QStringLiteral("ABBANDONA"),
@@ -110,6 +112,10 @@ bool GameWindow::focusNextPrevChild(bool next)
 void GameWindow::runAfterFirstPaint()
 {
     QTimer::singleShot(0, this, [this] {
+        // A close asked before the first paint has the leaving question open: what waited for the
+        // paint (a banner held as the game opens) starts after a No, not behind the question.
+        if (asking_)
+            return;
         if (auto run = std::exchange(onFirstPaint_, {}))
             run();
     });
@@ -125,6 +131,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
             runAfterFirstPaint();
     }
     if (asking_ && event->type() == QEvent::Close && watched == windowHandle()) {
+        requestWhileAsking();
         event->ignore();
         return true;
     }
@@ -134,6 +141,17 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 LeavingQuestion GameWindow::leavingQuestion() const { return abandonQuestion; }
 
 void GameWindow::setIconGroup(int number) { setWindowIcon(ResourceCatalogue::icon(number)); }
+
+// The question's box has been answered and is gone, though the question has not returned yet (the
+// rest of the events that came with the answer are handled first): a request now asks again. While
+// the box is on the screen (or a test answers without one) the request is folded into the question.
+void GameWindow::requestWhileAsking()
+{
+    const QList<QDialog*> boxes = findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    const auto shown = [](const QDialog* box) { return box->isVisible(); };
+    if (!boxes.isEmpty() && std::none_of(boxes.begin(), boxes.end(), shown))
+        askAgain_ = true;
+}
 
 bool GameWindow::Form_Unload()
 {
@@ -151,6 +169,7 @@ void GameWindow::closeEvent(QCloseEvent* event)
     // Another leave request (close box, "Esci", its shortcut) while the question is open is folded
     // into that question: its answer decides for both.
     if (asking_) {
+        requestWhileAsking();
         event->ignore();
         return;
     }
@@ -160,12 +179,19 @@ void GameWindow::closeEvent(QCloseEvent* event)
     if (handle)
         handle->installEventFilter(this);
     asking_ = true;
-    const bool yes = Form_Unload();
+    bool yes = false;
+    // A request that came after a No, while the question was still going away, is a new one.
+    do {
+        askAgain_ = false;
+        yes = Form_Unload();
+    } while (!yes && askAgain_);
     asking_ = false;
     if (handle)
         handle->removeEventFilter(this);
     if (!yes) {
         event->ignore();
+        if (painted_ && onFirstPaint_)
+            runAfterFirstPaint();
         return;
     }
     leaving_ = true;

@@ -86,8 +86,9 @@ public:
     bool holdFor(double seconds);
     bool pauseFor(double seconds);
     // Runs `start` once the window has been painted for the first time (soon, when it already has): a
-    // hold that starts as the window opens counts from what the player sees. Dropped when another game
-    // began or the window is leaving by then; a later call replaces one still waiting.
+    // hold that starts as the window opens counts from what the player sees. While the leaving question
+    // is open it waits for a No. Dropped when another game began or the window is leaving by then; a
+    // later call replaces one still waiting.
     void whenShown(std::function<void()> start);
 
 signals:
@@ -107,6 +108,7 @@ protected:
 
 private:
     bool Form_Unload();
+    void requestWhileAsking();
     void runAfterFirstPaint();
 
     QWidget* client_;
@@ -114,7 +116,8 @@ private:
     QAction* newGame_ = nullptr;
     QAction* esci_ = nullptr;
     bool leaving_ = false;
-    bool asking_ = false; // the leaving question is open
+    bool asking_ = false;   // the leaving question is open
+    bool askAgain_ = false; // a leave request came after its answer
     int game_ = 0;
     bool painted_ = false;
     std::function<void()> onFirstPaint_;

@@ -136,6 +136,52 @@ TEST_F(ShellTest, ASecondLeaveRequestWhileTheQuestionIsOpenIsFoldedIntoIt)
     }
 }
 
+// The close box as the window system sends it, right after a game's window opens and again in the
+// same breath as the No that answered the question it brought: each request brings the question (the
+// real message box here, answered with its keys), and the Yes to the second brings the menu back.
+TEST_F(ShellTest, EveryCloseRequestBringsTheLeavingQuestion)
+{
+    FakeClock clock;
+    clock.setAutoAdvance(true); // a banner held as the game opens ends at once
+    for (const GameEntry& entry : toatoaGames()) {
+        SCOPED_TRACE(entry.name.toStdString());
+        Shell::instance().showMenu()->findChild<QAction*>(entry.name)->trigger();
+        const QWidgetList opened = openWindows();
+        ASSERT_EQ(opened.size(), 1);
+        auto* game = qobject_cast<GameWindow*>(opened.front());
+        ASSERT_NE(game, nullptr);
+        const auto closeBox = [game] {
+            QCloseEvent request;
+            QApplication::sendEvent(game->windowHandle(), &request);
+        };
+        int questions = 0;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || box->property("answered").toBool())
+                return;
+            box->setProperty("answered", true);
+            if (++questions == 1) {
+                QTest::keyClick(box, Qt::Key_Escape); // No
+                closeBox();
+            } else {
+                QTest::keyClick(box, Qt::Key_Return); // Yes
+            }
+        });
+        answerer.start(0);
+        closeBox();
+        for (int turn = 0; turn < 20 && questions < 2; ++turn)
+            QApplication::processEvents();
+        answerer.stop();
+        flushClosedWindows();
+        EXPECT_EQ(questions, 2);
+        const QWidgetList open = openWindows();
+        ASSERT_EQ(open.size(), 1);
+        EXPECT_EQ(open.front()->objectName(), QStringLiteral("Form1"));
+        closeAllWindows();
+    }
+}
+
 TEST_F(ShellTest, AGameWindowThatGoesAnyOtherWayBringsTheMenuBack)
 {
     GameWindow* game = Shell::instance().openGame(QStringLiteral("poker"));
@@ -315,6 +361,18 @@ TEST_F(ShellTest, WhatWaitsForTheWindowStartsAfterItsFirstPaint)
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_EQ(started, 2);
+
+    window->whenShown([&] { ++started; }); // under the leaving question: after a No
+    setQuestionAnswerer([&](const QString&, const QString&) {
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(started, 2);
+        return false;
+    });
+    window->close();
+    setQuestionAnswerer([](const QString&, const QString&) { return true; });
+    QApplication::processEvents();
+    EXPECT_EQ(started, 3);
     window->close();
     flushClosedWindows();
 }
