@@ -43,22 +43,16 @@ GameWindow::GameWindow(const QString& objectName, const QString& caption, int cl
     Shell::placeCentred(this);
 }
 
-bool GameWindow::holdFor(double seconds)
-{
-    const int current = game_;
-    if (leaving_)
-        return false;
-    if (isVisible() && !hold(*this, seconds))
-        return false;
-    return !leaving_ && game_ == current;
-}
+bool GameWindow::holdFor(double seconds) { return waitFor(seconds, hold); }
 
-bool GameWindow::pauseFor(double seconds)
+bool GameWindow::pauseFor(double seconds) { return waitFor(seconds, TempoP); }
+
+bool GameWindow::waitFor(double seconds, bool (*wait)(GameWindow&, double))
 {
     const int current = game_;
     if (leaving_)
         return false;
-    if (isVisible() && !TempoP(*this, seconds))
+    if (isVisible() && !wait(*this, seconds))
         return false;
     return !leaving_ && game_ == current;
 }

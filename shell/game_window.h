@@ -110,6 +110,8 @@ private:
     bool Form_Unload();
     void requestWhileAsking();
     void runAfterFirstPaint();
+    // One of the two waits for this game: false when the window is leaving or another game began.
+    bool waitFor(double seconds, bool (*wait)(GameWindow&, double));
 
     QWidget* client_;
     QString appDir_;
