@@ -1,9 +1,12 @@
-// A clock the test moves by hand, so waits and timers run without real time passing.
+// A clock the test moves by hand, so waits and timers run without real time passing. It keeps the
+// length of every wait (hold or TempoP) a window began, and may look at the window during each.
 #pragma once
 
 #include "shell/clock.h"
 
 #include <QPointer>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class FakeClock final : public Clock {
@@ -20,6 +23,11 @@ public:
     void setAutoAdvance(bool on) { autoAdvance_ = on; }
     int pending() const { return static_cast<int>(wakes_.size()); }
 
+    // The seconds of each wait begun since the last call, in order; the game timers are not waits.
+    std::vector<double> takeWaits() { return std::exchange(waits_, {}); }
+    // Called while each wait is on, with its length, before an auto-advance ends it.
+    void duringWaits(std::function<void(double seconds)> look) { look_ = std::move(look); }
+
 private:
     struct Wake {
         double when;
@@ -29,4 +37,6 @@ private:
     double now_ = 1000.0;
     bool autoAdvance_ = false;
     std::vector<Wake> wakes_;
+    std::vector<double> waits_;
+    std::function<void(double)> look_;
 };

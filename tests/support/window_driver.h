@@ -2,9 +2,15 @@
 #pragma once
 
 #include "shell/controls/accessible.h"
+#include "shell/controls/picture_box.h"
 #include "shell/dialogs.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/scripted.h"
+#include "tests/support/temp_working_dir.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
 #include <QApplication>
 #include <QTest>
 #include <QMouseEvent>
@@ -123,3 +129,52 @@ inline void closeAllWindows()
         flushClosedWindows();
     }
 }
+
+// The record name box that is open in the window, if any.
+inline QLineEdit* nameBox(QWidget* window)
+{
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (box->isVisible())
+            return box;
+    return nullptr;
+}
+
+// Types a name into the open record box and confirms it with Enter, as a player does.
+inline void typeRecordName(QWidget* window, const QString& name)
+{
+    QLineEdit* box = nameBox(window);
+    ASSERT_NE(box, nullptr) << "no name box open";
+    QTest::keyClicks(box, name);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// One game window on the table: a private working directory for its record file, a clock that ends
+// every wait at once and keeps its length, and a scripted random source the test fills before each deal.
+template <typename Window>
+class WindowTable : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clock.setAutoAdvance(true);
+        auto source = std::make_unique<ScriptedRandom>();
+        random = source.get();
+        script(*random);
+        window = new Window(std::move(source));
+        window->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { closeAllWindows(); }
+    // What the first deal draws; a test puts its deal here before the window opens.
+    virtual void script(ScriptedRandom&) {}
+
+    QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
+    bool shown(const QString& name) { return control(window, name)->isVisible(); }
+    int picture(const QString& name) { return control<PictureBox>(window, name)->picture(); }
+    QString heard(const QString& name) { return spokenName(window, name); }
+    void press(const QString& name) { click(window, name); }
+
+    TempWorkingDir dir;
+    FakeClock clock;
+    ScriptedRandom* random = nullptr;
+    Window* window = nullptr;
+};
