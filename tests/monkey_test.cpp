@@ -7,6 +7,7 @@
 #include "shell/random.h"
 #include "shell/shell.h"
 #include "tests/support/dice.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
@@ -18,112 +19,14 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <deque>
-#include <exception>
 #include <memory>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
 constexpr int eventsPerRun = 500;
-
-// The run under way, for the last words of a run that crashes instead of failing.
-char runningSeed[128] = "";
-
-void sayRunningSeed()
-{
-    if (runningSeed[0] == '\0')
-        return;
-    const char prefix[] = "\nmonkey: the run that crashed: ";
-    [[maybe_unused]] auto a = ::write(2, prefix, sizeof prefix - 1);
-    [[maybe_unused]] auto b = ::write(2, runningSeed, std::strlen(runningSeed));
-    [[maybe_unused]] auto c = ::write(2, "\n", 1);
-}
-
-extern "C" void onFatalSignal(int signal)
-{
-    sayRunningSeed();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-} // namespace
-
-// Called by the sanitizers before they end the process, when they are built in.
-extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
-
-namespace {
-
-void sayTheSeedOnAnyCrash()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    static std::terminate_handler previous = std::set_terminate([] {
-        sayRunningSeed();
-        previous();
-    });
-    // The sanitizers report a crash themselves; their handlers stay in place.
-    if (__sanitizer_set_death_callback)
-        __sanitizer_set_death_callback(sayRunningSeed);
-    else
-        for (int signal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL})
-            std::signal(signal, onFatalSignal);
-}
-
-// The clock of a monkey run: every wait and timer ends as soon as the event loop runs, as on a fast
-// player's machine, but a wait first lets the monkey act while it is running.
-class MonkeyClock final : public Clock {
-public:
-    explicit MonkeyClock(std::function<void()> insideWait) : insideWait_(std::move(insideWait))
-    {
-        Clock::install(this);
-    }
-    ~MonkeyClock() override { Clock::install(nullptr); }
-
-    double now() const override { return now_; }
-    void wakeAt(double when, QObject* context, std::function<void()> action) override
-    {
-        wakes_.push_back({when, context, std::move(action)});
-        const bool wait = qobject_cast<QEventLoop*>(context) != nullptr;
-        QTimer::singleShot(0, context, [this, when, wait] {
-            if (wait)
-                insideWait_();
-            advance(std::max(0.0, when - now_));
-        });
-    }
-
-    void advance(double seconds)
-    {
-        const double target = now_ + seconds;
-        for (;;) {
-            auto next = std::min_element(wakes_.begin(), wakes_.end(),
-                                         [](const Wake& a, const Wake& b) { return a.when < b.when; });
-            if (next == wakes_.end() || next->when > target)
-                break;
-            Wake due = std::move(*next);
-            wakes_.erase(next);
-            now_ = std::max(now_, due.when);
-            if (due.context)
-                due.action();
-        }
-        now_ = std::max(now_, target);
-    }
-
-private:
-    struct Wake {
-        double when;
-        QPointer<QObject> context;
-        std::function<void()> action;
-    };
-    std::function<void()> insideWait_;
-    double now_ = 1000.0;
-    std::vector<Wake> wakes_;
-};
 
 // The keys a player might type into whatever has the focus: letters, digits, editing keys, accents.
 const std::vector<std::pair<Qt::Key, QString>> typedKeys = {
@@ -143,6 +46,10 @@ public:
     {
         setSeedSource([this] { return gameSeeds_.next(); });
         setQuestionAnswerer([this](const QString& title, const QString&) { return answer(title); });
+        // Every wait and timer ends as soon as the event loop runs, as on a fast player's machine, but
+        // a wait first lets the monkey act while it is running.
+        clock_.setAutoAdvance(true);
+        clock_.duringWaits([this](double) { insideWait(); });
     }
     ~Monkey()
     {
@@ -510,7 +417,7 @@ private:
     const GameEntry& game_;
     Dice dice_;
     Dice gameSeeds_;
-    MonkeyClock clock_{[this] { insideWait(); }};
+    FakeClock clock_;
     int depth_ = 0;
     Reach reach_;
     QPointer<GameWindow> lastWindow_;
@@ -542,11 +449,9 @@ protected:
     {
         closeAllWindows();
         Shell::instance().setGames(toatoaGames());
-        sayTheSeedOnAnyCrash();
     }
     void TearDown() override
     {
-        runningSeed[0] = '\0';
         closeAllWindows();
     }
 };
@@ -571,7 +476,8 @@ TEST_P(MonkeyPlays, RandomEventsLeaveOneWindowAndTheGameWhole)
         const auto seed = static_cast<std::uint64_t>(replay >= 0 ? replay : firstSeed + run);
         const std::string again = "TOATOA_MONKEY_SEED=" + std::to_string(seed) +
                                   " toatoa_tests --gtest_filter='Games/" + test + "'";
-        std::snprintf(runningSeed, sizeof runningSeed, "%s", again.c_str());
+        std::printf("monkey run: %s\n", again.c_str()); // the last one printed is the one that crashed
+        std::fflush(stdout);
         TempWorkingDir dir; // the records the monkey sets stay here
         bool passed = false;
         std::string failure;
