@@ -396,26 +396,4 @@ std::string readableName(const ::testing::TestParamInfo<std::string>& info)
 INSTANTIATE_TEST_SUITE_P(Games, RecordFuzz, ::testing::ValuesIn(gamesWithRecords()), readableName);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RecordFuzz);
 
-// The same checks on a plain number record of every width, whichever games are registered.
-TEST(RecordFuzzOfPlainNumbers, EveryWidthFromOneToTwelve)
-{
-    const FuzzLength length;
-    for (int width = 1; width <= 12; ++width) {
-        SCOPED_TRACE("width " + std::to_string(width));
-        RecordRules rules{{"rcnum.dat", static_cast<std::uint8_t>(0x5C + 31 * width), width},
-                          width % 2 ? RecordRules::Better::Higher : RecordRules::Better::Lower,
-                          width % 2 ? 0 : std::stoll(std::string(static_cast<std::size_t>(width), '9')),
-                          "CPU",
-                          [width](long long value) { return text::rightAligned(value, width); },
-                          [](std::string_view stored) -> std::optional<long long> {
-                              const std::optional<long long> value = text::readNumber(stored);
-                              return value && *value > 0 ? value : std::nullopt;
-                          }};
-        RecordFuzzer fuzzer(rules, length.seed + static_cast<std::uint64_t>(width), "width" + std::to_string(width));
-        fuzzer.run(length.first, std::max(1LL, length.inputs / 12));
-        if (HasFailure())
-            return;
-    }
-}
-
 } // namespace

@@ -22,49 +22,30 @@
 #include <iconv.h>
 #include <gtest/gtest.h>
 
-TEST(TextFormats, WriteEveryShapeTheGamesShow)
+// Each shape the games show, and that every text written reads back as its number; texts that hold
+// no number are refused, and a run of digits longer than any game writes does not overflow.
+TEST(TextFormats, WriteEveryShapeTheGamesShowAndReadBackOnlyWhatTheyWrite)
 {
-    EXPECT_EQ(text::twoDigits(5), "05");
-    EXPECT_EQ(text::twoDigits(0), "00");
-    EXPECT_EQ(text::twoDigits(40), "40");
-    EXPECT_EQ(text::zeroPadded(50, 6), "000050");
-    EXPECT_EQ(text::zeroPadded(1234567, 6), "1234567");
-    EXPECT_EQ(text::rightAligned(7, 2), " 7");
-    EXPECT_EQ(text::rightAligned(12, 2), "12");
-    EXPECT_EQ(text::signedNumber(5, 3), "+005");
-    EXPECT_EQ(text::signedNumber(-12, 3), "-012");
-    EXPECT_EQ(text::signedNumber(0, 3), " 000");
-    EXPECT_EQ(text::clock(185), "03:05");
-    EXPECT_EQ(text::clock(59), "00:59");
-    EXPECT_EQ(text::clock(60), "01:00");
-    EXPECT_EQ(text::clock(3599), "59:59");
-}
-
-TEST(TextFormats, ReadBackWhatTheyWrite)
-{
-    for (long long n : {0LL, 1LL, 7LL, 99LL, 999999LL}) {
-        EXPECT_EQ(text::readNumber(text::rightAligned(n, 6)), n);
-        EXPECT_EQ(text::readNumber(text::zeroPadded(n, 6)), n);
-    }
-    for (long long n = -999; n <= 999; ++n)
+    const std::pair<std::string, std::string> shapes[] = {
+        {text::twoDigits(5), "05"},          {text::zeroPadded(50, 6), "000050"}, {text::zeroPadded(1234567, 6), "1234567"},
+        {text::rightAligned(7, 2), " 7"},    {text::signedNumber(5, 3), "+005"},  {text::signedNumber(-12, 3), "-012"},
+        {text::signedNumber(0, 3), " 000"},  {text::clock(185), "03:05"},         {text::clock(3599), "59:59"},
+    };
+    for (const auto& [written, expected] : shapes)
+        EXPECT_EQ(written, expected);
+    for (long long n = -999; n <= 999; ++n) {
         EXPECT_EQ(text::readSignedNumber(text::signedNumber(n, 3)), n) << n;
+        if (n >= 0)
+            EXPECT_EQ(text::readNumber(text::zeroPadded(n, 6)), n) << n;
+    }
     for (long long s = 0; s < 100 * 60; ++s)
-        EXPECT_EQ(text::readClock(text::clock(s)), s) << s;
-}
-
-TEST(TextFormats, RefuseWhatHoldsNoNumber)
-{
-    EXPECT_EQ(text::readNumber(""), std::nullopt);
-    EXPECT_EQ(text::readNumber("  "), std::nullopt);
-    EXPECT_EQ(text::readNumber("x7"), std::nullopt);
+        ASSERT_EQ(text::readClock(text::clock(s)), s) << s;
+    for (const char* none : {"", "  ", "x7"})
+        EXPECT_EQ(text::readNumber(none), std::nullopt) << none;
     EXPECT_EQ(text::readNumber(" 7x"), 7);
     EXPECT_EQ(text::readSignedNumber("+"), std::nullopt);
-    EXPECT_EQ(text::readSignedNumber(" -0"), 0);
-    EXPECT_EQ(text::readClock("05:60"), std::nullopt);
-    EXPECT_EQ(text::readClock("5:00"), std::nullopt);
-    EXPECT_EQ(text::readClock("05:00 "), std::nullopt);
-    EXPECT_EQ(text::readClock("0a:00"), std::nullopt);
-    // A run of digits longer than any game writes does not overflow.
+    for (const char* none : {"05:60", "5:00", "05:00 ", "0a:00"})
+        EXPECT_EQ(text::readClock(none), std::nullopt) << none;
     EXPECT_TRUE(text::readNumber(std::string(400, '9')).has_value());
 }
 
@@ -86,7 +67,7 @@ RecordRules fewestWins()
 
 } // namespace
 
-TEST(RecordSlotFile, DefaultWithoutAFileThenTheWrittenRecordReadsBack)
+TEST(RecordSlotFile, DefaultWithoutAFileThenTheWrittenRecordReadsBackUntilTheFileHoldsNone)
 {
     TempWorkingDir dir;
     RecordSlot slot(fewestWins());
@@ -106,34 +87,21 @@ TEST(RecordSlotFile, DefaultWithoutAFileThenTheWrittenRecordReadsBack)
     EXPECT_EQ(again.holder(), "ANNA    ");
     EXPECT_EQ(again.value(), 7);
     EXPECT_EQ(again.valueCaption(), "7");
-}
 
-TEST(RecordSlotFile, AValueThatHoldsNoRecordBringsBackTheDefaultHolder)
-{
-    TempWorkingDir dir;
-    RecordSlot slot(fewestWins());
-    ASSERT_TRUE(slot.write(dir.path().toStdString(), "ANNA", 7));
+    // A directory that is gone cannot take a record (this holds for root too): the slot shows the default.
+    const std::string gone = dir.filePath("gone").toStdString();
+    EXPECT_FALSE(again.write(gone, "LUCIA", 3));
+    EXPECT_EQ(again.holder(), "CPU");
+    EXPECT_FALSE(std::filesystem::exists(gone));
+    // A value that holds no record brings back the default holder.
     {
         std::ofstream out(dir.filePath("rctest.dat").toStdString(), std::ios::binary);
         out << TempWorkingDir::scrambled("MARCO   x", 0x5C);
     }
-    slot.read(dir.path().toStdString());
-    EXPECT_TRUE(slot.isDefault());
-    EXPECT_EQ(slot.holder(), "CPU");
-    EXPECT_EQ(slot.value(), 12);
-}
-
-TEST(RecordSlotFile, AFailedWriteShowsWhatTheFileHolds)
-{
-    TempWorkingDir dir;
-    RecordSlot slot(fewestWins());
-    ASSERT_TRUE(slot.write(dir.path().toStdString(), "ANNA", 7));
-    // A directory that is gone cannot take the record (this holds for root too).
-    const std::string gone = dir.filePath("gone").toStdString();
-    EXPECT_FALSE(slot.write(gone, "LUCIA", 3));
-    EXPECT_EQ(slot.holder(), "CPU");
-    EXPECT_EQ(slot.value(), 12);
-    EXPECT_FALSE(std::filesystem::exists(gone));
+    again.read(dir.path().toStdString());
+    EXPECT_TRUE(again.isDefault());
+    EXPECT_EQ(again.holder(), "CPU");
+    EXPECT_EQ(again.value(), 12);
 }
 
 namespace {
@@ -199,7 +167,9 @@ protected:
 } // namespace
 
 // A record reached and confirmed is written and shown; one that cannot be saved is told to the player,
-// with where and why, and the line keeps the record the file still holds.
+// with where and why, and the line keeps the record the file still holds. The name box takes eight
+// characters in upper case and one Enter; at the next record its last name is selected, so typing
+// replaces it and Enter alone keeps it.
 TEST(RecordPanelLine, ARecordIsShownWrittenOrToldLost)
 {
     TempWorkingDir dir;
@@ -209,13 +179,16 @@ TEST(RecordPanelLine, ARecordIsShownWrittenOrToldLost)
     window.show();
     EXPECT_EQ(window.spokenLine(), "Record: 12 Mazzetti - CPU");
     auto* box = window.findChild<TextBox*>(QStringLiteral("rci"));
+    const auto enter = [&](const char* typed) {
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
 
     window.panel->offer(7);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(window.findChild<Label*>(QStringLiteral("record3"))->isVisible());
     failRecordWritesAfter(3, ENOSPC);
-    QTest::keyClicks(box, "anna");
-    QTest::keyClick(box, Qt::Key_Return);
+    enter("anna");
     failRecordWritesAfter(-1, 0);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_TRUE(told[0].startsWith("Record non salvato|")) << told[0].toStdString();
@@ -227,11 +200,17 @@ TEST(RecordPanelLine, ARecordIsShownWrittenOrToldLost)
     window.panel->withdraw();
     EXPECT_FALSE(box->isVisible());
     window.panel->offer(7);
-    QTest::keyClicks(box, "anna");
-    QTest::keyClick(box, Qt::Key_Return);
+    enter("");
     EXPECT_EQ(told.size(), 1u);
     EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
     EXPECT_EQ(window.spokenLine(), "Record: 7 Mazzetti - ANNA");
+    enter("x"); // one name a record
+    EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
+
+    window.panel->offer(3);
+    enter("mariagraziella");
+    EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("MARIAGRA 3", 0x5C));
+    EXPECT_EQ(window.spokenLine(), "Record: 3 Mazzetti - MARIAGRA");
     setMessageReader([](const QString&, const QString&) {});
 }
 
