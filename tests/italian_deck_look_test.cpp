@@ -79,34 +79,6 @@ TEST(ItalianDeckLook, PipCardsOfTheTwoDecksDifferInCompositionNotOnlyInInk)
     EXPECT_LT(total / cards, 0.35);
 }
 
-TEST(ItalianDeckLook, NeapolitanFiguresStandOnABaseInTheirSuitsColour)
-{
-    // Red cups, gold coins, blue swords, green batons: the colour a player reads the suit by.
-    const auto suitOf = [](QColor c) {
-        const int h = c.hsvHue(), s = c.hsvSaturation();
-        if (s < 90)
-            return -1;
-        if (h < 20 || h > 340)
-            return 0;
-        if (h >= 35 && h <= 60)
-            return 1;
-        if (h >= 190 && h <= 250)
-            return 2;
-        if (h >= 90 && h <= 150)
-            return 3;
-        return -1;
-    };
-    for (int suit = 0; suit < 4; ++suit)
-        for (int rank = 8; rank <= 10; ++rank) {
-            const QImage card = ResourceCatalogue::bitmap(naples(suit, rank)).toImage();
-            // The middle of the base, below the feet and clear of the figure's sign.
-            int matching = 0;
-            for (int x = 6; x < 49; ++x)
-                matching += suitOf(card.pixelColor(x, 97)) == suit;
-            EXPECT_GT(matching, 30) << "suit " << suit << " rank " << rank;
-        }
-}
-
 // One face under one head-dress, recoloured per suit, came out between 0.7 and 0.93 alike, 0.85 on
 // average; figures with their own head-dress, turn and gaze stay well below that.
 TEST(ItalianDeckLook, NoTwoFiguresOfADeckShareAHead)

@@ -135,10 +135,8 @@ private:
             clickControl(window, false);
         else if (roll < 38)
             clickPoint(window);
-        else if (roll < 43)
-            clickControl(window, true);
         else if (roll < 48)
-            drag(window);
+            clickControl(window, true);
         else if (roll < 58)
             menuItem(window);
         else if (roll < 65)
@@ -207,10 +205,7 @@ private:
 
     QPoint somewhereIn(QWidget* w) { return {dice_.below(std::max(1, w->width())), dice_.below(std::max(1, w->height()))}; }
 
-    static std::string nameOf(const QWidget* w)
-    {
-        return w->objectName().isEmpty() ? std::string(w->metaObject()->className()) : w->objectName().toStdString();
-    }
+    static std::string nameOf(const QWidget* w) { return w->objectName().toStdString() + " " + w->metaObject()->className(); }
 
     void clickControl(GameWindow* window, bool twice)
     {
@@ -220,7 +215,6 @@ private:
         QWidget* target = shown[dice_.below(static_cast<int>(shown.size()))];
         const QPoint at = dice_.chance(50) ? target->rect().center() : somewhereIn(target);
         note((twice ? "double-click " : "click ") + nameOf(target));
-        QPointer<QWidget> alive(target);
         if (twice)
             QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at);
         else
@@ -238,88 +232,51 @@ private:
         QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(client, at));
     }
 
-    // A press on one control and a release over another: the pressed control keeps the mouse meanwhile.
-    void drag(GameWindow* window)
+    // Every command of the window's menus, with the title on the menu bar that opens its menu.
+    static QList<std::pair<QAction*, QAction*>> menuItems(GameWindow* window)
     {
-        const QList<QWidget*> shown = controls(window);
-        if (shown.isEmpty())
-            return;
-        QWidget* from = shown[dice_.below(static_cast<int>(shown.size()))];
-        QWidget* to = shown[dice_.below(static_cast<int>(shown.size()))];
-        note("drag " + nameOf(from) + " to " + nameOf(to));
-        QPointer<QWidget> grabbed(from);
-        QPointer<QWidget> over(to);
-        QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, somewhereIn(from));
-        if (!grabbed || !over)
-            return;
-        const QPoint end = grabbed->mapFromGlobal(over->mapToGlobal(somewhereIn(over)));
-        QTest::mouseMove(grabbed, end);
-        if (grabbed)
-            QTest::mouseRelease(grabbed, Qt::LeftButton, Qt::NoModifier, end);
-    }
-
-    static QList<QAction*> menuItems(QWidget* window)
-    {
-        QList<QAction*> items;
-        std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& actions) {
+        QList<std::pair<QAction*, QAction*>> items;
+        std::function<void(QAction*, const QList<QAction*>&)> collect = [&](QAction* title, const QList<QAction*>& actions) {
             for (QAction* a : actions) {
                 if (a->menu())
-                    collect(a->menu()->actions());
-                else if (!a->isSeparator())
-                    items.push_back(a);
+                    collect(title ? title : a, a->menu()->actions());
+                else if (!a->isSeparator() && a->isEnabled() && a->isVisible())
+                    items.push_back({title, a});
             }
         };
-        if (auto* main = qobject_cast<QMainWindow*>(window))
-            collect(main->menuBar()->actions());
+        collect(nullptr, window->menuBar()->actions());
         return items;
     }
 
     void menuItem(GameWindow* window)
     {
-        QList<QAction*> items = menuItems(window);
-        items.removeIf([](QAction* a) { return !a->isEnabled() || !a->isVisible(); });
+        QList<std::pair<QAction*, QAction*>> items = menuItems(window);
         // Leaving has its own share of the events; here it comes now and then.
         if (items.size() > 1 && dice_.chance(75))
-            items.removeIf([window](QAction* a) { return a == window->esciAction(); });
+            items.removeIf([window](const auto& item) { return item.second == window->esciAction(); });
         if (items.isEmpty())
             return;
-        QAction* item = items[dice_.below(static_cast<int>(items.size()))];
+        const auto [title, item] = items[dice_.below(static_cast<int>(items.size()))];
+        note("menu item " + item->objectName().toStdString());
         // The player opens the menu from the menu bar first, which a hold does not allow.
         QMenuBar* bar = window->menuBar();
-        std::function<bool(QMenu*)> holds = [&](QMenu* menu) {
-            for (QAction* a : menu->actions())
-                if (a == item || (a->menu() && holds(a->menu())))
-                    return true;
-            return false;
-        };
-        QAction* title = nullptr;
-        for (QAction* a : bar->actions())
-            if (a->menu() && holds(a->menu()))
-                title = a;
-        if (!title) {
-            note("menu item " + item->objectName().toStdString());
-            item->trigger();
-            return;
+        if (title) {
+            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(title).center());
+            if (!QApplication::activePopupWidget())
+                return note("  the menu does not open");
+            while (QApplication::activePopupWidget())
+                QApplication::activePopupWidget()->close();
         }
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(title).center());
-        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!popup) {
-            note("menu item " + item->objectName().toStdString() + ": the menu does not open");
-            return;
-        }
-        while (QApplication::activePopupWidget())
-            QApplication::activePopupWidget()->close();
-        note("menu item " + item->objectName().toStdString());
         item->trigger();
     }
 
     void shortcut(GameWindow* window)
     {
-        QList<QAction*> items = menuItems(window);
-        items.removeIf([](QAction* a) { return a->shortcut().isEmpty(); });
+        QList<std::pair<QAction*, QAction*>> items = menuItems(window);
+        items.removeIf([](const auto& item) { return item.second->shortcut().isEmpty(); });
         if (items.isEmpty())
             return;
-        QAction* item = items[dice_.below(static_cast<int>(items.size()))];
+        QAction* item = items[dice_.below(static_cast<int>(items.size()))].second;
         note("shortcut " + item->shortcut().toString().toStdString());
         pressShortcut(window, item->shortcut());
     }

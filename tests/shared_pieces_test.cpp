@@ -106,37 +106,6 @@ TEST(RecordSlotFile, DefaultWithoutAFileThenTheWrittenRecordReadsBackUntilTheFil
 
 namespace {
 constexpr Rgb yellow{255, 255, 0};
-constexpr ControlLine listing[] = {
-    picture("carte", 240, 360, 975, 1455).array(12, 6, 1200, 1560),
-    rectangle("mascher", 240, 360, 975, 1455).array(12, 6, 1200, 1560).border(yellow, 3).hidden(),
-    label("Label1", 360, 4080, 0, 0, "Carte Scoperte: 00").font(14, true).fore({255, 255, 255}),
-    button("term2", 360, 4815, 975, 375, "Finito"),
-    textBox("rci", 3000, 2760, 1695, 285).length(8).hidden(),
-};
-} // namespace
-
-TEST(Listing, BuildsEveryControlByNameAtItsPlaceInOrder)
-{
-    QWidget parent;
-    Form form(&parent, listing);
-    const auto cards = form.pictures("carte");
-    ASSERT_EQ(cards.size(), 12u);
-    EXPECT_EQ(cards[7]->objectName(), "carte(7)");
-    EXPECT_EQ(cards[7]->geometry(), twipsRect(240 + 1200, 360 + 1560, 975, 1455));
-    EXPECT_EQ(cards[5]->geometry().topLeft(), twipsRect(240 + 5 * 1200, 360, 1, 1).topLeft());
-    const auto frames = form.shapes("mascher");
-    EXPECT_TRUE(frames[0]->isHidden());
-    EXPECT_EQ(frames[0]->borderColour(), QColor(255, 255, 0));
-    // A later line lies on top: the frames over the cards.
-    const auto children = parent.children();
-    EXPECT_LT(children.indexOf(cards[0]), children.indexOf(frames[0]));
-    EXPECT_EQ(form.label("Label1")->caption(), "Carte Scoperte: 00");
-    EXPECT_TRUE(form.label("term2")->actsAsButton());
-    EXPECT_FALSE(form.label("Label1")->actsAsButton());
-    EXPECT_EQ(form.textBox("rci")->maxLength(), 8);
-}
-
-namespace {
 constexpr ControlLine recordListing[] = {
     label("Label5", 240, 5550, 0, 0, "Record:").font(10, true),
     label("record", 1200, 5550, 0, 0).font(10, true),

@@ -229,9 +229,13 @@ TEST_F(ShellTest, TheStepPlayerStopsWhenAnotherGameBeginsOrTheWindowLeaves)
     window->show();
     std::vector<int> shown;
     const std::vector<Step> steps{{1, 0.0}, {2, 1.0}, {3, 0.0}};
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    window->repaint(); // a hold counts from what the player sees
     clock.setAutoAdvance(true);
+    clock.takeWaits();
     EXPECT_TRUE(window->play(steps, [&](const Step& s) { shown.push_back(s.shows); }));
     EXPECT_EQ(shown, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(clock.takeWaits(), (std::vector<double>{1.0})); // the step that says so, held for its time
     clock.setAutoAdvance(false);
 
     shown.clear();
