@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fcntl.h>
+#include <fstream>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -23,17 +23,13 @@ namespace {
 // A file of a megabyte in the record's place: reading it must take no more than the record.
 constexpr std::size_t hugeFile = 1 << 20;
 
+// The first bytes of a file, for the failure message.
 std::string hex(std::string_view bytes)
 {
-    static const char digits[] = "0123456789abcdef";
     std::string out;
-    for (unsigned char c : bytes.substr(0, 64)) {
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    if (bytes.size() > 64)
-        out += "... (" + std::to_string(bytes.size()) + " bytes)";
-    return out.empty() ? "(empty)" : out;
+    for (unsigned char c : bytes.substr(0, 64))
+        out += "0123456789abcdef"[c >> 4] + std::string(1, "0123456789abcdef"[c & 15]);
+    return out + " (" + std::to_string(bytes.size()) + " bytes)";
 }
 
 std::string scrambled(std::string text, std::uint8_t key)
@@ -54,25 +50,12 @@ fs::path freshDirectory(const std::string& name)
     return dir;
 }
 
-void putBytes(const fs::path& path, const std::string& bytes)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    ASSERT_GE(fd, 0) << path;
-    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ::close(fd);
-}
+void putBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string bytesOf(const fs::path& path)
 {
-    std::string bytes;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return bytes;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    ::close(fd);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // What lies in the record's place before an input is tried.
