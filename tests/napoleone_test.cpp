@@ -64,7 +64,7 @@ struct Row {
 TEST(NapoleoneRulesTest, OnlyOutermostCardsMovePilesTurnOverAndClimbTheFoundations)
 {
     for (const Row& row : std::initializer_list<Row>{
-             {"not outermost: refused, the choice stays", {{32, coppe(6)}, {24, coppe(5)}}, {32, 24}, Move::Nothing, 32, 24, {coppe(5)}},
+             {"not outermost: refused, the choice stays", {{35, coppe(6)}, {27, coppe(5)}}, {35, 27}, Move::Nothing, 35, 27, {coppe(5)}},
              {"further in is outermost once the row shortens", {{32, coppe(2)}, {24, coppe(9)}, {33, coppe(8)}},
               {32, 24, 33}, Move::OntoCard, -1, 33, {coppe(9), coppe(8)}},
              {"onto the card above", {{32, coppe(5)}, {33, coppe(6)}}, {32, 33}, Move::OntoCard, -1, 33, {coppe(5), coppe(6)}},

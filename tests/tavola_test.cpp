@@ -1,5 +1,6 @@
 // La Tavola Rotonda: its rules as tables of moves on laid-out decks, and two whole games in one window.
 #include "games/tavola/tavola_window.h"
+#include "shell/controls/pointer.h"
 #include "tests/support/window_driver.h"
 
 #include <algorithm>
@@ -215,6 +216,9 @@ protected:
         EXPECT_EQ(caption("Minuti") + ":" + caption("secondi"), "03:05");
         EXPECT_FALSE(shown("gover3"));
         EXPECT_TRUE(shown("vediM")) << "still picked up";
+        moveOver(window, card(5));
+        moveOver(window, card(0));
+        EXPECT_TRUE(pointerOf(control(window, card(5))) == Pointer::Arrow && pointerOf(control(window, card(0))) == Pointer::Hand);
         press(card(0));
         EXPECT_FALSE(shown(card(0))) << "the photograph shows through a court card";
         for (std::size_t i = 1; i + 1 < courtPlaces.size(); ++i)
