@@ -19,7 +19,8 @@ public:
 
     // Moves the clock on and runs, in time order, everything that was due by then.
     void advance(double seconds);
-    // Every wait ends as soon as the event loop runs, the clock jumping to its end.
+    // Every wait and every timer ends as soon as the event loop runs, the clock jumping to its end; a
+    // test that counts a game clock's ticks leaves this off and ends the waits from duringWaits.
     void setAutoAdvance(bool on) { autoAdvance_ = on; }
     int pending() const { return static_cast<int>(wakes_.size()); }
 
