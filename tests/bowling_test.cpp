@@ -1,9 +1,11 @@
 // Bowling: what a ball may take, how a game ends, a match's total; then two matches in one window.
 #include "games/bowling/bowling_window.h"
 #include "shell/card_pictures.h"
+#include "shell/controls/pointer.h"
 #include "tests/support/window_driver.h"
 
 #include <QStringList>
+#include <fstream>
 #include <sstream>
 #include <tuple>
 
@@ -172,7 +174,18 @@ namespace {
 
 class BowlingWindowTest : public WindowTable<BowlingWindow> {
 protected:
+    void SetUp() override
+    {
+        // A name beside a total of 000 is shown, though it holds no record.
+        std::ofstream(dir.filePath("rcbwl.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled("MARIO   000", 0x5C);
+        WindowTable::SetUp();
+    }
     void script(ScriptedRandom& r) override { deals(r); }
+    Pointer pointer(const QString& name)
+    {
+        moveOver(window, name);
+        return pointerOf(control(window, name));
+    }
     // The match the test plays: a strike, two spares, a strike, and nothing in the last game.
     static void deals(ScriptedRandom& r)
     {
@@ -222,8 +235,12 @@ protected:
         QStringList holds;
         clock.duringWaits([&](double s) { holds << QString::number(s) + " " + showing(); });
         EXPECT_TRUE(heard("Mazzo(4)").endsWith("palla, vale 5, 15 o 25") && heard("Mazzo(9)").endsWith("palla, vale 10"));
+        EXPECT_EQ(pointer("Mazzo(8)"), Pointer::Arrow);
         throwAll("9:0");
         EXPECT_TRUE(shown("Label2") && shown("mascher(19)")) << "a refused play keeps its selection";
+        press("CarteB(8)");
+        press("CarteB(9)");
+        EXPECT_EQ(pointer("CarteB(7)"), Pointer::NoEntry) << "three pins are chosen";
         ScriptedAnswers no(false);
         press("terminat");
         EXPECT_FALSE(shown("Label2"));
@@ -243,6 +260,7 @@ protected:
         EXPECT_EQ(board(), "30 20 20 30 0 = 100");
         EXPECT_EQ(picture("CarteB(0)"), pictures::redBack);
         EXPECT_FALSE(control(window, "scartt")->isEnabled());
+        EXPECT_EQ(pointer("Mazzo(9)"), Pointer::Arrow);
         clock.duringWaits({});
         return holds;
     }
@@ -252,7 +270,7 @@ protected:
 
 TEST_F(BowlingWindowTest, TwoMatchesTheFirstARecordTheSecondEqualToIt)
 {
-    EXPECT_EQ(caption("pt") + caption("nome"), "000CPU");
+    EXPECT_EQ(caption("pt") + caption("nome"), "000MARIO   ");
     const QStringList holds = {"3 Selezione Errata! on 10 pins", "3 STRIKE XX on 0 pins", "3 SPARE // on 0 pins",
                                "3 SPARE // on 0 pins", "3 STRIKE XX on 0 pins", "3 Solitario Risolto! on 10 pins",
                                "3 Solitario Risolto!|Game Over on 10 pins"};

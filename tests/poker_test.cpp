@@ -1,9 +1,11 @@
 // Poker: what a hand is worth, the draw, credits and bonuses; then two games in one window.
 #include "games/poker/poker_window.h"
 #include "shell/card_pictures.h"
+#include "shell/controls/pointer.h"
 #include "tests/support/window_driver.h"
 
 #include <QStringList>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -120,7 +122,18 @@ namespace {
 
 class PokerWindowTest : public WindowTable<PokerWindow> {
 protected:
+    void SetUp() override
+    {
+        // A name beside no score is shown up to its first blank.
+        std::ofstream(dir.filePath("rcpkr.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled("MARIO   000000", 0xB7);
+        WindowTable::SetUp();
+    }
     void script(ScriptedRandom& r) override { drawn(r, "Jh 5s 7d 9c Kh"); }
+    Pointer pointer(const QString& name)
+    {
+        moveOver(window, name);
+        return pointerOf(control(window, name));
+    }
     QString waits()
     {
         QString out;
@@ -146,6 +159,7 @@ protected:
                 held << showing();
         });
         clock.takeWaits();
+        EXPECT_EQ(pointer("CarteP(2)"), Pointer::Hand);
         press("CarteP(1)");
         EXPECT_EQ(heard("CarteP(1)"), "Cinque di picche, Scarta");
         press("CarteP(3)");
@@ -165,6 +179,7 @@ protected:
         EXPECT_EQ(waits(), hand.repeated(9) + hand.left(27) + "3 ");
         EXPECT_EQ(caption("crd"), "00");
         EXPECT_EQ(picture("CarteP(0)"), pictures::redBack);
+        EXPECT_EQ(pointer("CarteP(2)"), Pointer::Arrow) << "the backs take no clicks";
         clock.duringWaits({});
         return held;
     }
@@ -174,7 +189,7 @@ protected:
 
 TEST_F(PokerWindowTest, TwoGamesTheFirstARecordTheSecondEqualToIt)
 {
-    EXPECT_EQ(caption("recpk") + caption("nome"), "000000CPU");
+    EXPECT_EQ(caption("recpk") + caption("nome"), "000000MARIO");
     {
         ScriptedAnswers no(false);
         window->close();

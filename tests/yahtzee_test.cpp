@@ -1,6 +1,7 @@
 // Yahtzee: the value of each box, the rolls of a hand, the card's choice and sums, the end; then two
 // games in one window.
 #include "games/yahtzee/yahtzee_window.h"
+#include "shell/controls/pointer.h"
 #include "tests/support/window_driver.h"
 
 #include <algorithm>
@@ -177,6 +178,10 @@ protected:
             EXPECT_NEAR(s, 0.1, 1e-9);
         EXPECT_EQ(heard("Label3") + " " + heard("sceltatxt"), "Lanci rimasti: 2 Cambia");
         EXPECT_FALSE(control(window, "sceltatxt")->isEnabled());
+        moveOver(window, "gioco(4)");
+        EXPECT_TRUE(shown("msctxt(4)") && pointerOf(control(window, "gioco(4)")) == Pointer::Hand);
+        moveOver(window, "Label4");
+        EXPECT_FALSE(shown("msctxt(4)"));
         clicks("m12");
         EXPECT_TRUE(shown("maschera(1)") && heard("cliccami(2)") == "Dado 3: sei, da cambiare");
         frames.clear();
