@@ -169,6 +169,8 @@ protected:
     {
         std::vector<QString> frames;
         clock.duringWaits([&](double) { frames.push_back(dice()); });
+        moveOver(window, "gioco(4)");
+        EXPECT_FALSE(shown("msctxt(4)")) << "no box is chosen before the hand's first roll";
         clicks("r12623");
         ASSERT_EQ(frames.size(), 4u);
         for (std::size_t f = 1; f < frames.size(); ++f)
