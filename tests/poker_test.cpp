@@ -2,6 +2,7 @@
 #include "games/poker/poker_window.h"
 #include "shell/card_pictures.h"
 #include "shell/controls/pointer.h"
+#include "shell/record_slot.h"
 #include "tests/support/window_driver.h"
 
 #include <QStringList>
@@ -116,6 +117,12 @@ TEST(PokerRules, CreditsScoreAndBonuses)
         game.nuovaPartita();
         EXPECT_EQ(state(), "10 0 1000") << "a new game starts afresh";
     }
+}
+
+// The record keeps six digits: a score they cannot hold is kept as the highest they can.
+TEST(PokerRules, TheRecordKeepsSixDigits)
+{
+    EXPECT_EQ(pokerRecordRules().store(50) + " " + pokerRecordRules().store(1234567), "000050 999999");
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // games in one window.
 #include "games/yahtzee/yahtzee_window.h"
 #include "shell/controls/pointer.h"
+#include "shell/record_slot.h"
 #include "tests/support/window_driver.h"
 
 #include <algorithm>
@@ -121,6 +122,7 @@ TEST(YahtzeeRules, TheEnd)
         EXPECT_EQ(rules.total(), total) << last;
         EXPECT_FALSE(rules.rollOffered() || rules.toggleMark(0)) << last;
     }
+    EXPECT_EQ(YahtzeeWindow::recordRules().store(7), "007") << "the record keeps three digits";
 }
 
 namespace {
