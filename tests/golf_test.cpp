@@ -150,6 +150,7 @@ TEST_F(GolfRulesTest, ACardGoesOnlyOneRankUpOrDownOntoALivePile)
             EXPECT_EQ(rules.choosePile(0), row.played[0] != 'K') << "nothing goes on a king";
         }
     }
+    EXPECT_FALSE(rules.fits(12, 0)) << "nothing fits a king: a dead pile offers no move";
     // One source at a time: a covered card, the stock while a card is taken, a second card.
     start(Plan().first("5h").cell(4, "4s").cell(9, "6s").stock({"6d"}));
     EXPECT_EQ(rules.cellReach(3), GolfReach::Covered);
@@ -176,24 +177,22 @@ TEST_F(GolfRulesTest, HolesAreScoredOnWhatIsLeftWithTheGreenTakingTheStockOff)
     ASSERT_TRUE(rules.canEndHole());
     EXPECT_EQ(words(rules.endHole()), (Words{"+46", "Buca N° 2"}));
 
-    // Four kings and seven new piles leave five stock cards for the green, laid down the top row.
-    start(chain({"Kh", "Ks", "Kd", "Kc", "As", "Ac", "2d", "3d", "4d", "Qd", "Qc", "Ad", "2c", "3c", "5c", "4c"}));
-    for (int i = 0; i < 11; ++i)
+    // Four kings and four new piles leave eight stock cards for the green: down the top row, then the bottom.
+    start(chain({"Kh", "Ks", "Kd", "Kc", "As", "Ac", "2d", "Qd", "4c", "Ad", "2c", "3d", "3c", "4d", "5c", "Qc"}));
+    for (int i = 0; i < 8; ++i)
         stock();
     std::vector<GolfStep> steps;
     for (int j = 0; j < 35; ++j)
         steps = rules.choosePile(0) && rules.takeCard(chainCell(j)) ? rules.gioca() : std::vector<GolfStep>{};
-    ASSERT_EQ(words(steps), (Words{"Sei nel GREEN", "-5"}));
+    ASSERT_EQ(words(steps), (Words{"Sei nel GREEN", "-8"}));
     EXPECT_EQ(steps[1].table.score[0], 4) << "the bonus is announced before it is counted";
-    EXPECT_EQ(rules.table().score[0], -1);
-    const std::map<int, std::string> laid{{0, "4c"}, {5, "5c"}, {10, "3c"}, {15, "2c"}, {20, "Ad"}};
+    EXPECT_EQ(rules.table().score[0], -4);
+    const std::map<int, std::string> laid{{0, "Qc"}, {5, "5c"}, {10, "4d"}, {15, "3c"}, {20, "3d"}, {25, "2c"}, {30, "Ad"}, {4, "4c"}};
     for (int k = 0; k < 35; ++k)
         EXPECT_EQ(rules.card(k), laid.count(k) ? card(laid.at(k)) : Card{}) << k;
-    EXPECT_EQ(onto(0, 0), Words{});
-    EXPECT_EQ(onto(5, 5), Words{});
-    EXPECT_EQ(onto(10, 0), Words{});
-    EXPECT_EQ(onto(15, 0), Words{});
-    EXPECT_EQ(onto(20, 0), (Words{"+5", "Buca N° 2"})) << "4 kings, -5, six single piles";
+    EXPECT_EQ(onto(4, 0), Words{});
+    EXPECT_TRUE(rules.isConsistent()) << "a card played before is not uncovered";
+    EXPECT_EQ(words(rules.endHole()), (Words{"+7", "Buca N° 2"})) << "4 kings, -8, seven cards, four single piles";
 
     // With only the face-up card left there is no green: the hole ends as the tableau does.
     start(lastCard());
