@@ -274,6 +274,7 @@ protected:
         for (int j = 0; j < 35; ++j) {
             press(pile(0));
             press(cell(chainCell(j)));
+            EXPECT_TRUE(shown("mascheraT(0)") && shown(QStringLiteral("mascher(%1)").arg(chainCell(j))));
             press("gioca");
         }
         const std::vector<QString> last = banners();
@@ -315,11 +316,12 @@ TEST_F(GolfWindowTest, TwoRoundsWithARecordAndThenAnEqualTotal)
             press("Mazzo");
             press("gioca");
         }
-        EXPECT_EQ(caption("rimanenti"), "5");
         press("terminat");
-        ASSERT_EQ(no.asked.size(), 1u);
+        window->newGameAction()->trigger();
+        ASSERT_EQ(no.asked.size(), 2u);
         EXPECT_EQ(no.asked[0], std::make_pair(QStringLiteral("Abbandona Buca 1"), QStringLiteral("Vuoi Terminare la buca 1?")));
-        EXPECT_EQ(caption("PuntiG(0)"), "--");
+        EXPECT_EQ(no.asked[1], std::make_pair(QStringLiteral("Ricomincia"), QStringLiteral("Vuoi Ricominciare la Partita?")));
+        EXPECT_EQ(caption("PuntiG(0)") + caption("rimanenti"), "--5") << "No changes nothing";
     }
     ScriptedAnswers yes(true);
     press("terminat");
