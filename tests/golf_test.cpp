@@ -278,6 +278,7 @@ protected:
             press("gioca");
         }
         const std::vector<QString> last = banners();
+        ASSERT_GE(last.size(), 6u);
         EXPECT_EQ(std::vector<QString>(last.end() - 6, last.end()),
                   (std::vector<QString>{"Penalità (+1)", "Penalità (+1)", "Penalità (+1)", "Penalità (+1)", "+13", "GAME OVER"}));
         EXPECT_EQ(caption("messaggiot") + caption("PuntiG(8)") + caption("totaleG"), "GAME OVER+13+381");
