@@ -125,15 +125,23 @@ TEST_F(Scaling, TheLastSizeComesBackInTheNextWindow)
     EXPECT_EQ(window->size(), left);
 }
 
-// A bare window of the accordion's name and size, opened over whatever lies in the settings' place.
-double openedScale()
+// A bare window of the accordion's name and size, opened over whatever lies in the settings' place
+// (and, given a scale, left at it).
+double openedScale(double leftAt = 0)
 {
     QMainWindow window;
     window.setObjectName(QStringLiteral("Fisarmonica"));
     window.setCentralWidget(new QWidget);
     auto* scale = new WindowScale(&window, window.centralWidget(), QSize(504, 400));
     scale->fit();
-    return scale->scale();
+    const double opened = scale->scale();
+    if (leftAt > 0) {
+        window.show();
+        scale->zoomTo(leftAt);
+        QApplication::processEvents();
+        window.hide();
+    }
+    return opened;
 }
 
 TEST(RememberedSize, AHostileSettingsFileGivesTheTableAt100)
@@ -154,7 +162,9 @@ TEST(RememberedSize, AHostileSettingsFileGivesTheTableAt100)
     fresh();
     putText(aside, good);
     fs::create_symlink(aside, settingsFile());
-    EXPECT_EQ(openedScale(), 1.0) << "read through a link";
+    EXPECT_EQ(openedScale(1.5), 1.0) << "read through a link";
+    std::ifstream left(aside);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(left), {}), good) << "written through a link";
     fresh();
     fs::create_directory(settingsFile());
     EXPECT_EQ(openedScale(), 1.0) << "a directory";
