@@ -35,8 +35,13 @@ WindowScale::WindowScale(QMainWindow* window, QWidget* form, QSize formSize)
     settle_.setSingleShot(true);
     settle_.setInterval(400);
     connect(&settle_, &QTimer::timeout, this, [this] {
-        if (!window_->isMaximized() && !window_->isFullScreen() && form_->size() != scaledRect(QRect(QPoint(), formSize_), scale()).size())
-            zoomTo(scale());
+        // Once for each size the frame rests at: a window system that keeps its own size is left to it.
+        const QSize area = form_->size();
+        if (window_->isMaximized() || window_->isFullScreen() || area == unsettled_
+            || area == scaledRect(QRect(QPoint(), formSize_), scale()).size())
+            return;
+        unsettled_ = area;
+        zoomTo(scale());
     });
 }
 

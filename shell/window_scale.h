@@ -46,4 +46,5 @@ private:
     QSize rememberedSize_;    // what the settings hold for this window
     QTimer settle_;           // after the frame stops, it closes round the table
     QTimer rest_;             // and the pictures are made for their size
+    QSize unsettled_;         // the last frame size it tried to close up
 };
