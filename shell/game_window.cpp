@@ -1,4 +1,4 @@
-// The shared frame of the game windows: fixed client area, "File" menu, and the question asked on leaving.
+// The shared frame of the game windows: a client area that scales with the frame, "File" menu, and the question asked on leaving.
 #include "shell/game_window.h"
 
 #include "shell/controls/accessible.h"
@@ -7,6 +7,7 @@
 #include "shell/resource_catalogue.h"
 #include "shell/shell.h"
 #include "shell/waits.h"
+#include "shell/window_scale.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -32,7 +33,7 @@ GameWindow::GameWindow(const QString& objectName, const QString& caption, int cl
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    new WindowScale(this, client_, QSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips)));
     client_->setAutoFillBackground(true);
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, background);

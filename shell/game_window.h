@@ -1,4 +1,4 @@
-// What every game window shares: the client area of a fixed size, the "File" menu, and leaving with a question.
+// What every game window shares: the client area that grows with its frame, the "File" menu, and leaving with a question.
 #pragma once
 
 #include <QColor>
@@ -31,7 +31,7 @@ struct LeavingQuestion {
 class GameWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // The client area is given in twips, as every position in the games.
+    // The client area is given in twips, as every position in the games, at 100%.
     GameWindow(const QString& objectName, const QString& caption, int clientWidthTwips,
                int clientHeightTwips, QColor background);
 

@@ -2,7 +2,9 @@
 #include "shell/menu_window.h"
 
 #include "shell/card_pictures.h"
+#include "shell/controls/form_scale.h"
 #include "shell/resource_catalogue.h"
+#include "shell/window_scale.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -10,17 +12,18 @@
 
 namespace {
 
+constexpr QSize menuSize(451, 401);
+
 // The background is drawn from the top left corner at its own size; the window shows its upper rows.
 class MenuBackground final : public QWidget {
 public:
     explicit MenuBackground(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("background"));
-        setFixedSize(451, 401);
     }
-    void setPicture(const QPixmap& picture)
+    void setPicture(int number)
     {
-        picture_ = picture;
+        picture_ = number;
         update();
     }
 
@@ -29,12 +32,28 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(0, 0, 0));
-        if (!picture_.isNull())
-            painter.drawPixmap(QPoint(0, 0), picture_);
+        if (picture_ == 0)
+            return;
+        const double scale = formScale(this);
+        if (scale == 1.0) {
+            painter.drawPixmap(QPoint(0, 0), ResourceCatalogue::bitmap(picture_));
+            return;
+        }
+        // Scaled, the picture is made for its size on the screen and shows the same upper rows.
+        const QPixmap picture = ResourceCatalogue::bitmap(picture_);
+        const QRect table = scaledRect(QRect(QPoint(), menuSize), scale).translated(formOrigin(this));
+        const QRect drawn = scaledRect(QRect(QPoint(), picture.deviceIndependentSize().toSize()), scale).translated(table.topLeft());
+        painter.setClipRect(table);
+        if (isFormResizing(this)) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(drawn, ResourceCatalogue::bitmapOrRendering(picture_, drawn.size(), devicePixelRatioF()));
+            return;
+        }
+        painter.drawPixmap(drawn, ResourceCatalogue::bitmap(picture_, drawn.size(), devicePixelRatioF()));
     }
 
 private:
-    QPixmap picture_;
+    int picture_ = 0;
 };
 
 } // namespace
@@ -45,6 +64,7 @@ Form1::Form1(const std::vector<GameEntry>& games)
     setWindowTitle(QStringLiteral("TOA-TOA Games - The Vozoredu Dora - Beta Version 2003"));
     setAttribute(Qt::WA_DeleteOnClose);
     setCentralWidget(new MenuBackground(this));
+    new WindowScale(this, centralWidget(), menuSize);
 
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
@@ -69,7 +89,7 @@ Form1::Form1(const std::vector<GameEntry>& games)
 void Form1::Form_Load()
 {
     static_cast<MenuBackground*>(centralWidget())
-        ->setPicture(ResourceCatalogue::bitmap(pictures::menuBackground));
+        ->setPicture(pictures::menuBackground);
     setWindowIcon(ResourceCatalogue::icon(105));
 }
 

@@ -3,6 +3,7 @@
 
 #include "shell/game_window.h"
 #include "shell/menu_window.h"
+#include "shell/window_scale.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -65,6 +66,10 @@ void Shell::placeCentred(QWidget* window)
 
 void Shell::fixSize(QMainWindow* window)
 {
+    if (WindowScale* scale = WindowScale::of(window)) {
+        scale->fit();
+        return;
+    }
     QWidget* client = window->centralWidget();
     const int bar = window->menuBar() ? window->menuBar()->sizeHint().height() : 0;
     window->setFixedSize(client->width(), client->height() + bar);

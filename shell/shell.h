@@ -41,7 +41,8 @@ public:
     Form1* menu() const;
 
     static void placeCentred(QWidget* window);
-    // A window of fixed size: its client area plus the menu bar.
+    // A window of its table's size (its client area at the scale it was last left at) plus the menu
+    // bar, centred; the frame then resizes it keeping the table's proportions.
     static void fixSize(QMainWindow* window);
 
 private:

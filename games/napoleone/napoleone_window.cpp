@@ -5,6 +5,7 @@
 #include "shell/clock_line.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
+#include "shell/controls/form_scale.h"
 #include "shell/controls/layout.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/shape.h"
@@ -214,7 +215,7 @@ void NapoleoneWindow::Converti()
         showFoundation(j, rules_.foundation(j));
     QWidget* frame = form_->widget("Traspa1");
     if (selected >= 0)
-        frame->setGeometry(sopra_[static_cast<std::size_t>(selected)]->geometry());
+        placeControl(frame, controlPlace(sopra_[static_cast<std::size_t>(selected)]));
     frame->setVisible(selected >= 0);
 }
 

@@ -5,6 +5,7 @@
 #include "shell/clock_line.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
+#include "shell/controls/form_scale.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
 #include "shell/controls/picture_box.h"
@@ -117,7 +118,7 @@ QWidget* line(QWidget* area, const char* name, int x1, int y1, int x2, int y2, R
 
 void place(QWidget* control, int left, int top, int width, int height)
 {
-    control->setGeometry(twipsRect(left, top, width, height));
+    placeControl(control, twipsRect(left, top, width, height));
 }
 
 } // namespace

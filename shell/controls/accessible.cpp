@@ -2,6 +2,7 @@
 // listens to its click; only then does it take the keyboard, read as a button and draw a focus frame.
 #include "shell/controls/accessible.h"
 
+#include "shell/controls/form_scale.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
 
@@ -122,7 +123,10 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        // Drawn at 100% and scaled with the table, so the frame keeps its weight round a larger card.
+        const qreal scale = controlScale(this);
+        painter.scale(scale, scale);
+        const QRectF outer = QRectF(0, 0, width() / scale, height() / scale).adjusted(0.5, 0.5, -0.5, -0.5);
         // Blue edged in white: apart from every game's own frames, which are yellow, red or black.
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRoundedRect(outer, 4, 4);
@@ -207,7 +211,7 @@ private:
             frame_ = new FocusFrame(parent);
         else if (frame_->parentWidget() != parent)
             frame_->setParent(parent);
-        const int m = FocusFrame::margin;
+        const int m = static_cast<int>(std::lround(FocusFrame::margin * controlScale(target_)));
         frame_->setGeometry(target_->geometry().adjusted(-m, -m, m, m));
         frame_->raise();
         frame_->show();
@@ -255,7 +259,7 @@ QList<QWidget*> readingOrder(const QWidget* window)
         return a.topLeft.y() != b.topLeft.y() ? a.topLeft.y() < b.topLeft.y() : a.topLeft.x() < b.topLeft.x();
     });
     // Controls whose tops lie within a few pixels of the row's first are read as one row, left to right.
-    constexpr int rowTolerance = 8;
+    const int rowTolerance = static_cast<int>(8 * (places.empty() ? 1.0 : controlScale(places.front().widget)));
     QList<QWidget*> order;
     for (std::size_t first = 0; first < places.size();) {
         std::size_t end = first + 1;

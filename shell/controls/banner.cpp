@@ -1,6 +1,7 @@
 // Banners: the shadow sits a few pixels down and right of the face; the caption is centred on the face.
 #include "shell/controls/banner.h"
 
+#include "shell/controls/form_scale.h"
 #include "shell/controls/twips.h"
 
 Banner::Banner(QWidget* parent, const QString& labelName, const QString& faceName, const QString& shadowName,
@@ -33,10 +34,10 @@ void Banner::setVisible(bool visible)
 
 Shape* Banner::addOutline(const QString& name, QColor colour, int insetTwips)
 {
-    const QRect face = face_->geometry();
+    const QRect face = controlPlace(face_);
     const int inset = twipsToPixels(insetTwips);
     outline_ = new Shape(face_->parentWidget(), name, QRect());
-    outline_->setGeometry(face.adjusted(inset, inset, -inset, -inset));
+    placeControl(outline_, face.adjusted(inset, inset, -inset, -inset));
     outline_->setBorder(colour, 1);
     outline_->setVisible(label_->isVisible());
     return outline_;
@@ -44,5 +45,5 @@ Shape* Banner::addOutline(const QString& name, QColor colour, int insetTwips)
 
 void Banner::placeCaption(const QRect& twips)
 {
-    label_->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    placeControl(label_, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }

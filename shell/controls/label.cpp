@@ -3,6 +3,7 @@
 
 #include "shell/controls/accessible.h"
 #include "shell/controls/fonts.h"
+#include "shell/controls/form_scale.h"
 #include "shell/controls/twips.h"
 
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QStyleOption>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <algorithm>
 
 Label::Label(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
              qreal pointSize, bool bold)
@@ -19,14 +21,13 @@ Label::Label(QWidget* parent, const QString& name, const QRect& twips, const QSt
     // Before the first caption: a label made first in a program is then heard as ours too.
     accessible::install();
     setObjectName(name);
-    setFont(arialFont(pointSize, bold));
+    setControlFont(this, arialFont(pointSize, bold));
     setMouseTracking(true);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(!autoSize_);
-    move(twipsToPixels(twips.x()), twipsToPixels(twips.y()));
-    if (!autoSize_)
-        resize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    setSizedToContents(this, autoSize_);
+    placeControl(this, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     setCaption(caption);
 }
 
@@ -92,7 +93,7 @@ void Label::setBackColour(std::optional<QColor> colour)
 
 void Label::setPointSize(qreal pointSize, bool bold)
 {
-    setFont(arialFont(pointSize, bold));
+    setControlFont(this, arialFont(pointSize, bold));
     if (autoSize_)
         adjustSize();
 }
@@ -116,6 +117,14 @@ void Label::keyPressEvent(QKeyEvent* event)
         emit clicked();
     else if (use == accessible::KeyUse::Ignored)
         QLabel::keyPressEvent(event);
+}
+
+// A framed label's line grows with its font when the form is scaled.
+void Label::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && frameShape() != QFrame::NoFrame)
+        setLineWidth(std::max(1, static_cast<int>(controlScale(this))));
 }
 
 void Label::showEvent(QShowEvent* event)

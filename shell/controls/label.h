@@ -49,6 +49,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 
 private:

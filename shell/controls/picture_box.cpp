@@ -1,7 +1,8 @@
-// Picture controls draw their bitmap smoothly scaled; a click is a press and release on the control.
+// Picture controls draw their bitmap at their size; a click is a press and release on the control.
 #include "shell/controls/picture_box.h"
 
 #include "shell/controls/accessible.h"
+#include "shell/controls/form_scale.h"
 #include "shell/controls/twips.h"
 #include "shell/picture_names.h"
 #include "shell/resource_catalogue.h"
@@ -14,7 +15,7 @@
 PictureBox::PictureBox(QWidget* parent, const QString& name, const QRect& twips) : QWidget(parent)
 {
     setObjectName(name);
-    setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    placeControl(this, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     accessible::install();
@@ -48,8 +49,19 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (picture_ == 0)
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), ResourceCatalogue::bitmap(picture_));
+    // At 100% the table is drawn as it always was; scaled, the picture is made for the control's own
+    // pixels and drawn one to one, never stretched.
+    if (controlScale(this) == 1.0) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), ResourceCatalogue::bitmap(picture_));
+        return;
+    }
+    if (isFormResizing(parentWidget())) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), ResourceCatalogue::bitmapOrRendering(picture_, size(), devicePixelRatioF()));
+        return;
+    }
+    painter.drawPixmap(rect(), ResourceCatalogue::bitmap(picture_, size(), devicePixelRatioF()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) { clicks_.press(event); }

@@ -3,6 +3,7 @@
 
 #include "shell/codepage.h"
 #include "shell/controls/fonts.h"
+#include "shell/controls/form_scale.h"
 #include "shell/controls/twips.h"
 
 #include <QAction>
@@ -26,8 +27,8 @@ public:
 TextBox::TextBox(QWidget* parent, const QString& name, const QRect& twips, int maxLength) : QLineEdit(parent)
 {
     setObjectName(name);
-    setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    setFont(arialFont(8));
+    placeControl(this, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    setControlFont(this, arialFont(8));
     setMaxLength(maxLength);
     setValidator(new WesternValidator(this));
 }

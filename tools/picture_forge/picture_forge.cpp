@@ -65,8 +65,9 @@ int french(const QString& sheetPath, const QString& outDir)
     for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 1; rank <= 13; ++rank) {
             const int number = 115 + 13 * suit + (rank - 1);
-            for (int scale : {1, 2}) {
-                const QString name = QStringLiteral("%1/b%2%3.png").arg(outDir).arg(number).arg(scale == 2 ? "@2x" : "");
+            for (int scale : {1, 2, 4}) {
+                const QString name = scale == 1 ? QStringLiteral("%1/b%2.png").arg(outDir).arg(number)
+                                                : QStringLiteral("%1/b%2@%3x.png").arg(outDir).arg(number).arg(scale);
                 if (!cardFrom(sheet, sheetRowOfSuit[suit], rank - 1, scale).save(name)) {
                     std::fprintf(stderr, "picture_forge: cannot write %s\n", qPrintable(name));
                     return 1;

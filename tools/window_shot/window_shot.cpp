@@ -1,10 +1,11 @@
 // Photographs a window of the program on the offscreen platform, after clicking named controls:
-//   window_shot OUT.png menu|GAME [--scale 2] [--seed N] [--grab-at S] [--yes] [CONTROL[*TIMES] ...]
+//   window_shot OUT.png menu|GAME [--scale 2] [--zoom PERCENT] [--seed N] [--grab-at S] [--yes] [CONTROL[*TIMES] ...]
 // e.g. window_shot fis.png Fisa 'MazzoI*12' 'carteF(3)'
 // A CONTROL may also name a menu entry ('Nuova'), which is then chosen. --seed N deals every game
 // from N. --grab-at S photographs the window S seconds (on the tool's clock) after the last click
 // began, while that click may still be holding a banner, instead of after it. --yes answers every
-// question Yes (Nuova mid-game, "Abbandona Buca").
+// question Yes (Nuova mid-game, "Abbandona Buca"). --zoom 200 shows the window's table at 200%, as
+// Ctrl++ does. No remembered window size is read or written.
 #include "app/game_list.h"
 #include "shell/controls/fonts.h"
 #include "shell/dialogs.h"
@@ -12,6 +13,8 @@
 #include "shell/menu_window.h"
 #include "shell/random.h"
 #include "shell/shell.h"
+#include "shell/window_memory.h"
+#include "shell/window_scale.h"
 #include "tests/support/fake_clock.h"
 
 #include <QAction>
@@ -26,7 +29,7 @@
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: window_shot OUT.png menu|GAME [--scale 2] [--seed N] [--grab-at S] [--yes] [CONTROL[*TIMES] ...]\n");
+        std::fprintf(stderr, "usage: window_shot OUT.png menu|GAME [--scale 2] [--zoom PERCENT] [--seed N] [--grab-at S] [--yes] [CONTROL[*TIMES] ...]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -34,6 +37,7 @@ int main(int argc, char** argv)
     std::optional<std::uint64_t> seed;
     double grabAt = -1;
     bool answerYes = false;
+    double zoom = 1.0;
     for (int i = 3; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--scale") && i + 1 < argc)
@@ -42,6 +46,8 @@ int main(int argc, char** argv)
             seed = QString::fromLocal8Bit(argv[++i]).toULongLong();
         else if (arg == QLatin1String("--grab-at") && i + 1 < argc)
             grabAt = QString::fromLocal8Bit(argv[++i]).toDouble();
+        else if (arg == QLatin1String("--zoom") && i + 1 < argc)
+            zoom = QString::fromLocal8Bit(argv[++i]).toDouble() / 100.0;
         else if (arg == QLatin1String("--yes"))
             answerYes = true;
         else
@@ -50,6 +56,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     loadBundledFonts();
+    windowMemory::useFile(QString());
     if (answerYes)
         setQuestionAnswerer([](const QString&, const QString&) { return true; });
     FakeClock clock;
@@ -69,6 +76,8 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    if (zoom != 1.0)
+        WindowScale::of(window)->zoomTo(zoom);
     QApplication::processEvents();
     QApplication::processEvents(); // what waits for the window's first paint starts on the turn after it
     QPixmap grabbed;

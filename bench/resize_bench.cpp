@@ -1,0 +1,105 @@
+// Resize bench: every window at 200%, then its frame made a few pixels smaller step by step, each
+// step a size never drawn before; prints per window the time from the resize to the table repainted.
+//   resize_bench [STEPS [WINDOW]]    (run on a display, or with QT_QPA_PLATFORM=offscreen)
+#include "app/game_list.h"
+#include "shell/controls/fonts.h"
+#include "shell/dialogs.h"
+#include "shell/game_window.h"
+#include "shell/menu_window.h"
+#include "shell/shell.h"
+#include "shell/window_memory.h"
+#include "shell/window_scale.h"
+#include "tests/support/fake_clock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+struct Step {
+    double wall; // milliseconds from the resize to the window drawn at its new size
+    double cpu;  // of which the program's own processor time (the rest waits for the window system or for a shared processor)
+};
+
+double cpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+std::vector<Step> resizeSteps(QMainWindow* window, int steps)
+{
+    WindowScale::of(window)->zoomTo(2.0);
+    QApplication::processEvents();
+    window->repaint(); // the renderings are decoded once, as the first zoom does
+    std::vector<Step> times;
+    const QSize large = window->size();
+    for (int step = 1; step <= steps; ++step) {
+        QElapsedTimer timer;
+        timer.start();
+        const double cpuStart = cpuMilliseconds();
+        const QSize wanted = large - QSize(2 * step, 2 * step);
+        window->resize(wanted);
+        // A window system answers a resize in its own time: the step ends when the table is drawn at the new size.
+        while (window->size() != wanted && timer.elapsed() < 500)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        window->repaint();
+        times.push_back({timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart});
+    }
+    return times;
+}
+
+void report(const char* name, const std::vector<Step>& steps)
+{
+    std::vector<double> wall, cpu;
+    for (const Step& step : steps) {
+        wall.push_back(step.wall);
+        cpu.push_back(step.cpu);
+    }
+    std::sort(wall.begin(), wall.end());
+    std::sort(cpu.begin(), cpu.end());
+    std::printf("%-12s resize step at 200%%: wall median %6.2f ms, worst %6.2f ms; processor median %6.2f ms, worst %6.2f ms (%zu steps)\n",
+                name, wall[wall.size() / 2], wall.back(), cpu[cpu.size() / 2], cpu.back(), steps.size());
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    loadBundledFonts();
+    windowMemory::useFile(QString());
+    setMessageReader([](const QString&, const QString&) {});
+    setQuestionAnswerer([](const QString&, const QString&) { return true; });
+    FakeClock clock;
+    clock.setAutoAdvance(true);
+    const int steps = argc > 1 ? std::max(1, atoi(argv[1])) : 40;
+
+    Shell& shell = Shell::instance();
+    shell.setGames(toatoaGames());
+    shell.setProgramEnd([] {});
+    QMainWindow* menu = shell.showMenu();
+    QApplication::processEvents();
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (only.isEmpty() || only == QLatin1String("Form1"))
+        report("Form1", resizeSteps(menu, steps));
+    for (const GameEntry& game : shell.games()) {
+        if (!only.isEmpty() && only != game.name)
+            continue;
+        QMainWindow* window = shell.openGame(game.name);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        report(qPrintable(game.name), resizeSteps(window, steps));
+        window->close();
+        QApplication::processEvents();
+    }
+    return 0;
+}
