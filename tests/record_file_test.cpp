@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -54,13 +55,18 @@ TEST_F(RecordFiles, MissingFileIsCreatedEmptyAndReadsAsNoRecord)
 
 // The bytes of a record, the bytes after it, huge and garbage files, links, directories and pipes in
 // its place are the record fuzzer's; here are the faults of the disk and the directory.
-TEST_F(RecordFiles, ADirectoryInPlaceOfTheFileGivesNoRecordAndRefusesTheWrite)
+// A directory or a pipe in the record's place: no record, no wait on the pipe, and no write over either.
+TEST_F(RecordFiles, ADirectoryOrAPipeInPlaceOfTheFileGivesNoRecordAndRefusesTheWrite)
 {
     fs::create_directories(dir / "rcfis.dat");
-    RecordFile file(dir, "rcfis.dat", 0x5C, 2);
-    EXPECT_EQ(file.read().value, "");
-    EXPECT_EQ(file.write("X", " 3").fault, RecordFault::NotAFile);
+    ASSERT_EQ(::mkfifo((dir / "rcmgh.dat").c_str(), 0600), 0);
+    for (const char* name : {"rcfis.dat", "rcmgh.dat"}) {
+        RecordFile file(dir, name, 0x5C, 2);
+        EXPECT_EQ(file.read().value, "") << name;
+        EXPECT_EQ(file.write("X", " 3").fault, RecordFault::NotAFile) << name;
+    }
     EXPECT_TRUE(fs::is_directory(dir / "rcfis.dat"));
+    EXPECT_TRUE(fs::is_fifo(dir / "rcmgh.dat"));
 }
 
 TEST_F(RecordFiles, AnUnusableDirectoryCostsTheRecordButNothingElse)

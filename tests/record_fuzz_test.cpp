@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <optional>
 #include <sstream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -57,9 +56,6 @@ std::string bytesOf(const fs::path& path)
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
-
-// What lies in the record's place before an input is tried.
-enum class Lying { RegularFile, Nothing, Link, Directory, Pipe };
 
 class RecordFuzzer {
 public:
@@ -205,74 +201,36 @@ private:
         }
     }
 
-    // Puts the input in the record's place; the bytes of a regular file come back in `laid`.
-    Lying lay(long long i, const std::string& bytes, std::string& laid)
+    // Puts the input in the record's place (now and then nothing at all); a link, a directory or a pipe
+    // there is the record files' own test.
+    std::string lay(long long i, const std::string& bytes)
     {
-        Lying lying = Lying::RegularFile;
+        std::error_code error;
+        fs::remove(path_, error);
         if (i % 997 == 5)
-            lying = Lying::Nothing;
-        else if (i % 1009 == 7)
-            lying = Lying::Link;
-        else if (i % 1013 == 11)
-            lying = Lying::Directory;
-        else if (i % 5003 == 13)
-            lying = Lying::Pipe;
-        // Only a regular file is overwritten in place; anything else is cleared away first.
-        if (lying != Lying::RegularFile || last_ != Lying::RegularFile) {
-            std::error_code error;
-            fs::remove_all(path_, error);
-            fs::remove(target(), error);
-        }
-        last_ = lying;
-        laid.clear();
-        switch (lying) {
-        case Lying::Nothing:
-            break;
-        case Lying::Link:
-            putBytes(target(), bytes);
-            fs::create_symlink(target(), path_);
-            break;
-        case Lying::Directory:
-            fs::create_directory(path_);
-            break;
-        case Lying::Pipe:
-            ::mkfifo(path_.c_str(), 0600);
-            break;
-        case Lying::RegularFile:
-            laid = bytes;
-            if (i % 50021 == 17)
-                laid.resize(hugeFile, 'x');
-            putBytes(path_, laid);
-            break;
-        }
-        return lying;
+            return {};
+        std::string laid = bytes;
+        if (i % 50021 == 17)
+            laid.resize(hugeFile, 'x');
+        putBytes(path_, laid);
+        return laid;
     }
-
-    fs::path target() const { return dir_ / "elsewhere.dat"; }
 
     void tryInput(long long i)
     {
         Dice dice(seed_ * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(i));
         const std::string generated = generate(dice, i);
-        std::string before;
-        const Lying lying = lay(i, generated, before);
-        SCOPED_TRACE("file " + hex(lying == Lying::RegularFile ? before : generated));
+        const std::string before = lay(i, generated);
+        SCOPED_TRACE("file " + hex(before));
 
         // The file's own reading: exactly the name and the value, never a byte past them.
         const RecordFile file(dir_, rules_.scheme.fileName, rules_.scheme.key, width_);
         const RecordText text = file.read();
         ASSERT_LE(text.name.size(), static_cast<std::size_t>(RecordFile::nameLength));
         ASSERT_LE(text.value.size(), static_cast<std::size_t>(width_));
-        if (lying == Lying::RegularFile) {
-            const std::string decoded = scrambled(before.substr(0, RecordFile::nameLength + width_), rules_.scheme.key);
-            ASSERT_EQ(text.name, decoded.substr(0, std::min<std::size_t>(decoded.size(), RecordFile::nameLength)));
-            ASSERT_EQ(text.value, decoded.size() > RecordFile::nameLength ? decoded.substr(RecordFile::nameLength) : "");
-        } else {
-            ASSERT_TRUE(text.name.empty() && text.value.empty()) << "read through a link, a directory or a pipe";
-        }
-        if (lying == Lying::Link) {
-            ASSERT_EQ(bytesOf(target()), generated) << "the file behind a link was changed by reading";
-        }
+        const std::string decoded = scrambled(before.substr(0, RecordFile::nameLength + width_), rules_.scheme.key);
+        ASSERT_EQ(text.name, decoded.substr(0, std::min<std::size_t>(decoded.size(), RecordFile::nameLength)));
+        ASSERT_EQ(text.value, decoded.size() > RecordFile::nameLength ? decoded.substr(RecordFile::nameLength) : "");
 
         // The game's reading: the value shown is the one its rules find in the text, or the default.
         RecordSlot slot(rules_);
@@ -292,24 +250,16 @@ private:
 
         // One input in sixteen also writes a record over what lies there.
         if (i % 16 == 3 && !values_.empty())
-            tryWrite(dice, i, lying, before, generated);
+            tryWrite(dice, i, before);
     }
 
-    void tryWrite(Dice& dice, long long i, Lying lying, const std::string& before, const std::string& generated)
+    void tryWrite(Dice& dice, long long i, const std::string& before)
     {
         const std::string name = randomName(dice, i);
         const long long result = values_[dice.next() % values_.size()];
         RecordSlot writer(rules_);
         writer.read(dir_);
         const bool written = static_cast<bool>(writer.write(dir_, name, result));
-        if (lying == Lying::Link || lying == Lying::Directory || lying == Lying::Pipe) {
-            ASSERT_FALSE(written) << "a record written through a link, over a directory or into a pipe";
-            if (lying == Lying::Link) {
-                ASSERT_TRUE(fs::is_symlink(path_));
-                ASSERT_EQ(bytesOf(target()), generated) << "the file behind a link was written";
-            }
-            return;
-        }
         ASSERT_TRUE(written);
         const std::string padded = padName(name);
         const std::string storedText = rules_.store(result);
@@ -336,7 +286,6 @@ private:
     fs::path path_;
     int width_;
     std::vector<long long> values_;
-    Lying last_ = Lying::Nothing;
 };
 
 struct FuzzLength {
