@@ -233,12 +233,17 @@ private:
         ASSERT_EQ(text.value, decoded.size() > RecordFile::nameLength ? decoded.substr(RecordFile::nameLength) : "");
 
         // The game's reading: the value shown is the one its rules find in the text, or the default.
-        RecordSlot slot(rules_);
+        // One slot reads every input in turn, as a window reads its record at each new game.
+        RecordSlot& slot = reading_;
         slot.read(dir_);
         const std::optional<long long> stored = rules_.load(text.value);
         ASSERT_EQ(slot.isDefault(), !stored);
         ASSERT_EQ(slot.value(), stored.value_or(rules_.defaultValue));
+        if (!stored && !rules_.nameWithoutValueCounts && !rules_.shortFileKeepsHolder)
+            ASSERT_EQ(slot.holder(), rules_.defaultHolder) << "a file with no record keeps the default holder";
         ASSERT_FALSE(slot.isBeatenBy(slot.value())) << "a result equal to the record beats it";
+        ASSERT_TRUE(slot.isBeatenBy(slot.value() + (rules_.better == RecordRules::Better::Higher ? 1 : -1)))
+            << "a better result is no record";
         (void)slot.valueCaption();
         if (stored) {
             // A record the game reads and can write in the value's width, it writes back the same.
@@ -286,6 +291,7 @@ private:
     fs::path path_;
     int width_;
     std::vector<long long> values_;
+    RecordSlot reading_{rules_};
 };
 
 struct FuzzLength {

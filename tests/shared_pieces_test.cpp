@@ -67,43 +67,6 @@ RecordRules fewestWins()
 
 } // namespace
 
-TEST(RecordSlotFile, DefaultWithoutAFileThenTheWrittenRecordReadsBackUntilTheFileHoldsNone)
-{
-    TempWorkingDir dir;
-    RecordSlot slot(fewestWins());
-    slot.read(dir.path().toStdString());
-    EXPECT_TRUE(slot.isDefault());
-    EXPECT_EQ(slot.holder(), "CPU");
-    EXPECT_EQ(slot.valueCaption(), "12");
-    EXPECT_FALSE(slot.isBeatenBy(12)) << "an equal result is no record";
-    EXPECT_TRUE(slot.isBeatenBy(11));
-
-    ASSERT_TRUE(slot.write(dir.path().toStdString(), "ANNA", 7));
-    EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
-
-    RecordSlot again(fewestWins());
-    again.read(dir.path().toStdString());
-    EXPECT_FALSE(again.isDefault());
-    EXPECT_EQ(again.holder(), "ANNA    ");
-    EXPECT_EQ(again.value(), 7);
-    EXPECT_EQ(again.valueCaption(), "7");
-
-    // A directory that is gone cannot take a record (this holds for root too): the slot shows the default.
-    const std::string gone = dir.filePath("gone").toStdString();
-    EXPECT_FALSE(again.write(gone, "LUCIA", 3));
-    EXPECT_EQ(again.holder(), "CPU");
-    EXPECT_FALSE(std::filesystem::exists(gone));
-    // A value that holds no record brings back the default holder.
-    {
-        std::ofstream out(dir.filePath("rctest.dat").toStdString(), std::ios::binary);
-        out << TempWorkingDir::scrambled("MARCO   x", 0x5C);
-    }
-    again.read(dir.path().toStdString());
-    EXPECT_TRUE(again.isDefault());
-    EXPECT_EQ(again.holder(), "CPU");
-    EXPECT_EQ(again.value(), 12);
-}
-
 namespace {
 constexpr Rgb yellow{255, 255, 0};
 constexpr ControlLine recordListing[] = {
