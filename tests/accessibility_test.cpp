@@ -4,7 +4,6 @@
 #include "games/margherita/margherita_window.h"
 #include "games/tavola/tavola_window.h"
 #include "shell/card_pictures.h"
-#include "shell/controls/accessible.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/label.h"
 #include "shell/game_window.h"

@@ -2,15 +2,12 @@
 // games: its shortcut opens it alone, its table looks as it did, every close request is answered,
 // and what the keyboard reaches is named, pressable and visited in reading order.
 #include "app/game_list.h"
-#include "shell/controls/accessible.h"
 #include "shell/game_window.h"
 #include "shell/menu_window.h"
-#include "shell/random.h"
 #include "shell/shell.h"
 #include "tests/support/dice.h"
 #include "tests/support/window_driver.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QDir>
 #include <QImage>

@@ -4,11 +4,8 @@
 #include "shell/clock.h"
 #include "shell/game_window.h"
 #include "shell/menu_window.h"
-#include "shell/random.h"
 #include "shell/shell.h"
 #include "tests/support/dice.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
 #include <QCloseEvent>

@@ -1,14 +1,10 @@
 // The table grows with its window: cards drawn for their size, the zoom keys, and the remembered size.
 #include "games/fisarmonica/fisarmonica_window.h"
-#include "shell/controls/picture_box.h"
-#include "shell/random.h"
 #include "shell/window_memory.h"
 #include "shell/window_scale.h"
 #include "tests/support/dice.h"
-#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <filesystem>

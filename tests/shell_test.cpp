@@ -5,8 +5,6 @@
 #include "shell/shell.h"
 #include "shell/waits.h"
 #include "app/game_list.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
 
 #include <QCloseEvent>
