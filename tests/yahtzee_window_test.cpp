@@ -392,11 +392,13 @@ TEST_F(YahtzeeWindowTest, AHandPlayedWithKeysAlone)
             rows += shown(at("msctxt", k)) ? QString::number(k) : QString();
         return rows.toStdString();
     };
-    EXPECT_EQ(walk({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}), "gioco(0) gioco(1) gioco(2)");
+    EXPECT_EQ(walk({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down}),
+              "sceltatxt gioco(6) gioco(0) gioco(1) gioco(2)");
     EXPECT_EQ(lit(), "2");
-    EXPECT_EQ(walk({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}), "gioco(1) gioco(0) cliccami(1)");
+    EXPECT_EQ(walk({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}), "gioco(1) gioco(0) sceltatxt");
     EXPECT_EQ(lit(), "");
-    EXPECT_EQ(walk({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}), "gioco(0) gioco(1) gioco(2) gioco(2)");
+    EXPECT_EQ(walk({Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}),
+              "gioco(6) gioco(0) gioco(1) gioco(2) gioco(2)");
     EXPECT_EQ(heard("gioco(2)") + " / " + heard("sceltatxt"), "TRE: 9 / Nuova");
 }
 
