@@ -2,6 +2,7 @@
 #include "shell/clock_line.h"
 
 #include "shell/clock.h"
+#include "shell/controls/accessible.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
 #include "shell/text_formats.h"
@@ -18,7 +19,7 @@ void ClockLine::show(long long seconds)
 {
     minutes_->setCaption(QString::fromStdString(text::twoDigits(seconds / 60)));
     seconds_->setCaption(QString::fromStdString(text::twoDigits(seconds % 60)));
-    minutes_->setAccessibleName(QStringLiteral("Tempo: %1:%2").arg(minutes_->caption(), seconds_->caption()));
+    accessible::setName(minutes_, QStringLiteral("Tempo: %1:%2").arg(minutes_->caption(), seconds_->caption()));
 }
 
 void ClockLine::start()

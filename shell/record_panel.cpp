@@ -62,10 +62,7 @@ void RecordPanel::speakLine()
             words.push_back(shown);
     }
     const QString spoken = QStringLiteral("Record: ") + words.join(QLatin1Char(' '));
-    if (value_->accessibleName() == spoken)
-        return;
-    value_->setAccessibleName(spoken);
-    accessible::nameChanged(value_);
+    accessible::setName(value_, spoken);
 }
 
 void RecordPanel::offer(long long result)

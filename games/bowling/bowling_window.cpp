@@ -110,8 +110,8 @@ constexpr ControlLine bowlingControls[] = {
     rectangle("winner1", 480, 2520, 3855, 1095).fill(chalk).border(ink, 2).hidden(),
     rectangle("winner2", 1200, 2640, 2415, 855).fill({255, 0, 0}).border(ink, 1).hidden(),
     label("winnert", 1200, 2640, 2415, 855, "STRIKE").font(22, true).align(Qt::AlignCenter).fore(chalk).alert().hidden(),
-    label("winnert1", 480, 2520, 720, 1095, "X").font(30, true).align(Qt::AlignCenter).hidden(),
-    label("winnert2", 3615, 2520, 720, 1095, "X").font(30, true).align(Qt::AlignCenter).hidden(),
+    label("winnert1", 480, 2520, 720, 1095, "X").font(30, true).align(Qt::AlignCenter).hidden().decoration(),
+    label("winnert2", 3615, 2520, 720, 1095, "X").font(30, true).align(Qt::AlignCenter).hidden().decoration(),
 
     banner("erroret", "errore", "errore1", 600, 2760, 3615, 615).face({255, 255, 160}).fore({176, 0, 0}).font(16, true),
     banner("rist", "ris", "ris1", 480, 1320, 3855, 615, "Solitario Risolto!").face({0, 0, 128}).fore(gold).font(16, true),

@@ -1,6 +1,7 @@
 // The accordion's window: draws the rules' row and deck and turns clicks into the rules' moves.
 #include "games/fisarmonica/fisarmonica_window.h"
 
+#include "shell/controls/accessible.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -109,7 +110,7 @@ void FisarmonicaWindow::draw()
     // The deck's picture says only whether cards remain; the player hears how many, as the count beside it shows.
     const QString left = QString::number(rules_.cardsLeft());
     Label1_->setCaption(left);
-    MazzoI_->setAccessibleName(QStringLiteral("Mazzo: ") + left);
+    accessible::setName(MazzoI_, QStringLiteral("Mazzo: ") + left);
     MazzoI_->setPicture(rules_.deckEmpty() ? pictures::emptyPlace : pictures::redBack);
     term1_->setVisible(rules_.canFinish());
     term2_->setVisible(rules_.canFinish());

@@ -1,6 +1,7 @@
 // Zidu Dori's window: lays out the course, draws the rules' table and plays their announcements banner by banner.
 #include "games/golf/golf_window.h"
 
+#include "shell/controls/accessible.h"
 #include "shell/controls/banner.h"
 #include "shell/controls/control_array.h"
 #include "shell/controls/label.h"
@@ -68,14 +69,14 @@ constexpr ControlLine golfControls[] = {
     circle("palla", 4320, 5760, 375, 375).array(GolfRules::piles).placed(pilePlace).fill(chalk).border(ink, 1)
         .hidden().transparent(),
     label("tiroX", 3960, 5760, 1095, 375, "X").array(GolfRules::piles).placed(pilePlace).font(10, true)
-        .fore(recordRed).align(Qt::AlignCenter).hidden().transparent(),
+        .fore(recordRed).align(Qt::AlignCenter).hidden().transparent().decoration(),
 
     // The new-record group lies over the tableau.
     rectangle("rcd1", 2760, 840, 3735, 1245).fill(frameYellow).border(recordRed, 2).hidden(),
     rectangle("rcd", 2880, 1200, 3495, 765).fill(cream).border(recordRed, 1).hidden(),
     label("rcdt", 2880, 900, 3495, 315, "Nuovo Record").font(13, true).fore(recordRed).align(Qt::AlignCenter).hidden(),
-    label("rcd3", 5640, 1320, 615, 495, "*").font(18, true).fore(recordRed).align(Qt::AlignCenter).hidden(),
-    label("rcd4", 3000, 1320, 615, 495, "*").font(18, true).fore(recordRed).align(Qt::AlignCenter).hidden(),
+    label("rcd3", 5640, 1320, 615, 495, "*").font(18, true).fore(recordRed).align(Qt::AlignCenter).hidden().decoration(),
+    label("rcd4", 3000, 1320, 615, 495, "*").font(18, true).fore(recordRed).align(Qt::AlignCenter).hidden().decoration(),
     textBox("rcdi", 3720, 1560, 1935, 285).length(8).hidden(),
 
     banner("messaggiot", "messaggio", "messaggio1", 2760, 2400, 3735, 615, "").face({0, 0, 192}).fore(chalk)
@@ -273,8 +274,7 @@ void GolfWindow::draw(const GolfTable& table, bool faceDown)
     for (std::size_t i = 0; i < penal_.size(); ++i)
         penal_[i]->setFill(int(i) < table.penalties ? std::optional<QColor>(QColor(255, 0, 0)) : std::nullopt);
     const QString penalties = QStringLiteral("Penalità: %1").arg(table.penalties);
-    if (penalita_->accessibleName() != penalties)
-        penalita_->setAccessibleName(penalties);
+    accessible::setName(penalita_, penalties);
     for (int i = 0; i < GolfRules::holes; ++i) {
         const auto n = std::size_t(i);
         PuntiG_[n]->setCaption(scoreText(table.score[n], i == table.hole - 1 && table.greenCounted));

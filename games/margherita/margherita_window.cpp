@@ -38,8 +38,8 @@ constexpr ControlLine margheritaControls[] = {
     label("Label5", 11280, 6510, 0, 0, "Indice Riuscita").font(8, true).fore(chalk).piece(),
     label("Label6", 11280, 6780, 0, 0, "1%").font(12, true).fore(chalk).readAs("Indice Riuscita"),
     // The new-record box holds its title between two stars and, below them, the name box.
-    label("ast1", 3960, 4680, 0, 0, "*").font(16, true).fore(recordInk).hidden(),
-    label("ast2", 7080, 4680, 0, 0, "*").font(16, true).fore(recordInk).hidden(),
+    label("ast1", 3960, 4680, 0, 0, "*").font(16, true).fore(recordInk).hidden().decoration(),
+    label("ast2", 7080, 4680, 0, 0, "*").font(16, true).fore(recordInk).hidden().decoration(),
     textBox("rci", 4920, 5040, 1935, 285).length(RecordFile::nameLength).hidden(),
     banner("vt", "vt1", "vt3", 3720, 2280, 4095, 495, "GIOCO RIUSCITO").face({0, 0, 128}).fore(gold).font(16, true),
     banner("Pt", "p2", "ombra", 3720, 3500, 4095, 495, "MOSSE TERMINATE").face({176, 0, 0}).fore(chalk).font(16, true),

@@ -1,6 +1,7 @@
 // Napoleone's window: deals with its rhythm, draws the rules' table in the chosen deck, runs the clock and keeps the record.
 #include "games/napoleone/napoleone_window.h"
 
+#include "shell/controls/accessible.h"
 #include "shell/cards.h"
 #include "shell/clock_line.h"
 #include "shell/controls/banner.h"
@@ -67,8 +68,8 @@ constexpr ControlLine napoleoneControls[] = {
         .shadow(ink, 120).font(16, true).captionAt(3240, 1200, 3375, 495),
     banner("rct", "rc1", "rc3", 3000, 2160, 4095, 855, "NUOVO RECORD").face({255, 255, 0}).fore(darkRed)
         .shadow(ink, 120).font(11, true).captionAt(3960, 2205, 2055, 300),
-    label("ast1", 3120, 2160, 0, 0, "*").font(18, true).fore(darkRed).hidden(),
-    label("ast2", 6000, 2160, 0, 0, "*").font(18, true).fore(darkRed).hidden(),
+    label("ast1", 3120, 2160, 0, 0, "*").font(18, true).fore(darkRed).hidden().decoration(),
+    label("ast2", 6000, 2160, 0, 0, "*").font(18, true).fore(darkRed).hidden().decoration(),
     textBox("rci", 3960, 2520, 1935, 285).length(8).hidden(),
 };
 
@@ -226,7 +227,7 @@ void NapoleoneWindow::showFoundation(int j, const Card& top)
     foundation->setPicture(pictureOf(top));
     foundation->setVisible(!top.isEmpty());
     const QString name = top.isEmpty() ? QStringLiteral("vuoto") : pictureName(foundation->picture());
-    form_->widget(arrayName("Shape1", j))->setAccessibleName(QStringLiteral("Centro %1: %2").arg(j + 1).arg(name));
+    accessible::setName(form_->widget(arrayName("Shape1", j)), QStringLiteral("Centro %1: %2").arg(j + 1).arg(name));
 }
 
 // A pile's small card goes with its pile; the keyboard on it stays on the cell rather than leaping

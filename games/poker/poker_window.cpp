@@ -250,10 +250,7 @@ void PokerWindow::litRow(int code, bool on)
     maspo_[static_cast<std::size_t>(code - 1)]->setVisible(on);
     Label* row = form_->label(arrayName("winner", static_cast<int>(maspo_.size()) - code));
     const QString name = on ? row->text().simplified() + QStringLiteral(", vincente") : QString();
-    if (row->accessibleName() == name)
-        return;
-    row->setAccessibleName(name);
-    accessible::nameChanged(row);
+    accessible::setName(row, name);
 }
 
 void PokerWindow::markCard(int index, bool marked)

@@ -1,6 +1,7 @@
 // The round table's window: draws the rules' board, turns clicks into moves and plays the win.
 #include "games/tavola/tavola_window.h"
 
+#include "shell/controls/accessible.h"
 #include "shell/cards.h"
 #include "shell/clock_line.h"
 #include "shell/controls/banner.h"
@@ -94,8 +95,8 @@ constexpr ControlLine tavolaControls[] = {
     banner("rct", "rc1", "rc3", 360, 45, 3480, 870, "NUOVO RECORD").face(yellow).fore(frameRed).shadow(ink).font(11, true)
         .captionAt(1320, 165, 2055, 615),
     rectangle("rc2", 405, 90, 3390, 780).border(frameRed).hidden(),
-    label("ast1", 480, 120, 0, 0, "*").font(22, true).fore(frameRed).hidden(),
-    label("ast2", 3360, 120, 0, 0, "*").font(22, true).fore(frameRed).hidden(),
+    label("ast1", 480, 120, 0, 0, "*").font(22, true).fore(frameRed).hidden().decoration(),
+    label("ast2", 3360, 120, 0, 0, "*").font(22, true).fore(frameRed).hidden().decoration(),
     textBox("rci", 1320, 480, 1935, 285).hidden(),
 };
 
@@ -260,7 +261,7 @@ void TavolaWindow::showBonus(const TavolaBonus& bonus)
         form_->label(QString::fromLatin1(bonusFieldNames[i]))->setCaption(field);
         sum = sum.arg(field);
     }
-    form_->label("bonus3")->setAccessibleName(sum);
+    accessible::setName(form_->label("bonus3"), sum);
     clock_->show(bonus.total);
 }
 

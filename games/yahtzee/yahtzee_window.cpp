@@ -30,11 +30,12 @@ constexpr int dieStep = 1200;
 constexpr TwipsPoint cell(int column, int row) { return {2160 * column, 360 * row}; }
 constexpr TwipsPoint boxRow(int box) { return box < YahtzeeRules::upperBoxes ? cell(0, box) : cell(1, box - YahtzeeRules::upperBoxes); }
 
-// A name on the card; it lets the mouse through to the card beneath, which puts out the highlights.
+// A name on the card; it lets the mouse through to the card beneath, which puts out the highlights. The
+// box beside it says its row with its score, so a screen reader passes the name by.
 constexpr ControlLine boxName(const char* name, TwipsPoint at, const char* caption)
 {
     return label(name, 300 + at.x, 3480 + at.y, 1455, 375, caption).font(10, true).align(Qt::AlignLeft | Qt::AlignVCenter)
-        .fore(ink).transparent();
+        .fore(ink).transparent().piece();
 }
 constexpr ControlLine sumBox(const char* name, TwipsPoint at, const char* readAs)
 {
@@ -66,7 +67,7 @@ constexpr ControlLine yatzControls[] = {
         .font(10, true).fore(gold).align(Qt::AlignCenter).alert().hidden(),
 
     // The card's paper lies under its names and boxes.
-    label("Label4", 120, 3360, 4575, 3120).back(paper),
+    label("Label4", 120, 3360, 4575, 3120).back(paper).decoration(),
 
     label("Label6", 240, 6720, 0, 0, "Record:").font(13, true).fore(straw),
     label("record", 1680, 6720, 735, 375, "000").font(13, true).fore(straw),
@@ -125,16 +126,6 @@ QString faceWord(int face)
 {
     static const char* const words[7] = {"", "uno", "due", "tre", "quattro", "cinque", "sei"};
     return QString::fromLatin1(words[face]);
-}
-
-// A label with no caption of its own, or one whose caption tells only half, says `name`; a screen
-// reader hears of the change as of any caption's.
-void sayAs(Label* label, const QString& name)
-{
-    if (label->accessibleName() == name)
-        return;
-    label->setAccessibleName(name);
-    accessible::nameChanged(label);
 }
 
 // One frame of a tumble: the thrown dice show other faces for a moment.
@@ -202,11 +193,6 @@ void YahtzeeWindow::disegna(int i, int face)
     const bool* lit = pipsOf[face];
     for (std::size_t p = 0; p < pips_.size(); ++p)
         pips_[p][static_cast<std::size_t>(i)]->setVisible(lit[p]);
-    // The die's click area lies over it and speaks for it, the mark included: red means "throw it again".
-    QString name = QStringLiteral("Dado %1: ").arg(i + 1) + faceWord(face);
-    if (rules_.isMarked(i))
-        name += QStringLiteral(", da cambiare");
-    sayAs(cliccami_[static_cast<std::size_t>(i)], name);
 }
 
 void YahtzeeWindow::showAll()
@@ -214,6 +200,12 @@ void YahtzeeWindow::showAll()
     for (int i = 0; i < YahtzeeRules::dice; ++i) {
         maschera_[static_cast<std::size_t>(i)]->setVisible(rules_.isMarked(i));
         disegna(i, rules_.face(i));
+        // The die's click area lies over it and speaks for it, the mark included: red means "throw it
+        // again". A tumbling die keeps its name until it lands, so a screen reader hears only the landing.
+        QString name = QStringLiteral("Dado %1: ").arg(i + 1) + faceWord(rules_.face(i));
+        if (rules_.isMarked(i))
+            name += QStringLiteral(", da cambiare");
+        accessible::setName(cliccami_[static_cast<std::size_t>(i)], name);
     }
     Label* roll = form_->label("sceltatxt");
     roll->setCaption(rules_.startsNewHand() ? QStringLiteral("Nuova") : QStringLiteral("Cambia"));
@@ -229,13 +221,13 @@ void YahtzeeWindow::showAll()
         rollsLeft += rules_.isRollToCome(k) ? 1 : 0;
     }
     // The red dots left beside "Lanci:" are the rolls still to come in this hand.
-    sayAs(rolls, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
+    accessible::setName(rolls, QStringLiteral("Lanci rimasti: %1").arg(rollsLeft));
     form_->shape("help1")->setVisible(rules_.awaitsChoice());
     form_->label("help")->setVisible(rules_.awaitsChoice());
     for (int k = 0; k < YahtzeeRules::boxes; ++k) {
         const auto value = rules_.box(k);
         Label* box = gioco_[static_cast<std::size_t>(k)];
-        sayAs(box, QString::fromLatin1(boxNames[k]) + QStringLiteral(": ") + (value ? number(*value) : QStringLiteral("vuoto")));
+        accessible::setName(box, QString::fromLatin1(boxNames[k]) + QStringLiteral(": ") + (value ? number(*value) : QStringLiteral("vuoto")));
         box->setCaption(value ? number(*value) : QString());
     }
     form_->label("subt")->setCaption(number(rules_.subtotal()));

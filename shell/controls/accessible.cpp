@@ -13,9 +13,17 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
+
+#ifdef TOATOA_ACCESSIBILITY_BUS
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#endif
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace accessible {
 namespace {
@@ -66,13 +74,7 @@ public:
     {
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
-        if (!widget()->accessibleName().isEmpty())
-            return widget()->accessibleName();
-        if (const auto* picture = qobject_cast<const PictureBox*>(widget()))
-            return picture->spokenName();
-        if (const auto* label = qobject_cast<const Label*>(widget()))
-            return label->spokenName();
-        return {};
+        return spokenName(widget());
     }
 
     QStringList actionNames() const override
@@ -144,9 +146,21 @@ public:
     KeyboardWatcher()
     {
         qApp->installEventFilter(this);
-        connect(qApp, &QApplication::focusChanged, this, [this] { place(); });
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now && now != parked_)
+                parked_ = nullptr;
+            place();
+        });
     }
     bool inUse() const { return inUse_; }
+    bool park(QWidget* control)
+    {
+        if (control != QApplication::focusWidget())
+            return false;
+        parked_ = control;
+        control->clearFocus();
+        return true;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -165,10 +179,17 @@ protected:
                 place();
             }
             break;
+        case QEvent::Show:
+        case QEvent::EnabledChange:
+            if (watched == parked_ && parked_->isVisible() && parked_->isEnabled() && !QApplication::focusWidget()
+                && parked_->window()->isActiveWindow())
+                parked_->setFocus(Qt::OtherFocusReason);
+            if (watched == target_ && watched != frame_)
+                place();
+            break;
+        case QEvent::Hide:
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::Hide:
             if (watched == target_ && watched != frame_)
                 place();
             break;
@@ -197,6 +218,7 @@ private:
         }
     }
 
+
     void place()
     {
         QWidget* focus = QApplication::focusWidget();
@@ -220,9 +242,13 @@ private:
     bool inUse_ = false;
     QPointer<QWidget> target_;
     QPointer<FocusFrame> frame_;
+    QPointer<QWidget> parked_;
 };
 
 KeyboardWatcher* watcher = nullptr;
+
+// Controls whose tops lie within a few pixels of a row's first are read as one row, left to right.
+int rowTolerance(const QWidget* control) { return static_cast<int>(8 * controlScale(control)); }
 
 QPoint centreOf(const QWidget* widget)
 {
@@ -242,6 +268,8 @@ void install()
 
 bool keyboardInUse() { return watcher && watcher->inUse(); }
 
+bool parkFocus(QWidget* control) { return watcher && watcher->park(control); }
+
 QList<QWidget*> readingOrder(const QWidget* window)
 {
     struct Place {
@@ -258,12 +286,11 @@ QList<QWidget*> readingOrder(const QWidget* window)
     std::sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
         return a.topLeft.y() != b.topLeft.y() ? a.topLeft.y() < b.topLeft.y() : a.topLeft.x() < b.topLeft.x();
     });
-    // Controls whose tops lie within a few pixels of the row's first are read as one row, left to right.
-    const int rowTolerance = static_cast<int>(8 * (places.empty() ? 1.0 : controlScale(places.front().widget)));
+    const int tolerance = places.empty() ? 8 : rowTolerance(places.front().widget);
     QList<QWidget*> order;
     for (std::size_t first = 0; first < places.size();) {
         std::size_t end = first + 1;
-        while (end < places.size() && places[end].topLeft.y() - places[first].topLeft.y() <= rowTolerance)
+        while (end < places.size() && places[end].topLeft.y() - places[first].topLeft.y() <= tolerance)
             ++end;
         std::stable_sort(places.begin() + static_cast<std::ptrdiff_t>(first),
                          places.begin() + static_cast<std::ptrdiff_t>(end),
@@ -298,15 +325,31 @@ QWidget* neighbour(const QWidget* from, int key)
     default: return nullptr;
     }
     const QPoint here = centreOf(from);
+    const QWidget* window = from->window();
+    const int top = from->mapTo(window, QPoint(0, 0)).y();
+    const QList<QWidget*> order = readingOrder(window);
+    // Up and Down go no further than the next row that way, the one Tab reads next: from the dice to the
+    // button below them before the card below that.
+    int nextRow = -1;
+    if (way.y() != 0) {
+        for (QWidget* candidate : order) {
+            const int rise = (candidate->mapTo(window, QPoint(0, 0)).y() - top) * way.y();
+            if (candidate != from && (centreOf(candidate) - here).y() * way.y() > 0 && rise > rowTolerance(from)
+                && (nextRow < 0 || rise < nextRow))
+                nextRow = rise;
+        }
+    }
     QWidget* best = nullptr;
     int bestScore = 0;
-    for (QWidget* candidate : readingOrder(from->window())) {
+    for (QWidget* candidate : order) {
         if (candidate == from)
             continue;
         const QPoint d = centreOf(candidate) - here;
         const int along = d.x() * way.x() + d.y() * way.y();
         const int across = std::abs(d.x() * way.y()) + std::abs(d.y() * way.x());
         if (along <= 0)
+            continue;
+        if (nextRow >= 0 && (candidate->mapTo(window, QPoint(0, 0)).y() - top) * way.y() > nextRow + rowTolerance(from))
             continue;
         // The nearest that way, a control straight ahead before one off to the side.
         const int score = along + 2 * across;
@@ -331,23 +374,122 @@ KeyUse useKey(QWidget* control, const QKeyEvent* event)
     return KeyUse::Taken;
 }
 
+QString spokenName(const QWidget* control)
+{
+    if (!control->accessibleName().isEmpty())
+        return control->accessibleName();
+    if (const auto* picture = qobject_cast<const PictureBox*>(control))
+        return picture->spokenName();
+    if (const auto* label = qobject_cast<const Label*>(control))
+        return label->spokenName();
+    return {};
+}
+
 namespace {
 Observer observer;
 
-void send(QWidget* control, QAccessible::Event what)
+void send(QWidget* control, QAccessibleEvent& event)
 {
     if (observer)
-        observer(control, what);
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(control, what);
-    QAccessible::updateAccessibility(&event);
+        observer(control, event.type());
+    if (QAccessible::isActive())
+        QAccessible::updateAccessibility(&event);
 }
+
+// Qt before 6.5 tells the desktop's accessibility bus of a new name with a reference to the control in
+// place of the name itself, and Orca, finding no words there, says nothing. The name is sent here as the
+// bus has it, on Qt's own connection (so it comes from the program, about the control Qt put there);
+// false when there is no such connection, and Qt's event goes instead.
+bool tellNameOnTheBus(QWidget* control, const QString& name)
+{
+#if defined(TOATOA_ACCESSIBILITY_BUS) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    if (!bus.isConnected() || !face)
+        return false;
+    QDBusMessage signal = QDBusMessage::createSignal(
+        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(face)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    signal << QStringLiteral("accessible-name") << 0 << 0 << QVariant::fromValue(QDBusVariant(name)) << QVariantMap();
+    return bus.send(signal);
+#else
+    Q_UNUSED(control);
+    Q_UNUSED(name);
+    return false;
+#endif
+}
+
+// The name a screen reader last heard for a control, so a change that comes back to it is not told.
+constexpr const char* heardName = "heardName";
+
+// Controls whose names may have changed since they were last told, told together when the program's
+// loop next comes round (or sooner, before an alert or on asking).
+QList<QPointer<QWidget>> renamed;
+bool tellingQueued = false;
 } // namespace
 
-void nameChanged(QWidget* control) { send(control, QAccessible::NameChanged); }
+void nameChanged(QWidget* control)
+{
+    // A control never shown was never heard: the name it has when it shows is the one a reader finds.
+    if (!control->isVisible() && !control->property(heardName).isValid())
+        return;
+    if (!renamed.contains(control))
+        renamed.push_back(control);
+    if (!tellingQueued && qApp) {
+        tellingQueued = true;
+        QTimer::singleShot(0, qApp, [] { tellNameChanges(); });
+    }
+}
 
-void announce(QWidget* control) { send(control, QAccessible::Alert); }
+void tellNameChanges()
+{
+    tellingQueued = false;
+    const QList<QPointer<QWidget>> now = std::exchange(renamed, {});
+    for (QWidget* control : now) {
+        if (!control)
+            continue;
+        const QString name = spokenName(control);
+        const QVariant heard = control->property(heardName);
+        control->setProperty(heardName, name);
+        if (heard.isValid() && heard.toString() == name)
+            continue;
+        if (observer)
+            observer(control, QAccessible::NameChanged);
+        if (QAccessible::isActive() && !tellNameOnTheBus(control, name)) {
+            QAccessibleEvent event(control, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+void setName(QWidget* control, const QString& name)
+{
+    if (control->accessibleName() == name)
+        return;
+    control->setAccessibleName(name);
+    nameChanged(control);
+}
+
+void stateChanged(QWidget* control, QAccessible::State which)
+{
+    QAccessibleStateChangeEvent event(control, which);
+    send(control, event);
+}
+
+QAccessible::State focusable()
+{
+    QAccessible::State which;
+    which.focusable = true;
+    return which;
+}
+
+void announce(QWidget* control)
+{
+    // The names changed by the same move come before the message that follows it.
+    tellNameChanges();
+    QAccessibleEvent event(control, QAccessible::Alert);
+    send(control, event);
+}
 
 void setObserver(Observer watcher) { observer = std::move(watcher); }
 

@@ -30,17 +30,36 @@ QWidget* neighbour(const QWidget* from, int key);
 enum class KeyUse { Click, Taken, Ignored };
 KeyUse useKey(QWidget* control, const QKeyEvent* event);
 
+// A button that hides under the focus ("Gioca" while a hand is valued) keeps it: the focus is taken off
+// every control, so nothing else is read meanwhile, and comes back to the button when it shows again,
+// unless the player has put it elsewhere. Left to Qt, the focus would fall to the next control in the
+// window. False when `control` has no focus to keep.
+bool parkFocus(QWidget* control);
+
 // True from the moment the player moves about with the keyboard until the mouse is pressed again.
 bool keyboardInUse();
 
-// Screen readers hear of a control whose name follows its picture or caption.
-// (Both go to Qt's accessibility, which passes them on while a screen reader listens, and to the
-// observer below.)
+// The name a screen reader hears for a control: the one given with setName, else what it shows (a
+// picture's name and state, a caption with its reading caption).
+QString spokenName(const QWidget* control);
+// Gives `control` a name of its own in place of what it shows ("TRE: 9"); an empty one gives back its own.
+void setName(QWidget* control, const QString& name);
+
+// Screen readers hear of a control whose name may have changed: its picture, its state or its caption.
+// They hear it once the handler at work has done and only when the name is really another, so a picture
+// and its state set one after the other are one change. (Through Qt's accessibility, which passes it on
+// while a screen reader listens, and to the observer below.)
 void nameChanged(QWidget* control);
+// The changes of names not yet told are told now.
+void tellNameChanges();
+// A control's state changed: `which` holds the flags that changed (left out, focusable, disabled).
+void stateChanged(QWidget* control, QAccessible::State which);
+// The flags of a control that has become, or stopped being, one the keyboard reaches (and a button).
+QAccessible::State focusable();
 // A message that has just appeared is read out once, as an alert.
 void announce(QWidget* control);
 
-// Sees every name change and alert the controls send, whether or not a screen reader listens; for
+// Sees every name change, state change and alert the controls send, whether or not a screen reader listens; for
 // tools and tests on platforms without an accessibility bus. Empty to stop.
 using Observer = std::function<void(QWidget* control, QAccessible::Event what)>;
 void setObserver(Observer observer);

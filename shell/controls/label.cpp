@@ -46,8 +46,21 @@ void Label::setCaption(const QString& caption)
 
 void Label::setActsAsButton(bool button)
 {
+    const bool was = isClickable();
     actsAsButton_ = button;
     setFocusPolicy(isClickable() ? Qt::TabFocus : Qt::NoFocus);
+    if (was != isClickable())
+        accessible::stateChanged(this, accessible::focusable());
+}
+
+void Label::setSpoken(bool spoken)
+{
+    if (spoken == spoken_)
+        return;
+    spoken_ = spoken;
+    QAccessible::State left;
+    left.invisible = true;
+    accessible::stateChanged(this, left);
 }
 
 void Label::setReadAs(const QString& caption)
@@ -137,9 +150,21 @@ void Label::showEvent(QShowEvent* event)
 void Label::connectNotify(const QMetaMethod& signal)
 {
     if (signal == QMetaMethod::fromSignal(&Label::clicked) && !clickConnected_) {
+        const bool was = isClickable();
         clickConnected_ = true;
         setFocusPolicy(Qt::TabFocus);
+        if (!was)
+            accessible::stateChanged(this, accessible::focusable());
     }
+}
+
+// Asked by Qt for where the focus goes when the button hides under it: nowhere, for now. (A button
+// disabled under the focus, as the roll while the dice tumble, passes it on to the next control as Qt does.)
+bool Label::focusNextPrevChild(bool next)
+{
+    if (hasFocus() && !isVisible() && accessible::parkFocus(this))
+        return true;
+    return QLabel::focusNextPrevChild(next);
 }
 
 // The keyboard's focus arriving is the pointer coming over the control: the game shows what it shows on hover.

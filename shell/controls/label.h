@@ -31,7 +31,7 @@ public:
     void setAlert(bool alert) { alert_ = alert; }
     bool isAlert() const { return alert_; }
     // False for a piece of a line that another label reads whole: screen readers pass it by.
-    void setSpoken(bool spoken) { spoken_ = spoken; }
+    void setSpoken(bool spoken);
     bool isSpoken() const { return spoken_; }
     // The caption as a screen reader says it: padding blanks folded, the reading caption before it.
     QString spokenName() const;
@@ -51,6 +51,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool autoSize_;

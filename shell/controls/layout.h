@@ -77,6 +77,9 @@ struct ControlLine {
     // A caption or piece ("Tempo:", ":") of a line that another label reads whole ("Tempo: 03:15"):
     // screen readers pass it by.
     constexpr ControlLine piece() const { auto c = *this; c.spoken = false; return c; }
+    // A sign or a backdrop whose meaning a nearby control already says (the pile's "una sola carta", the
+    // plate's "STRIKE"): screen readers pass it by.
+    constexpr ControlLine decoration() const { return piece(); }
     constexpr ControlLine length(int most) const { auto c = *this; c.maxLength = most; return c; }
     constexpr ControlLine placed(TwipsPoint (*at)(int)) const { auto c = *this; c.placeOf = at; return c; }
     constexpr ControlLine greyed(Rgb colour) const { auto c = *this; c.greyedColour = colour; return c; }

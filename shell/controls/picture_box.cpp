@@ -91,6 +91,7 @@ void PictureBox::connectNotify(const QMetaMethod& signal)
     if (signal == QMetaMethod::fromSignal(&PictureBox::clicked) && !clickable_) {
         clickable_ = true;
         setFocusPolicy(Qt::TabFocus);
+        accessible::stateChanged(this, accessible::focusable());
     }
 }
 
