@@ -13,7 +13,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
-#include "tests/yahtzee_scripted_dice.h"
+#include "tests/support/scripted.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
@@ -93,7 +93,7 @@ TEST_F(ScreenReader, EachRealChangeOfANameIsToldOnceAndStatesAreTold)
 
 TEST_F(ScreenReader, YahtzeesCardIsReadOnceAndDownLeadsFromTheDiceToTheRollButton)
 {
-    auto* window = new YahtzeeWindow(std::make_unique<ScriptedDice>());
+    auto* window = new YahtzeeWindow(std::make_unique<ScriptedRandom>());
     window->show();
     QApplication::setActiveWindow(window);
     const QStringList heard = table(window);
