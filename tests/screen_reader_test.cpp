@@ -8,14 +8,9 @@
 #include "shell/controls/accessible.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
-#include "shell/random.h"
 #include "shell/shell.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/temp_working_dir.h"
 #include "tests/support/window_driver.h"
-#include "tests/support/scripted.h"
 
-#include <QAccessible>
 #include <QRegularExpression>
 
 namespace {
