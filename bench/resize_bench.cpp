@@ -1,5 +1,6 @@
-// Resize bench: every window at 200%, then its frame made a few pixels smaller step by step, each
-// step a size never drawn before; prints per window the time from the resize to the table repainted.
+// Resize bench: per game window, the zoom keys' steps from 100% to 200% (each scale drawn finished
+// at once), then at 200% its frame made a few pixels smaller step by step, each step a size never drawn
+// before; prints per window the time from the resize to the table repainted.
 //   resize_bench [STEPS [WINDOW]]    (run on a display, or with QT_QPA_PLATFORM=offscreen)
 #include "app/game_list.h"
 #include "shell/controls/fonts.h"
@@ -33,6 +34,27 @@ double cpuMilliseconds()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
+// A zoom key's step: from 100% through every scale to 200%, each drawn finished at once.
+std::vector<Step> zoomSteps(QMainWindow* window)
+{
+    WindowScale::of(window)->zoomTo(1.0);
+    QApplication::processEvents();
+    window->repaint();
+    std::vector<Step> times;
+    for (double scale : {1.25, 1.5, 1.75, 2.0}) {
+        QElapsedTimer timer;
+        timer.start();
+        const double cpuStart = cpuMilliseconds();
+        WindowScale::of(window)->zoomTo(scale);
+        const QSize wanted = window->size();
+        while (window->size() != wanted && timer.elapsed() < 500)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        window->repaint();
+        times.push_back({timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart});
+    }
+    return times;
+}
+
 std::vector<Step> resizeSteps(QMainWindow* window, int steps)
 {
     WindowScale::of(window)->zoomTo(2.0);
@@ -55,7 +77,7 @@ std::vector<Step> resizeSteps(QMainWindow* window, int steps)
     return times;
 }
 
-void report(const char* name, const std::vector<Step>& steps)
+void report(const char* name, const char* what, const std::vector<Step>& steps)
 {
     std::vector<double> wall, cpu;
     for (const Step& step : steps) {
@@ -64,8 +86,8 @@ void report(const char* name, const std::vector<Step>& steps)
     }
     std::sort(wall.begin(), wall.end());
     std::sort(cpu.begin(), cpu.end());
-    std::printf("%-12s resize step at 200%%: wall median %6.2f ms, worst %6.2f ms; processor median %6.2f ms, worst %6.2f ms (%zu steps)\n",
-                name, wall[wall.size() / 2], wall.back(), cpu[cpu.size() / 2], cpu.back(), steps.size());
+    std::printf("%-12s %s: wall median %6.2f ms, worst %6.2f ms; processor median %6.2f ms, worst %6.2f ms (%zu steps)\n",
+                name, what, wall[wall.size() / 2], wall.back(), cpu[cpu.size() / 2], cpu.back(), steps.size());
     std::fflush(stdout);
 }
 
@@ -90,14 +112,15 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     if (only.isEmpty() || only == QLatin1String("Form1"))
-        report("Form1", resizeSteps(menu, steps));
+        report("Form1", "resize step at 200%", resizeSteps(menu, steps));
     for (const GameEntry& game : shell.games()) {
         if (!only.isEmpty() && only != game.name)
             continue;
         QMainWindow* window = shell.openGame(game.name);
         QApplication::processEvents();
         QApplication::processEvents();
-        report(qPrintable(game.name), resizeSteps(window, steps));
+        report(qPrintable(game.name), "zoom key step  ", zoomSteps(window));
+        report(qPrintable(game.name), "resize step at 200%", resizeSteps(window, steps));
         window->close();
         QApplication::processEvents();
     }

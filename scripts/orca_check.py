@@ -142,12 +142,18 @@ def open_game(menu_key, title, new_game):
             time.sleep(2.0)
             if not new_game:
                 return window
-            # A new game from the File menu, so the timed games have their table dealt.
-            xdo("windowfocus", "--sync", window, "keydown", "alt")
-            xdo("key", "--delay", "200", "f")
-            xdo("keyup", "alt")
-            time.sleep(0.6)
-            xdo("key", "Return")
+            # A new game, so the timed games have their table dealt: by its shortcut where the game
+            # has one, else from the File menu.
+            if new_game != "menu":
+                xdo("windowfocus", "--sync", window, "key", new_game)
+                time.sleep(2.0)
+                return window
+            # Alt+F opens the File menu, but Orca lets the Alt's release through first, which closes it
+            # again: the menu is opened with the pointer, as setup, and its first item taken.
+            time.sleep(1.0)
+            xdo("mousemove", "--window", window, "20", "10", "click", "1")
+            time.sleep(1.0)
+            xdo("key", "Down", "Return")
             time.sleep(1.5)
             return window
     return None
@@ -212,19 +218,28 @@ def zidu_dori(game):
 
 
 def fisarmonica(game):
-    game.press("Tab", SAID, "the focus lands on the table")
-    for key in ["Right", "Right", "Left"]:
-        game.press(key, SAID, "the control the focus moves to")
-    game.press("space")
-    game.press("Tab", SAID, "the next control")
+    game.press("shift+Tab", "Mazzo: 52", "Shift+Tab from the window reaches the deck")
+    # Each card laid from the deck under the focus: the deck's new count is read at once.
+    game.press("space", "Mazzo: 51", "the deck under the focus says what is left")
+    game.press("space", "Mazzo: 50", "the deck under the focus says what is left")
+    game.press("Tab", CARD, "the first card laid")
+    game.press("Right", CARD, "the second card laid")
+    game.press("space", CARD + ", selezionata", "the card chosen under the focus")
+    game.press("Left", CARD, "back to the first card")
 
 
 def tavola(game):
-    game.press("Tab", SAID, "the focus lands on the table")
-    for key in ["Right", "Down", "Left", "Up"]:
-        game.press(key, SAID, "the control the focus moves to")
-    game.press("space")
-    game.press("Tab", SAID, "the next control")
+    game.press("Tab", "Posto vuoto", "the focus lands on the empty board")
+    # The new game may have left the focus on the first place: four steps right reach the card in hand
+    # at the end of the top row either way.
+    for _ in range(3):
+        game.press("Right")
+    game.press("Right", CARD + ", in mano", "the card in hand, at the end of the top row")
+    game.press("space", CARD + ", in mano, selezionata", "the card in hand taken up under the focus")
+    game.press("Left", "Posto vuoto", "the corner beside it")
+    # The card goes to the corner, or a court card that does not belong there holds the board a moment.
+    game.press("space", pause=2.5)
+    game.press("Down", SAID, "the place below")
 
 
 def margherita(game):
@@ -239,9 +254,9 @@ def margherita(game):
 
 
 def napoleone(game):
-    game.press("Tab", SAID, "the focus lands on the table")
+    game.press("Tab", CARD, "the focus lands on a card of the table")
     for key in ["Right", "Right", "Down"]:
-        game.press(key, SAID, "the control the focus moves to")
+        game.press(key, CARD, "the card the focus moves to")
     game.press("space")
     game.press("Tab", SAID, "the next control")
 
@@ -280,6 +295,10 @@ GAMES = {
 }
 
 
+# How each timed game gets its table dealt.
+NEW_GAME = {"f": "ctrl+n", "r": "ctrl+n", "n": "menu"}  # Napoleone's "Nuova Partita" has no shortcut
+
+
 def wait_for_orca(path, limit=90):
     """Until Orca listens to the desktop's events (its debug file says so)."""
     end = time.time() + limit
@@ -302,7 +321,7 @@ def main():
     games, began, stalled = [], time.time(), []
     for menu_key in keys:
         title, play = GAMES[menu_key]
-        window = open_game(menu_key, title, menu_key in "frn")
+        window = open_game(menu_key, title, NEW_GAME.get(menu_key))
         if window is None:
             stalled.append(f"{title}: the game window did not open")
             continue

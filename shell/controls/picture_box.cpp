@@ -50,14 +50,15 @@ void PictureBox::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     // At 100% the table is drawn as it always was; scaled, the picture is made for the control's own
-    // pixels and drawn one to one, never stretched.
+    // pixels and drawn one to one, never stretched. While the frame is dragged a table of fifty cards
+    // must redraw within a frame: each card is shrunk pixel for pixel from the rendering at hand,
+    // and made finished once the frame rests.
     if (controlScale(this) == 1.0) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), ResourceCatalogue::bitmap(picture_));
         return;
     }
     if (isFormResizing(parentWidget())) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), ResourceCatalogue::bitmapOrRendering(picture_, size(), devicePixelRatioF()));
         return;
     }
