@@ -5,11 +5,11 @@
 #include "shell/record_slot.h"
 #include "shell/text_formats.h"
 #include "tests/support/dice.h"
+#include "tests/support/temp_working_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -31,13 +31,6 @@ std::string hex(std::string_view bytes)
     return out + " (" + std::to_string(bytes.size()) + " bytes)";
 }
 
-std::string scrambled(std::string text, std::uint8_t key)
-{
-    for (char& c : text)
-        c = static_cast<char>(static_cast<unsigned char>(c) ^ key);
-    return text;
-}
-
 // A private directory on a memory file system where there is one: a million records are written.
 fs::path freshDirectory(const std::string& name)
 {
@@ -47,14 +40,6 @@ fs::path freshDirectory(const std::string& name)
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
-}
-
-void putBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class RecordFuzzer {
@@ -141,7 +126,7 @@ private:
     {
         std::string value = values_.empty() || dice.chance(20) ? textLike(dice)
                                                                : rules_.store(values_[dice.next() % values_.size()]);
-        return scrambled(padName(randomName(dice, i)) + value, rules_.scheme.key);
+        return TempWorkingDir::scrambled(padName(randomName(dice, i)) + value, rules_.scheme.key);
     }
 
     static void mutate(Dice& dice, std::string& bytes)
@@ -228,7 +213,7 @@ private:
         const RecordText text = file.read();
         ASSERT_LE(text.name.size(), static_cast<std::size_t>(RecordFile::nameLength));
         ASSERT_LE(text.value.size(), static_cast<std::size_t>(width_));
-        const std::string decoded = scrambled(before.substr(0, RecordFile::nameLength + width_), rules_.scheme.key);
+        const std::string decoded = TempWorkingDir::scrambled(before.substr(0, RecordFile::nameLength + width_), rules_.scheme.key);
         ASSERT_EQ(text.name, decoded.substr(0, std::min<std::size_t>(decoded.size(), RecordFile::nameLength)));
         ASSERT_EQ(text.value, decoded.size() > RecordFile::nameLength ? decoded.substr(RecordFile::nameLength) : "");
 
@@ -271,7 +256,7 @@ private:
         ASSERT_EQ(storedText.size(), static_cast<std::size_t>(width_));
         const std::string after = bytesOf(path_);
         const std::size_t recordSize = RecordFile::nameLength + static_cast<std::size_t>(width_);
-        ASSERT_EQ(after.substr(0, recordSize), scrambled(padded + storedText, rules_.scheme.key));
+        ASSERT_EQ(after.substr(0, recordSize), TempWorkingDir::scrambled(padded + storedText, rules_.scheme.key));
         if (before.size() > recordSize && before.size() <= recordSize + 4096) {
             ASSERT_EQ(after.substr(recordSize), before.substr(recordSize)) << "the bytes after the record were lost";
         }

@@ -51,14 +51,6 @@ inline void pressByKeyboard(QWidget* target)
         QTest::keyClick(target, Qt::Key_Space);
 }
 
-// What a screen reader says of the control.
-inline QString spokenName(QWidget* window, const QString& name)
-{
-    QWidget* target = control(window, name);
-    QAccessibleInterface* face = target ? QAccessible::queryAccessibleInterface(target) : nullptr;
-    return face ? face->text(QAccessible::Name) : QString();
-}
-
 // TOATOA_CLICK_BY=keyboard runs the window tests with the keyboard alone: every click of theirs
 // becomes Tab presses to the control and Space.
 inline bool clicksByKeyboard()
@@ -170,7 +162,8 @@ protected:
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }
     int picture(const QString& name) { return control<PictureBox>(window, name)->picture(); }
-    QString heard(const QString& name) { return spokenName(window, name); }
+    // What a screen reader says of the control.
+    QString heard(const QString& name) { return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name); }
     void press(const QString& name) { click(window, name); }
 
     TempWorkingDir dir;
