@@ -238,8 +238,9 @@ private:
             }
         }
 
-        // One input in sixteen also writes a record over what lies there.
-        if (i % 16 == 3 && !values_.empty())
+        // Two inputs in sixteen, a good record with bytes after it and a record cut short, also write a
+        // record over what lies there.
+        if ((i % 16 == 2 || i % 16 == 3) && !values_.empty())
             tryWrite(dice, i, before);
     }
 
