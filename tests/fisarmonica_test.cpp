@@ -1,6 +1,5 @@
 // La Fisarmonica: the rules on laid-out rows, then two whole games played in one window.
 #include "games/fisarmonica/fisarmonica_window.h"
-#include "shell/controls/pointer.h"
 #include "shell/picture_names.h"
 #include "tests/support/window_driver.h"
 
@@ -131,8 +130,7 @@ TEST_F(FisarmonicaWindowTest, TwoWinningGamesWithARecordThenAnEqualOneThenTwoPil
         EXPECT_FALSE(shown("maschera(1)"));
         EXPECT_EQ(picture(place(0)), cards::frenchPicture({2, 1}));
         EXPECT_EQ(picture(place(1)), pictures::emptyPlace);
-        moveOver(window, place(1));
-        EXPECT_EQ(pointerOf(control(window, place(1))), Pointer::Arrow);
+        EXPECT_EQ(pointer(place(1)), Pointer::Arrow);
         // Every card onto the one before it; the third game leaves the last card alone.
         for (int k = 2; k < 52; ++k) {
             press("MazzoI");

@@ -286,38 +286,22 @@ struct FuzzLength {
     long long inputs = fromEnvironment("TOATOA_FUZZ_INPUTS", 20000);
 };
 
-std::vector<std::string> gamesWithRecords()
-{
-    std::vector<std::string> names;
-    for (const GameEntry& game : toatoaGames())
-        if (game.record)
-            names.push_back(game.name.toStdString());
-    return names;
-}
-
-class RecordFuzz : public ::testing::TestWithParam<std::string> {};
+class RecordFuzz : public ::testing::TestWithParam<int> {};
 
 TEST_P(RecordFuzz, AnyFileReadsWithinItsBoundAndWhatTheGameWritesReadsBack)
 {
-    for (const GameEntry& game : toatoaGames()) {
-        if (game.name.toStdString() != GetParam())
-            continue;
-        const FuzzLength length;
-        RecordFuzzer fuzzer(game.record(), length.seed, GetParam());
-        EXPECT_GT(fuzzer.valuesFound(), 0u) << "no stored text the game reads as a record was found";
-        fuzzer.run(length.first, length.inputs);
-    }
+    const GameEntry game = toatoaGames()[static_cast<std::size_t>(GetParam())];
+    if (!game.record)
+        GTEST_SKIP() << "a game that keeps no record";
+    const FuzzLength length;
+    RecordFuzzer fuzzer(game.record(), length.seed, game.name.toStdString());
+    EXPECT_GT(fuzzer.valuesFound(), 0u) << "no stored text the game reads as a record was found";
+    fuzzer.run(length.first, length.inputs);
 }
 
-std::string readableName(const ::testing::TestParamInfo<std::string>& info)
-{
-    std::string name;
-    for (char c : info.param)
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Games, RecordFuzz, ::testing::ValuesIn(gamesWithRecords()), readableName);
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RecordFuzz);
+INSTANTIATE_TEST_SUITE_P(Games, RecordFuzz, ::testing::Range(0, static_cast<int>(toatoaGames().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return toatoaGames()[static_cast<std::size_t>(info.param)].name.toStdString();
+                         });
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "shell/controls/accessible.h"
 #include "shell/controls/picture_box.h"
+#include "shell/controls/pointer.h"
 #include "shell/dialogs.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/scripted.h"
@@ -165,6 +166,12 @@ protected:
     // What a screen reader says of the control.
     QString heard(const QString& name) { return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name); }
     void press(const QString& name) { click(window, name); }
+    // The pointer shown once the mouse moves over the control.
+    Pointer pointer(const QString& name)
+    {
+        moveOver(window, name);
+        return pointerOf(control(window, name));
+    }
 
     TempWorkingDir dir;
     FakeClock clock;
