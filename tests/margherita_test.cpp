@@ -79,7 +79,6 @@ TEST(MargheritaRecord, TheMostCardsAreKeptRightAlignedInTwoCharacters)
 {
     const RecordRules rules = Rules::recordRules();
     EXPECT_EQ(rules.defaultHolder + "|" + rules.show(0), "CPU|00");
-    EXPECT_EQ(rules.better, RecordRules::Better::Higher);
     EXPECT_EQ(rules.store(7) + "|" + rules.store(23) + "|" + rules.show(7), " 7|23|07");
     const std::pair<const char*, int> read[] = {{" 7", 7}, {"07", 7}, {"15 left", 15}, {"7", 0}, {" 0", 0}, {"-5", 0}, {"AB", 0}};
     for (const auto& [text, count] : read)
