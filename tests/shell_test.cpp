@@ -7,9 +7,7 @@
 #include "app/game_list.h"
 #include "tests/support/window_driver.h"
 
-#include <QCloseEvent>
 #include <QMenuBar>
-#include <QWindow>
 #include <QTimer>
 
 namespace {
@@ -62,11 +60,8 @@ TEST_F(ShellTest, ASecondLeaveRequestWhileTheQuestionIsOpenIsFoldedIntoIt)
             setQuestionAnswerer([&](const QString& title, const QString& text) {
                 EXPECT_EQ(title + "|" + text, QStringLiteral("ABBANDONA|Sei sicuro di voler abbandonare la partita?"));
                 if (++questions == 1) {
-                    if (how == 0) {
-                        // The close box: the window system asks the window to close.
-                        QCloseEvent closeBox;
-                        QApplication::sendEvent(game->windowHandle(), &closeBox);
-                    }
+                    if (how == 0)
+                        pressCloseBox(game);
                     else if (how == 1)
                         game->esciAction()->trigger();
                     else

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
 #include <QTest>
 #include <QMouseEvent>
 #include <QWidget>
@@ -80,6 +82,14 @@ inline void moveOver(QWidget* window, const QString& name)
     const QPointF at = target->rect().center();
     QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
+}
+
+// The close box pressed: the window system asks the window to close.
+inline void pressCloseBox(QWidget* window)
+{
+    QCloseEvent request;
+    if (window->windowHandle())
+        QApplication::sendEvent(window->windowHandle(), &request);
 }
 
 // The top-level windows that are open (shown and not closing).
