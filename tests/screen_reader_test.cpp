@@ -63,15 +63,19 @@ TEST_F(ScreenReader, EachRealChangeOfANameIsToldOnceAndStatesAreTold)
     EXPECT_EQ(count(card, QAccessible::StateChanged), 1) << "a picture that takes clicks becomes a button";
     window.show();
     card->setFocus();
-    // A face and its state set one after the other are one change.
+    // A new state or face is a change; a face and its state set one after the other are one change.
+    card->setState(QStringLiteral("bloccata"));
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 1);
+    card->setPicture(cards::frenchPicture(Card{9, 4}));
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 2);
     card->setPicture(cards::frenchPicture(Card{8, 4}));
     card->setState(QStringLiteral("selezionata"));
-    EXPECT_EQ(count(card, QAccessible::NameChanged), 1);
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 3);
     // A change undone before it is told is no change.
     card->setState(QStringLiteral("bloccata"));
     card->setState(QStringLiteral("selezionata"));
     card->setPicture(card->picture());
-    EXPECT_EQ(count(card, QAccessible::NameChanged), 1);
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 3);
 
     word->setCaption(QStringLiteral("Finito"));
     word->setCaption(QStringLiteral("Finito"));
