@@ -1,18 +1,12 @@
-// Every game with the keyboard and a screen reader: names, roles and the press action of what Tab
-// reaches, reading order and arrows, Space as a click, the focus frame, and what is announced.
+// The games' tables with the keyboard and a screen reader: reading order and arrows, Space and Enter
+// as a click, the focus frame, and the pieces of a line left out.
 #include "games/fisarmonica/fisarmonica_window.h"
 #include "games/margherita/margherita_window.h"
 #include "games/tavola/tavola_window.h"
-#include "shell/card_pictures.h"
-#include "shell/controls/banner.h"
-#include "shell/controls/label.h"
 #include "shell/game_window.h"
-#include "shell/picture_names.h"
-#include "shell/waits.h"
 #include "tests/support/window_driver.h"
 
 #include <QSignalSpy>
-#include <QTimer>
 
 namespace {
 
@@ -77,62 +71,6 @@ TEST_F(KeyboardTable, SpaceAndEnterClickOnceAndTheFrameShowsOnlyWhileTheKeyboard
     EXPECT_TRUE(frame()->isVisible());
 }
 
-TEST_F(KeyboardTable, AHoldTakesNoKeyAndNoPressFromAScreenReader)
-{
-    FakeClock clock;
-    auto* window = new FisarmonicaWindow(std::make_unique<SeededRandom>(5));
-    window->show();
-    auto* deck = window->findChild<PictureBox*>(QStringLiteral("MazzoI"));
-    QSignalSpy clicks(deck, &PictureBox::clicked);
-    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(deck)->actionInterface();
-    deck->setFocus(Qt::TabFocusReason);
-    QTimer::singleShot(0, window, [&] {
-        QTest::keyClick(deck, Qt::Key_Space);
-        QTest::keyClick(deck, Qt::Key_Return);
-        QTest::keyClick(deck, Qt::Key_Tab);
-        QTest::keyClick(deck, Qt::Key_Right);
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        clock.advance(2);
-    });
-    EXPECT_TRUE(hold(*window, 1));
-    EXPECT_EQ(clicks.size(), 0);
-    EXPECT_EQ(window->focusWidget(), deck);
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(clicks.size(), 1);
-}
-
-TEST_F(KeyboardTable, ACardsNameFollowsItsFaceAndABannerIsAnnouncedOnce)
-{
-    std::vector<std::pair<QString, QAccessible::Event>> heard;
-    accessible::setObserver([&](QWidget* w, QAccessible::Event what) { heard.push_back({w->objectName(), what}); });
-    auto* window = new MargheritaWindow(std::make_unique<SeededRandom>(3));
-    window->show();
-    auto* card = window->findChild<PictureBox*>(QStringLiteral("carte(0)"));
-    auto name = [&] { return QAccessible::queryAccessibleInterface(card)->text(QAccessible::Name); };
-    EXPECT_EQ(name(), QStringLiteral("Carta coperta"));
-    heard.clear();
-    click(window, QStringLiteral("carte(0)"));
-    accessible::tellNameChanges(); // told once the click is done
-    EXPECT_EQ(name(), pictureName(card->picture()));
-    EXPECT_NE(name(), QStringLiteral("Carta coperta"));
-    EXPECT_NE(std::find(heard.begin(), heard.end(), std::pair{card->objectName(), QAccessible::NameChanged}), heard.end());
-
-    Banner banner(window->client(), "avviso", "facciata", "ombra", QRect(0, 0, 3000, 600), "GAME OVER",
-                  BannerLook{Qt::white, Qt::black});
-    heard.clear();
-    banner.setVisible(true);
-    banner.setVisible(true);
-    banner.setCaption(QStringLiteral("GAME OVER"));
-    auto alerts = [&] {
-        return std::count(heard.begin(), heard.end(), std::pair{QStringLiteral("avviso"), QAccessible::Alert});
-    };
-    EXPECT_EQ(alerts(), 1);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(banner.label())->role(), QAccessible::AlertMessage);
-    banner.setCaption(QStringLiteral("NUOVO RECORD"));
-    EXPECT_EQ(alerts(), 2);
-    accessible::setObserver({});
-}
-
 TEST_F(KeyboardTable, ThePiecesOfALineAreLeftOutWhileTheLineIsReadWhole)
 {
     auto* window = new TavolaWindow(std::make_unique<SeededRandom>(1));
@@ -145,21 +83,6 @@ TEST_F(KeyboardTable, ThePiecesOfALineAreLeftOutWhileTheLineIsReadWhole)
     EXPECT_FALSE(face("Minuti")->state().invisible);
     EXPECT_EQ(face("Minuti")->text(QAccessible::Name), QStringLiteral("Tempo: 00:00"));
     EXPECT_FALSE(face("record")->state().invisible);
-}
-
-TEST(PictureNames, EveryCardOfTheFourDecksHasItsItalianName)
-{
-    EXPECT_EQ(pictureName(frenchCardPicture(7, 1)), QStringLiteral("Sette di cuori"));
-    EXPECT_EQ(pictureName(neapolitanCardPicture(9, 2)), QStringLiteral("Cavallo di spade"));
-    EXPECT_EQ(pictureName(piacentineCardPicture(10, 3)), QStringLiteral("Re di bastoni"));
-    EXPECT_EQ(pictureName(pictures::piacentineBack), QStringLiteral("Carta coperta"));
-    EXPECT_EQ(pictureName(pictures::emptyPlace), QStringLiteral("Posto vuoto"));
-    // Every card picture a distinct name.
-    QSet<QString> names;
-    for (int number = 115; number <= 255; ++number)
-        if (number < 167 || (number >= 170 && number < 210) || number >= 216)
-            names.insert(pictureName(number));
-    EXPECT_EQ(names.size(), 52 + 40);
 }
 
 } // namespace

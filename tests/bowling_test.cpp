@@ -1,11 +1,9 @@
 // Bowling: what a ball may take, how a game ends, a match's total; then two matches in one window.
 #include "games/bowling/bowling_window.h"
 #include "shell/card_pictures.h"
-#include "shell/controls/pointer.h"
 #include "tests/support/window_driver.h"
 
 #include <QStringList>
-#include <fstream>
 #include <sstream>
 #include <tuple>
 
@@ -142,7 +140,7 @@ protected:
     void SetUp() override
     {
         // A name beside a total of 000 is shown, though it holds no record.
-        std::ofstream(dir.filePath("rcbwl.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled("MARIO   000", 0x5C);
+        dir.put("rcbwl.dat", TempWorkingDir::scrambled("MARIO   000", 0x5C));
         WindowTable::SetUp();
     }
     // The match the test plays: a strike, two spares, a strike, and nothing in the last game.
@@ -189,14 +187,12 @@ protected:
         QStringList holds;
         clock.duringWaits([&](double s) { holds << QString::number(s) + " " + showing(); });
         EXPECT_TRUE(heard("Mazzo(4)").endsWith("palla, vale 5, 15 o 25") && heard("Mazzo(9)").endsWith("palla, vale 10"));
-        moveOver(window, "Mazzo(8)");
-        EXPECT_EQ(pointerOf(control(window, "Mazzo(8)")), Pointer::Arrow);
+        EXPECT_EQ(pointer("Mazzo(8)"), Pointer::Arrow);
         throwAll("9:0");
         EXPECT_TRUE(shown("Label2") && shown("mascher(19)")) << "a refused play keeps its selection";
         press("CarteB(8)");
         press("CarteB(9)");
-        moveOver(window, "CarteB(7)");
-        EXPECT_EQ(pointerOf(control(window, "CarteB(7)")), Pointer::NoEntry) << "three pins are chosen";
+        EXPECT_EQ(pointer("CarteB(7)"), Pointer::NoEntry) << "three pins are chosen";
         ScriptedAnswers no(false);
         press("terminat");
         EXPECT_FALSE(shown("Label2"));

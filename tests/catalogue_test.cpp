@@ -1,5 +1,6 @@
 // The picture catalogue: every number at its size, the numbering rules, the pointers' hot spots.
 #include "shell/card_pictures.h"
+#include "shell/picture_names.h"
 #include "shell/resource_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +8,9 @@
 
 namespace {
 
-// The numbers of the three decks' cards are all pictures, none twice; 114 has none.
-TEST(Catalogue, TheThreeDecksAreNumberedWithoutGapOrOverlap)
+// The numbers of the three decks' cards are all pictures, none twice; 114 has none. Each card has
+// its Italian name, which the two Italian decks share and no other card has.
+TEST(Catalogue, TheThreeDecksAreNumberedWithoutGapOrOverlapAndNamedInItalian)
 {
     EXPECT_EQ(frenchCardPicture(1, 1), 115);   // ace of hearts
     EXPECT_EQ(frenchCardPicture(11, 2), 138);  // jack of spades
@@ -27,8 +29,17 @@ TEST(Catalogue, TheThreeDecksAreNumberedWithoutGapOrOverlap)
         }
     EXPECT_EQ(all.size(), 52u + 40u + 40u);
     EXPECT_FALSE(ResourceCatalogue::hasBitmap(114));
-    for (int n : all)
+    std::set<QString> names;
+    for (int n : all) {
         EXPECT_TRUE(ResourceCatalogue::hasBitmap(n)) << n;
+        names.insert(pictureName(n));
+    }
+    EXPECT_EQ(names.size(), 52u + 40u);
+    EXPECT_EQ(pictureName(frenchCardPicture(7, 1)), QStringLiteral("Sette di cuori"));
+    EXPECT_EQ(pictureName(neapolitanCardPicture(9, 2)), QStringLiteral("Cavallo di spade"));
+    EXPECT_EQ(pictureName(piacentineCardPicture(10, 3)), QStringLiteral("Re di bastoni"));
+    EXPECT_EQ(pictureName(pictures::piacentineBack), QStringLiteral("Carta coperta"));
+    EXPECT_EQ(pictureName(pictures::emptyPlace), QStringLiteral("Posto vuoto"));
 }
 
 TEST(Catalogue, IconsAndPointers)

@@ -8,12 +8,10 @@
 #include "tests/support/dice.h"
 #include "tests/support/window_driver.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QImage>
 #include <QMenuBar>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -59,10 +57,6 @@ TEST_P(EveryGame, ItsShortcutOpensItAloneAndEveryCloseRequestIsAnswered)
 {
     GameWindow* window = openByShortcut();
     ASSERT_NE(window, nullptr);
-    const auto closeBox = [window] {
-        QCloseEvent request;
-        QApplication::sendEvent(window->windowHandle(), &request);
-    };
     int questions = 0;
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, [&] {
@@ -72,13 +66,13 @@ TEST_P(EveryGame, ItsShortcutOpensItAloneAndEveryCloseRequestIsAnswered)
         box->setProperty("answered", true);
         if (++questions == 1) {
             QTest::keyClick(box, Qt::Key_Escape); // No
-            closeBox();
+            pressCloseBox(window);
         } else {
             QTest::keyClick(box, Qt::Key_Return); // Yes
         }
     });
     answerer.start(0);
-    closeBox();
+    pressCloseBox(window);
     for (int turn = 0; turn < 20 && questions < 2; ++turn)
         QApplication::processEvents();
     answerer.stop();

@@ -1,6 +1,5 @@
 // La Fisarmonica: the rules on laid-out rows, then two whole games played in one window.
 #include "games/fisarmonica/fisarmonica_window.h"
-#include "shell/controls/pointer.h"
 #include "shell/picture_names.h"
 #include "tests/support/window_driver.h"
 
@@ -87,8 +86,6 @@ TEST_F(FisarmonicaRulesTest, FinishingCountsThePilesOnce)
 TEST(FisarmonicaRecord, TheFewestPilesAreKeptRightAlignedInTwoCharacters)
 {
     const RecordRules rules = FisarmonicaRules::recordRules();
-    EXPECT_EQ(rules.defaultValue, 12);
-    EXPECT_EQ(rules.better, RecordRules::Better::Lower);
     EXPECT_EQ(rules.store(7) + "|" + rules.store(11), " 7|11");
     // Below ten only the second character counts, as the file was always read.
     const std::pair<const char*, int> read[] = {{" 7", 7}, {"11", 11}, {"x7", 7}, {"7 ", 0}, {"7", 0}, {"00", 0}, {"", 0}};
@@ -131,8 +128,7 @@ TEST_F(FisarmonicaWindowTest, TwoWinningGamesWithARecordThenAnEqualOneThenTwoPil
         EXPECT_FALSE(shown("maschera(1)"));
         EXPECT_EQ(picture(place(0)), cards::frenchPicture({2, 1}));
         EXPECT_EQ(picture(place(1)), pictures::emptyPlace);
-        moveOver(window, place(1));
-        EXPECT_EQ(pointerOf(control(window, place(1))), Pointer::Arrow);
+        EXPECT_EQ(pointer(place(1)), Pointer::Arrow);
         // Every card onto the one before it; the third game leaves the last card alone.
         for (int k = 2; k < 52; ++k) {
             press("MazzoI");

@@ -1,6 +1,5 @@
 // Zidu Dori: the rules on laid-out holes, then two whole rounds played in one window.
 #include "games/golf/golf_window.h"
-#include "shell/controls/pointer.h"
 #include "shell/picture_names.h"
 #include "tests/support/window_driver.h"
 
@@ -243,10 +242,8 @@ TEST_F(GolfWindowTest, TwoRoundsWithARecordAndThenAnEqualTotal)
     EXPECT_EQ(heard(cell(34)), pictureName(face("8d")) + ", giocabile");
     EXPECT_TRUE(heard(cell(33)).endsWith(", bloccata")) << "covered";
     EXPECT_EQ(heard(pile(0)), pictureName(face("Ah")) + ", mazzetto 1, una sola carta, giocabile");
-    moveOver(window, cell(33));
-    EXPECT_EQ(pointerOf(control(window, cell(33))), Pointer::Arrow);
-    moveOver(window, pile(1));
-    EXPECT_EQ(pointerOf(control(window, pile(1))), Pointer::NoEntry) << "an empty place";
+    EXPECT_EQ(pointer(cell(33)), Pointer::Arrow);
+    EXPECT_EQ(pointer(pile(1)), Pointer::NoEntry) << "an empty place";
     press("Mazzo");
     EXPECT_TRUE(shown("mascherm") && shown("gioca"));
     EXPECT_EQ(heard(cell(34)), pictureName(face("8d")) + ", bloccata");

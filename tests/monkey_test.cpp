@@ -8,12 +8,10 @@
 #include "tests/support/dice.h"
 #include "tests/support/window_driver.h"
 
-#include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -308,10 +306,7 @@ private:
         switch (dice_.below(3)) {
         case 0: {
             note("close box");
-            if (QWindow* handle = window->windowHandle()) {
-                QCloseEvent closeBox;
-                QApplication::sendEvent(handle, &closeBox);
-            }
+            pressCloseBox(window);
             break;
         }
         case 1:

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <algorithm>
-#include <fstream>
 #include <map>
 
 namespace {
@@ -143,7 +142,7 @@ TEST(NapoleoneRulesTest, TheRecordIsATimeOfFiveCharacters)
     for (const auto& [plain, caption] : std::initializer_list<std::pair<std::string, std::string>>{
              {"ANNA    12:34xyz", "12:34 ANNA    "}, {"ANNA    00:00", "00:00 ANNA    "}, {"ANNA    12:60", "59:58 CPU"},
              {"ANNA    12-34", "59:58 CPU"}, {"ANNA    1:34", "59:58 CPU"}, {"ANN", "59:58 CPU"}}) {
-        std::ofstream(dir.filePath("rclnp.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled(plain, 0xB7);
+        dir.put("rclnp.dat", TempWorkingDir::scrambled(plain, 0xB7));
         RecordSlot slot(NapoleoneRules::recordRules());
         slot.read(dir.path().toStdString());
         EXPECT_EQ(slot.valueCaption() + " " + slot.holder(), caption) << plain;

@@ -1,12 +1,10 @@
 // Poker: what a hand is worth, the draw, credits and bonuses; then two games in one window.
 #include "games/poker/poker_window.h"
 #include "shell/card_pictures.h"
-#include "shell/controls/pointer.h"
 #include "shell/record_slot.h"
 #include "tests/support/window_driver.h"
 
 #include <QStringList>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -132,15 +130,10 @@ protected:
     void SetUp() override
     {
         // A name beside no score is shown up to its first blank.
-        std::ofstream(dir.filePath("rcpkr.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled("MARIO   000000", 0xB7);
+        dir.put("rcpkr.dat", TempWorkingDir::scrambled("MARIO   000000", 0xB7));
         WindowTable::SetUp();
     }
     void script(ScriptedRandom& r) override { drawn(r, "Jh 5s 7d 9c Kh"); }
-    Pointer pointer(const QString& name)
-    {
-        moveOver(window, name);
-        return pointerOf(control(window, name));
-    }
     QString waits()
     {
         QString out;

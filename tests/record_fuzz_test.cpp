@@ -5,11 +5,11 @@
 #include "shell/record_slot.h"
 #include "shell/text_formats.h"
 #include "tests/support/dice.h"
+#include "tests/support/temp_working_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -31,13 +31,6 @@ std::string hex(std::string_view bytes)
     return out + " (" + std::to_string(bytes.size()) + " bytes)";
 }
 
-std::string scrambled(std::string text, std::uint8_t key)
-{
-    for (char& c : text)
-        c = static_cast<char>(static_cast<unsigned char>(c) ^ key);
-    return text;
-}
-
 // A private directory on a memory file system where there is one: a million records are written.
 fs::path freshDirectory(const std::string& name)
 {
@@ -47,14 +40,6 @@ fs::path freshDirectory(const std::string& name)
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
-}
-
-void putBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class RecordFuzzer {
@@ -141,7 +126,7 @@ private:
     {
         std::string value = values_.empty() || dice.chance(20) ? textLike(dice)
                                                                : rules_.store(values_[dice.next() % values_.size()]);
-        return scrambled(padName(randomName(dice, i)) + value, rules_.scheme.key);
+        return TempWorkingDir::scrambled(padName(randomName(dice, i)) + value, rules_.scheme.key);
     }
 
     static void mutate(Dice& dice, std::string& bytes)
@@ -228,7 +213,7 @@ private:
         const RecordText text = file.read();
         ASSERT_LE(text.name.size(), static_cast<std::size_t>(RecordFile::nameLength));
         ASSERT_LE(text.value.size(), static_cast<std::size_t>(width_));
-        const std::string decoded = scrambled(before.substr(0, RecordFile::nameLength + width_), rules_.scheme.key);
+        const std::string decoded = TempWorkingDir::scrambled(before.substr(0, RecordFile::nameLength + width_), rules_.scheme.key);
         ASSERT_EQ(text.name, decoded.substr(0, std::min<std::size_t>(decoded.size(), RecordFile::nameLength)));
         ASSERT_EQ(text.value, decoded.size() > RecordFile::nameLength ? decoded.substr(RecordFile::nameLength) : "");
 
@@ -253,8 +238,9 @@ private:
             }
         }
 
-        // One input in sixteen also writes a record over what lies there.
-        if (i % 16 == 3 && !values_.empty())
+        // Two inputs in sixteen, a good record with bytes after it and a record cut short, also write a
+        // record over what lies there.
+        if ((i % 16 == 2 || i % 16 == 3) && !values_.empty())
             tryWrite(dice, i, before);
     }
 
@@ -271,7 +257,7 @@ private:
         ASSERT_EQ(storedText.size(), static_cast<std::size_t>(width_));
         const std::string after = bytesOf(path_);
         const std::size_t recordSize = RecordFile::nameLength + static_cast<std::size_t>(width_);
-        ASSERT_EQ(after.substr(0, recordSize), scrambled(padded + storedText, rules_.scheme.key));
+        ASSERT_EQ(after.substr(0, recordSize), TempWorkingDir::scrambled(padded + storedText, rules_.scheme.key));
         if (before.size() > recordSize && before.size() <= recordSize + 4096) {
             ASSERT_EQ(after.substr(recordSize), before.substr(recordSize)) << "the bytes after the record were lost";
         }
@@ -300,38 +286,22 @@ struct FuzzLength {
     long long inputs = fromEnvironment("TOATOA_FUZZ_INPUTS", 20000);
 };
 
-std::vector<std::string> gamesWithRecords()
-{
-    std::vector<std::string> names;
-    for (const GameEntry& game : toatoaGames())
-        if (game.record)
-            names.push_back(game.name.toStdString());
-    return names;
-}
-
-class RecordFuzz : public ::testing::TestWithParam<std::string> {};
+class RecordFuzz : public ::testing::TestWithParam<int> {};
 
 TEST_P(RecordFuzz, AnyFileReadsWithinItsBoundAndWhatTheGameWritesReadsBack)
 {
-    for (const GameEntry& game : toatoaGames()) {
-        if (game.name.toStdString() != GetParam())
-            continue;
-        const FuzzLength length;
-        RecordFuzzer fuzzer(game.record(), length.seed, GetParam());
-        EXPECT_GT(fuzzer.valuesFound(), 0u) << "no stored text the game reads as a record was found";
-        fuzzer.run(length.first, length.inputs);
-    }
+    const GameEntry game = toatoaGames()[static_cast<std::size_t>(GetParam())];
+    if (!game.record)
+        GTEST_SKIP() << "a game that keeps no record";
+    const FuzzLength length;
+    RecordFuzzer fuzzer(game.record(), length.seed, game.name.toStdString());
+    EXPECT_GT(fuzzer.valuesFound(), 0u) << "no stored text the game reads as a record was found";
+    fuzzer.run(length.first, length.inputs);
 }
 
-std::string readableName(const ::testing::TestParamInfo<std::string>& info)
-{
-    std::string name;
-    for (char c : info.param)
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Games, RecordFuzz, ::testing::ValuesIn(gamesWithRecords()), readableName);
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RecordFuzz);
+INSTANTIATE_TEST_SUITE_P(Games, RecordFuzz, ::testing::Range(0, static_cast<int>(toatoaGames().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return toatoaGames()[static_cast<std::size_t>(info.param)].name.toStdString();
+                         });
 
 } // namespace

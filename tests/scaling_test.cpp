@@ -8,7 +8,6 @@
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -19,8 +18,6 @@ const QTemporaryDir settingsDir;
 [[maybe_unused]] const bool settingsKeptAside = (windowMemory::useFile(settingsDir.filePath(QStringLiteral("toatoa-games.conf"))), true);
 
 fs::path settingsFile() { return windowMemory::file().toStdString(); }
-
-void putText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // How far a picture on the screen is from `art`: the share of the art's opaque pixels that plainly
 // differ, as the blurred edges of an enlarged picture do from sharp ones.
@@ -146,21 +143,20 @@ TEST(RememberedSize, AHostileSettingsFileGivesTheTableAt100)
     const fs::path aside = settingsFile().string() + ".elsewhere";
     const auto fresh = [&] { fs::remove_all(settingsFile()); fs::remove_all(aside); };
     fresh();
-    putText(settingsFile(), good);
+    putBytes(settingsFile(), good);
     ASSERT_EQ(openedScale(), 1.25);
     for (const std::string& text : {std::string("[Fisarmonica]\nsize=@Size(-630 -500)\n"), std::string("[Fisarmonica]\nsize=@Size(63000000 50000000)\n"),
                                     std::string("[Fisarmonica]\nsize=@Size(10 10)\n"), std::string("[Fisarmonica]\nsize=630\n"),
                                     std::string("[Fisarmonica]\nsize=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\xff)\n"), good + std::string(1 << 20, 'x')}) {
         fresh();
-        putText(settingsFile(), text);
+        putBytes(settingsFile(), text);
         EXPECT_EQ(openedScale(), 1.0) << text.substr(0, 60);
     }
     fresh();
-    putText(aside, good);
+    putBytes(aside, good);
     fs::create_symlink(aside, settingsFile());
     EXPECT_EQ(openedScale(1.5), 1.0) << "read through a link";
-    std::ifstream left(aside);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(left), {}), good) << "written through a link";
+    EXPECT_EQ(bytesOf(aside), good) << "written through a link";
     fresh();
     fs::create_directory(settingsFile());
     EXPECT_EQ(openedScale(), 1.0) << "a directory";
@@ -177,7 +173,7 @@ TEST(RememberedSize, AHostileSettingsFileGivesTheTableAt100)
         else
             text = text.substr(0, static_cast<std::size_t>(dice.below(static_cast<int>(text.size())))) + char(dice.below(256));
         fresh();
-        putText(settingsFile(), text);
+        putBytes(settingsFile(), text);
         const double opened = openedScale();
         EXPECT_TRUE(opened >= 1.0 && opened <= WindowScale::largest) << i << ": " << opened;
     }

@@ -6,6 +6,7 @@
 #include "shell/card_pictures.h"
 #include "shell/cards.h"
 #include "shell/controls/accessible.h"
+#include "shell/controls/banner.h"
 #include "shell/controls/label.h"
 #include "shell/controls/picture_box.h"
 #include "shell/shell.h"
@@ -62,15 +63,19 @@ TEST_F(ScreenReader, EachRealChangeOfANameIsToldOnceAndStatesAreTold)
     EXPECT_EQ(count(card, QAccessible::StateChanged), 1) << "a picture that takes clicks becomes a button";
     window.show();
     card->setFocus();
-    // A face and its state set one after the other are one change.
+    // A new state or face is a change; a face and its state set one after the other are one change.
+    card->setState(QStringLiteral("bloccata"));
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 1);
+    card->setPicture(cards::frenchPicture(Card{9, 4}));
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 2);
     card->setPicture(cards::frenchPicture(Card{8, 4}));
     card->setState(QStringLiteral("selezionata"));
-    EXPECT_EQ(count(card, QAccessible::NameChanged), 1);
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 3);
     // A change undone before it is told is no change.
     card->setState(QStringLiteral("bloccata"));
     card->setState(QStringLiteral("selezionata"));
     card->setPicture(card->picture());
-    EXPECT_EQ(count(card, QAccessible::NameChanged), 1);
+    EXPECT_EQ(count(card, QAccessible::NameChanged), 3);
 
     word->setCaption(QStringLiteral("Finito"));
     word->setCaption(QStringLiteral("Finito"));
@@ -84,6 +89,16 @@ TEST_F(ScreenReader, EachRealChangeOfANameIsToldOnceAndStatesAreTold)
     auto* unseen = new Label(&window, QStringLiteral("unseen"), QRect(0, 3000, 1000, 300));
     unseen->setCaption(QStringLiteral("Nuovo"));
     EXPECT_EQ(count(unseen, QAccessible::NameChanged), 0);
+
+    // A banner is an alert, told once as it shows and again for each new caption.
+    Banner banner(&window, "avviso", "facciata", "ombra", QRect(0, 0, 3000, 600), "GAME OVER", BannerLook{Qt::white, Qt::black});
+    banner.setVisible(true);
+    banner.setVisible(true);
+    banner.setCaption(QStringLiteral("GAME OVER"));
+    EXPECT_EQ(count(banner.label(), QAccessible::Alert), 1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(banner.label())->role(), QAccessible::AlertMessage);
+    banner.setCaption(QStringLiteral("NUOVO RECORD"));
+    EXPECT_EQ(count(banner.label(), QAccessible::Alert), 2);
 }
 
 TEST_F(ScreenReader, YahtzeesCardIsReadOnceAndDownLeadsFromTheDiceToTheRollButton)

@@ -1,4 +1,5 @@
 // The shared pieces: number formats and their readers, the record slot, and the listing builder.
+#include "games/fisarmonica/fisarmonica_rules.h"
 #include "shell/codepage.h"
 #include "shell/controls/label.h"
 #include "shell/controls/layout.h"
@@ -50,24 +51,6 @@ TEST(TextFormats, WriteEveryShapeTheGamesShowAndReadBackOnlyWhatTheyWrite)
 }
 
 namespace {
-
-RecordRules fewestWins()
-{
-    return {{"rctest.dat", 0x5C, 2},
-            RecordRules::Better::Lower,
-            12,
-            "CPU",
-            [](long long v) { return text::rightAligned(v, 2); },
-            [](std::string_view s) -> std::optional<long long> {
-                auto v = text::readNumber(s.substr(0, 2));
-                return v && *v > 0 ? v : std::nullopt;
-            },
-            [](long long v) { return std::to_string(v); }};
-}
-
-} // namespace
-
-namespace {
 constexpr Rgb yellow{255, 255, 0};
 constexpr ControlLine recordListing[] = {
     label("Label5", 240, 5550, 0, 0, "Record:").font(10, true),
@@ -86,7 +69,7 @@ public:
         panel = new RecordPanel(*this, form,
                                 {{"Label5", "record", "Label6", "nome"}, "record", "nome",
                                  {"record2", "record1", "record3"}, "rci"},
-                                fewestWins());
+                                FisarmonicaRules::recordRules()); // the fewest piles win
         panel->read();
     }
     bool isConsistent() const override { return true; }
@@ -124,9 +107,9 @@ TEST(RecordPanelLine, ARecordIsShownWrittenOrToldLost)
     failRecordWritesAfter(-1, 0);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_TRUE(told[0].startsWith("Record non salvato|")) << told[0].toStdString();
-    EXPECT_TRUE(told[0].contains(dir.filePath("rctest.dat"))) << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains(dir.filePath("rcfis.dat"))) << told[0].toStdString();
     EXPECT_TRUE(told[0].contains("disco pieno")) << told[0].toStdString();
-    EXPECT_EQ(dir.bytes("rctest.dat"), "");
+    EXPECT_EQ(dir.bytes("rcfis.dat"), "");
     EXPECT_EQ(window.spokenLine(), "Record: 12 Mazzetti - CPU");
 
     window.panel->withdraw();
@@ -134,14 +117,14 @@ TEST(RecordPanelLine, ARecordIsShownWrittenOrToldLost)
     window.panel->offer(7);
     enter("");
     EXPECT_EQ(told.size(), 1u);
-    EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
+    EXPECT_EQ(dir.bytes("rcfis.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
     EXPECT_EQ(window.spokenLine(), "Record: 7 Mazzetti - ANNA");
     enter("x"); // one name a record
-    EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
+    EXPECT_EQ(dir.bytes("rcfis.dat"), TempWorkingDir::scrambled("ANNA     7", 0x5C));
 
     window.panel->offer(3);
     enter("mariagraziella");
-    EXPECT_EQ(dir.bytes("rctest.dat"), TempWorkingDir::scrambled("MARIAGRA 3", 0x5C));
+    EXPECT_EQ(dir.bytes("rcfis.dat"), TempWorkingDir::scrambled("MARIAGRA 3", 0x5C));
     EXPECT_EQ(window.spokenLine(), "Record: 3 Mazzetti - MARIAGRA");
     setMessageReader([](const QString&, const QString&) {});
 }

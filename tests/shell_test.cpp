@@ -7,9 +7,7 @@
 #include "app/game_list.h"
 #include "tests/support/window_driver.h"
 
-#include <QCloseEvent>
 #include <QMenuBar>
-#include <QWindow>
 #include <QTimer>
 
 namespace {
@@ -47,31 +45,8 @@ TEST_F(ShellTest, TheMenuOpensLightAndGreysAGameWithoutAnOpener)
     EXPECT_EQ(Shell::instance().openGame(QStringLiteral("bownling")), nullptr);
 }
 
-TEST_F(ShellTest, LeavingAsksAndYesBringsTheMenuBackWhileNoChangesNothing)
-{
-    GameWindow* game = Shell::instance().openGame(QStringLiteral("Fisa"));
-    ASSERT_NE(game, nullptr);
-    {
-        ScriptedAnswers no(false);
-        game->esci_Click();
-        game->close(); // the close box asks the same question
-        ASSERT_EQ(no.asked.size(), 2u);
-        for (const auto& [title, text] : no.asked) {
-            EXPECT_EQ(title, QStringLiteral("ABBANDONA"));
-            EXPECT_EQ(text, QStringLiteral("Sei sicuro di voler abbandonare la partita?"));
-        }
-        EXPECT_TRUE(game->isVisible());
-    }
-    ScriptedAnswers yes(true);
-    game->esci_Click();
-    flushClosedWindows();
-    const QWidgetList open = openWindows();
-    ASSERT_EQ(open.size(), 1);
-    EXPECT_EQ(open.front()->objectName(), QStringLiteral("Form1"));
-}
-
-// While the leaving question is open the player can ask to leave again (close box, "Esci", Ctrl+E):
-// that request is folded into the open question, and exactly one window is open whatever the answer.
+// Leaving asks; while the question is open the player can ask to leave again (close box, "Esci",
+// Ctrl+E): that request is folded into the open question. Yes brings the menu back, No changes nothing.
 TEST_F(ShellTest, ASecondLeaveRequestWhileTheQuestionIsOpenIsFoldedIntoIt)
 {
     for (const bool answer : {false, true}) {
@@ -82,13 +57,11 @@ TEST_F(ShellTest, ASecondLeaveRequestWhileTheQuestionIsOpenIsFoldedIntoIt)
             click(game, QStringLiteral("MazzoI"));
             const QString before = control<QWidget>(game, QStringLiteral("Label1"))->property("text").toString();
             int questions = 0;
-            setQuestionAnswerer([&](const QString&, const QString&) {
+            setQuestionAnswerer([&](const QString& title, const QString& text) {
+                EXPECT_EQ(title + "|" + text, QStringLiteral("ABBANDONA|Sei sicuro di voler abbandonare la partita?"));
                 if (++questions == 1) {
-                    if (how == 0) {
-                        // The close box: the window system asks the window to close.
-                        QCloseEvent closeBox;
-                        QApplication::sendEvent(game->windowHandle(), &closeBox);
-                    }
+                    if (how == 0)
+                        pressCloseBox(game);
                     else if (how == 1)
                         game->esciAction()->trigger();
                     else
@@ -104,12 +77,11 @@ TEST_F(ShellTest, ASecondLeaveRequestWhileTheQuestionIsOpenIsFoldedIntoIt)
             ASSERT_EQ(open.size(), 1);
             if (answer) {
                 EXPECT_EQ(open.front()->objectName(), QStringLiteral("Form1"));
-                closeAllWindows();
             } else {
                 ASSERT_EQ(open.front(), game);
                 EXPECT_EQ(control<QWidget>(game, QStringLiteral("Label1"))->property("text").toString(), before);
-                closeAllWindows();
             }
+            closeAllWindows();
         }
     }
 }
@@ -142,6 +114,9 @@ public:
     WaitingWindow() : GameWindow(QStringLiteral("waiting"), QStringLiteral("waiting"), 3000, 3000, Qt::green)
     {
         addFileMenu(QStringLiteral("Nuova"), QStringLiteral("Nuova"), QKeySequence(QStringLiteral("Ctrl+N")), {});
+        for (int i = 0; i < 2; ++i)
+            connect(new PictureBox(client(), QStringLiteral("box(%1)").arg(i), QRect(1000 * i, 0, 900, 1500)),
+                    &PictureBox::clicked, [this] { ++clicks; });
     }
     int clicks = 0;
     int newGames = 0;
@@ -184,6 +159,7 @@ TEST_F(ShellTest, TempoPKeepsEventsFlowingAndEndsOnTheClockOrWhenTheWindowCloses
     EXPECT_FALSE(window);
 }
 
+// A hold takes no click, key, shortcut or screen reader's press, and keeps the focus where it was.
 TEST_F(ShellTest, AHoldTakesNoInputAndHonoursACloseAfterwards)
 {
     FakeClock clock;
@@ -193,8 +169,15 @@ TEST_F(ShellTest, AHoldTakesNoInputAndHonoursACloseAfterwards)
     QApplication::setActiveWindow(window); // its shortcuts would fire
     QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(window->newGames, 1);
+    QWidget* box = control(window, QStringLiteral("box(0)"));
+    QAccessibleActionInterface* reader = QAccessible::queryAccessibleInterface(box)->actionInterface();
+    box->setFocus(Qt::TabFocusReason);
     QTimer::singleShot(0, window, [&] {
         QTest::mouseClick(window->centralWidget(), Qt::LeftButton);
+        QTest::mouseClick(box, Qt::LeftButton);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Right})
+            QTest::keyClick(box, key);
+        reader->doAction(QAccessibleActionInterface::pressAction());
         QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier); // menu shortcuts are input too
         window->close();
         EXPECT_TRUE(yes.asked.empty()); // the close waits for the hold to end
@@ -203,6 +186,9 @@ TEST_F(ShellTest, AHoldTakesNoInputAndHonoursACloseAfterwards)
     EXPECT_TRUE(hold(*window, 3.0));
     EXPECT_EQ(window->clicks, 0);
     EXPECT_EQ(window->newGames, 1);
+    EXPECT_EQ(window->focusWidget(), box);
+    reader->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window->clicks, 1);
     QApplication::processEvents();
     EXPECT_EQ(yes.asked.size(), 1u);
     flushClosedWindows();

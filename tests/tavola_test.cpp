@@ -1,10 +1,8 @@
 // La Tavola Rotonda: its rules as tables of moves on laid-out decks, and two whole games in one window.
 #include "games/tavola/tavola_window.h"
-#include "shell/controls/pointer.h"
 #include "tests/support/window_driver.h"
 
 #include <algorithm>
-#include <fstream>
 #include <utility>
 
 namespace {
@@ -129,7 +127,7 @@ TEST(TavolaRulesTest, TheRecordIsTheFiveCharactersOfATime)
     for (const auto& [plain, caption] : std::initializer_list<std::pair<std::string, std::string>>{
              {"ANNA    03:1099junk", "03:10 ANNA    "}, {"ZENO    00:00", "00:00 ZENO    "},
              {"ANNA    05:60", "05:00 CPU"}, {"ANNA    5:00", "05:00 CPU"}, {"ANNA", "05:00 CPU"}}) {
-        std::ofstream(dir.filePath("rcltv.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled(plain, 0xB7);
+        dir.put("rcltv.dat", TempWorkingDir::scrambled(plain, 0xB7));
         RecordSlot slot(TavolaRules::recordRules());
         slot.read(dir.path().toStdString());
         EXPECT_EQ(slot.valueCaption() + " " + slot.holder(), caption) << plain;
@@ -186,9 +184,7 @@ protected:
         }
         EXPECT_TRUE(!shown("Line1") && picture(card(15)) == pictures::emptyPlace);
         place(5); // the king goes to a wrong cell first: the board waits a second, the clock runs on
-        moveOver(window, card(5));
-        moveOver(window, card(0));
-        EXPECT_TRUE(pointerOf(control(window, card(5))) == Pointer::Arrow && pointerOf(control(window, card(0))) == Pointer::Hand);
+        EXPECT_TRUE(pointer(card(5)) == Pointer::Arrow && pointer(card(0)) == Pointer::Hand);
         press(card(0)); // still picked up after the wrong cell
         EXPECT_FALSE(shown(card(0))) << "the photograph shows through a court card";
         for (std::size_t i = 1; i < courtPlaces.size(); ++i)

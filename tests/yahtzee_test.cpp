@@ -1,12 +1,10 @@
 // Yahtzee: the value of each box, the rolls of a hand, the card's choice and sums, the end; then two
 // games in one window.
 #include "games/yahtzee/yahtzee_window.h"
-#include "shell/controls/pointer.h"
 #include "shell/record_slot.h"
 #include "tests/support/window_driver.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 #include <tuple>
 
@@ -132,7 +130,7 @@ protected:
     void SetUp() override
     {
         // A record file holding 000 holds no record: any real game beats it.
-        std::ofstream(dir.filePath("rcyah.dat").toStdString(), std::ios::binary) << TempWorkingDir::scrambled("MARIO   000", 0xB7);
+        dir.put("rcyah.dat", TempWorkingDir::scrambled("MARIO   000", 0xB7));
         WindowTable::SetUp();
     }
     // The face die i shows, read from its lit pips.
@@ -182,8 +180,7 @@ protected:
             EXPECT_NEAR(s, 0.1, 1e-9);
         EXPECT_EQ(heard("Label3") + " " + heard("sceltatxt"), "Lanci rimasti: 2 Cambia");
         EXPECT_FALSE(control(window, "sceltatxt")->isEnabled());
-        moveOver(window, "gioco(4)");
-        EXPECT_TRUE(shown("msctxt(4)") && pointerOf(control(window, "gioco(4)")) == Pointer::Hand);
+        EXPECT_TRUE(pointer("gioco(4)") == Pointer::Hand && shown("msctxt(4)"));
         moveOver(window, "Label4");
         EXPECT_FALSE(shown("msctxt(4)"));
         clicks("m12");

@@ -22,7 +22,6 @@ public:
     // Every wait and every timer ends as soon as the event loop runs, the clock jumping to its end; a
     // test that counts a game clock's ticks leaves this off and ends the waits from duringWaits.
     void setAutoAdvance(bool on) { autoAdvance_ = on; }
-    int pending() const { return static_cast<int>(wakes_.size()); }
 
     // The seconds of each wait begun since the last call, in order; the game timers are not waits.
     std::vector<double> takeWaits() { return std::exchange(waits_, {}); }

@@ -1,11 +1,23 @@
-// A private working directory for one test, so record files never touch the player's own.
+// A private working directory for one test, so record files never touch the player's own; and the
+// bytes of a file as they lie on the disk.
 #pragma once
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <string>
+
+// Empty when there is no file.
+inline std::string bytesOf(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+inline void putBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 class TempWorkingDir {
 public:
@@ -16,13 +28,8 @@ public:
 
     QString path() const { return dir_.path(); }
     QString filePath(const QString& name) const { return QDir(dir_.path()).filePath(name); }
-    bool exists(const QString& name) const { return QFile::exists(filePath(name)); }
-    // The file's bytes as they lie on the disk; empty when there is no file.
-    std::string bytes(const QString& name) const
-    {
-        std::ifstream in(filePath(name).toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string bytes(const QString& name) const { return bytesOf(filePath(name).toStdString()); }
+    void put(const QString& name, const std::string& bytes) const { putBytes(filePath(name).toStdString(), bytes); }
     // The text as a record file stores it: every byte XOR the key.
     static std::string scrambled(std::string text, unsigned char key)
     {

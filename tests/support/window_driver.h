@@ -3,6 +3,7 @@
 
 #include "shell/controls/accessible.h"
 #include "shell/controls/picture_box.h"
+#include "shell/controls/pointer.h"
 #include "shell/dialogs.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/scripted.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
 #include <QTest>
 #include <QMouseEvent>
 #include <QWidget>
@@ -51,14 +54,6 @@ inline void pressByKeyboard(QWidget* target)
         QTest::keyClick(target, Qt::Key_Space);
 }
 
-// What a screen reader says of the control.
-inline QString spokenName(QWidget* window, const QString& name)
-{
-    QWidget* target = control(window, name);
-    QAccessibleInterface* face = target ? QAccessible::queryAccessibleInterface(target) : nullptr;
-    return face ? face->text(QAccessible::Name) : QString();
-}
-
 // TOATOA_CLICK_BY=keyboard runs the window tests with the keyboard alone: every click of theirs
 // becomes Tab presses to the control and Space.
 inline bool clicksByKeyboard()
@@ -87,6 +82,14 @@ inline void moveOver(QWidget* window, const QString& name)
     const QPointF at = target->rect().center();
     QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
+}
+
+// The close box pressed: the window system asks the window to close.
+inline void pressCloseBox(QWidget* window)
+{
+    QCloseEvent request;
+    if (window->windowHandle())
+        QApplication::sendEvent(window->windowHandle(), &request);
 }
 
 // The top-level windows that are open (shown and not closing).
@@ -170,8 +173,15 @@ protected:
     QString caption(const QString& name) { return control<QLabel>(window, name)->text(); }
     bool shown(const QString& name) { return control(window, name)->isVisible(); }
     int picture(const QString& name) { return control<PictureBox>(window, name)->picture(); }
-    QString heard(const QString& name) { return spokenName(window, name); }
+    // What a screen reader says of the control.
+    QString heard(const QString& name) { return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name); }
     void press(const QString& name) { click(window, name); }
+    // The pointer shown once the mouse moves over the control.
+    Pointer pointer(const QString& name)
+    {
+        moveOver(window, name);
+        return pointerOf(control(window, name));
+    }
 
     TempWorkingDir dir;
     FakeClock clock;
