@@ -101,8 +101,9 @@ TEST(NapoleoneRulesTest, OnlyOutermostCardsMovePilesTurnOverAndClimbTheFoundatio
         EXPECT_EQ(last, row.last) << row.what;
         EXPECT_EQ(rules.selected(), row.selected) << row.what;
         EXPECT_EQ(rules.cell(row.cell), row.holds) << row.what;
-        if (!row.foundationTop.isEmpty())
+        if (!row.foundationTop.isEmpty()) {
             EXPECT_EQ(rules.foundation(row.foundationTop.suit - 1), row.foundationTop) << row.what;
+        }
     }
 }
 

@@ -224,8 +224,9 @@ private:
         const std::optional<long long> stored = rules_.load(text.value);
         ASSERT_EQ(slot.isDefault(), !stored);
         ASSERT_EQ(slot.value(), stored.value_or(rules_.defaultValue));
-        if (!stored && !rules_.nameWithoutValueCounts && !rules_.shortFileKeepsHolder)
+        if (!stored && !rules_.nameWithoutValueCounts && !rules_.shortFileKeepsHolder) {
             ASSERT_EQ(slot.holder(), rules_.defaultHolder) << "a file with no record keeps the default holder";
+        }
         ASSERT_FALSE(slot.isBeatenBy(slot.value())) << "a result equal to the record beats it";
         ASSERT_TRUE(slot.isBeatenBy(slot.value() + (rules_.better == RecordRules::Better::Higher ? 1 : -1)))
             << "a better result is no record";

@@ -36,8 +36,9 @@ TEST(TextFormats, WriteEveryShapeTheGamesShowAndReadBackOnlyWhatTheyWrite)
         EXPECT_EQ(written, expected);
     for (long long n = -999; n <= 999; ++n) {
         EXPECT_EQ(text::readSignedNumber(text::signedNumber(n, 3)), n) << n;
-        if (n >= 0)
+        if (n >= 0) {
             EXPECT_EQ(text::readNumber(text::zeroPadded(n, 6)), n) << n;
+        }
     }
     for (long long s = 0; s < 100 * 60; ++s)
         ASSERT_EQ(text::readClock(text::clock(s)), s) << s;
