@@ -183,6 +183,8 @@ protected:
             EXPECT_EQ(seconds, 3.0) << seen.back().toStdString();
             EXPECT_TRUE(!seen.back().startsWith("Buca") || picture(cell(34)) == pictures::redBack);
         });
+        // A record the first round's +381 beats by one.
+        dir.put("rcdglf.dat", TempWorkingDir::scrambled("MARIO   +382", 0x5C));
         WindowTable::SetUp();
         // The first hole is announced once the window has been painted.
         QApplication::processEvents();
@@ -238,7 +240,7 @@ TEST_F(GolfWindowTest, TwoRoundsWithARecordAndThenAnEqualTotal)
     EXPECT_EQ(banners(), std::vector<QString>{"Buca N° 1"});
     clock.takeWaits();
     EXPECT_EQ(picture("Mazzo"), face("As"));
-    EXPECT_EQ(caption("rimanenti") + caption("record") + caption("nome") + caption("totaleG"), "15+999CPU--");
+    EXPECT_EQ(caption("rimanenti") + caption("record") + caption("nome") + caption("totaleG"), "15+382MARIO   --");
     EXPECT_EQ(heard(cell(34)), pictureName(face("8d")) + ", giocabile");
     EXPECT_TRUE(heard(cell(33)).endsWith(", bloccata")) << "covered";
     EXPECT_EQ(heard(pile(0)), pictureName(face("Ah")) + ", mazzetto 1, una sola carta, giocabile");
