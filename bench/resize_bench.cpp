@@ -34,46 +34,52 @@ double cpuMilliseconds()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
+// One step: `change` asks the window for a new size; the step ends when the window has it and the
+// table is drawn at it (a window system answers a resize in its own time).
+template <typename Change>
+Step timedStep(QMainWindow* window, Change change)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const double cpuStart = cpuMilliseconds();
+    const QSize wanted = change();
+    while (window->size() != wanted && timer.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    window->repaint();
+    return {timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart};
+}
+
+// The window at `scale`, drawn, before the steps are timed.
+void startAt(QMainWindow* window, double scale)
+{
+    WindowScale::of(window)->zoomTo(scale);
+    QApplication::processEvents();
+    window->repaint(); // at 200% the renderings are decoded once, as the first zoom does
+}
+
 // A zoom key's step: from 100% through every scale to 200%, each drawn finished at once.
 std::vector<Step> zoomSteps(QMainWindow* window)
 {
-    WindowScale::of(window)->zoomTo(1.0);
-    QApplication::processEvents();
-    window->repaint();
+    startAt(window, 1.0);
     std::vector<Step> times;
-    for (double scale : {1.25, 1.5, 1.75, 2.0}) {
-        QElapsedTimer timer;
-        timer.start();
-        const double cpuStart = cpuMilliseconds();
-        WindowScale::of(window)->zoomTo(scale);
-        const QSize wanted = window->size();
-        while (window->size() != wanted && timer.elapsed() < 500)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        window->repaint();
-        times.push_back({timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart});
-    }
+    for (double scale : {1.25, 1.5, 1.75, 2.0})
+        times.push_back(timedStep(window, [&] {
+            WindowScale::of(window)->zoomTo(scale);
+            return window->size();
+        }));
     return times;
 }
 
 std::vector<Step> resizeSteps(QMainWindow* window, int steps)
 {
-    WindowScale::of(window)->zoomTo(2.0);
-    QApplication::processEvents();
-    window->repaint(); // the renderings are decoded once, as the first zoom does
+    startAt(window, 2.0);
     std::vector<Step> times;
     const QSize large = window->size();
-    for (int step = 1; step <= steps; ++step) {
-        QElapsedTimer timer;
-        timer.start();
-        const double cpuStart = cpuMilliseconds();
-        const QSize wanted = large - QSize(2 * step, 2 * step);
-        window->resize(wanted);
-        // A window system answers a resize in its own time: the step ends when the table is drawn at the new size.
-        while (window->size() != wanted && timer.elapsed() < 500)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        window->repaint();
-        times.push_back({timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart});
-    }
+    for (int step = 1; step <= steps; ++step)
+        times.push_back(timedStep(window, [&] {
+            window->resize(large - QSize(2 * step, 2 * step));
+            return large - QSize(2 * step, 2 * step);
+        }));
     return times;
 }
 
