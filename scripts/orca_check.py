@@ -31,25 +31,20 @@ def xdo(*args):
 
 
 class Ear:
-    """What Orca said and the keys it saw, from its debug file, each with the time Orca logged it.
+    """What Orca said, from its debug file, each with the time Orca logged it.
 
     Orca writes the file through a buffer, so it is read once Orca has stopped and the file is whole."""
 
     TIME = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - ")
 
     def __init__(self, path):
-        self.heard, self.keys = [], []  # (time, words), (time, key name)
-        now, pressed = 0.0, False
+        self.heard = []  # (time, words)
+        now = 0.0
         with open(path, "rb") as log:
             for line in log.read().decode("utf-8", "replace").splitlines():
                 stamp = self.TIME.match(line)
                 if stamp:
                     now = int(stamp.group(1)) * 3600 + int(stamp.group(2)) * 60 + float(stamp.group(3))
-                if line.startswith("KEYBOARD_EVENT:"):
-                    pressed = "KEY_PRESSED" in line
-                elif pressed and line.strip().startswith("event_string=("):
-                    self.keys.append((now, line.strip()[len("event_string=("):-1]))
-                    pressed = False
                 spoken = SPOKEN.match(line)
                 if spoken:
                     words = spoken.group(4).strip()
@@ -57,25 +52,6 @@ class Ear:
                     if words.lower() in KEY_ECHO or words.endswith(" frame."):
                         continue
                     self.heard.append((now, ROLES.sub("", words).strip() or words))
-
-    def seen(self, moves):
-        """When Orca saw each of `moves` (time sent, key) pressed: the first such key it logged within a
-        few seconds of the sending and after the one before; the sending time when it logged none."""
-        times, start, last = [], 0, 0.0
-        for sent, key in moves:
-            name = key.split("+")[-1].lower()
-            names = {name, "iso_left_tab"} if name == "tab" else {name}
-            found = None
-            for j in range(start, len(self.keys)):
-                t, k = self.keys[j]
-                if t > sent + 3:
-                    break
-                if t >= sent - 0.2 and k.lower() in names:
-                    found, start = t, j + 1
-                    break
-            last = max(last, found if found is not None else sent)
-            times.append(last)
-        return times
 
 
 def seconds_of_day():
